@@ -1,0 +1,7 @@
+# Strict warnings, applied per target so that third-party code is not affected.
+function(vt_strict_warnings target)
+  target_compile_options(${target} PRIVATE
+    -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion
+    -Wold-style-cast -Wnon-virtual-dtor -Woverloaded-virtual
+    -Wnull-dereference -Wimplicit-fallthrough -Werror)
+endfunction()

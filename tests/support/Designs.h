@@ -1,0 +1,32 @@
+// Canonical designs shared by tests and benchmarks: the built-in one and a few
+// deliberately different ones, each a started-up State with a beep counter.
+#pragma once
+
+#include "model/State.h"
+
+#include <memory>
+
+namespace vt::test {
+
+// A state after the start-up sequence whose error beeps are counted, not sounded.
+// Held on the heap so that the counting hook stays valid when the holder moves.
+struct CountingState {
+    std::unique_ptr<State> state = std::make_unique<State>();
+    std::shared_ptr<int> beepCount = std::make_shared<int>(0);
+
+    State& operator*() { return *state; }
+    State* operator->() { return state.get(); }
+    int beeps() const { return *beepCount; }
+    void resetBeeps() { *beepCount = 0; }
+};
+
+CountingState BuiltIn();
+
+// Rods crossed: the forward eccentric set past 90 degrees, which inverts the gear's sense.
+CountingState CrossedRods();
+// The lifting arm on the other side of the shaft (negative length), shaft moved to suit.
+CountingState NegativeLiftingArm();
+// Long-travel valve: larger eccentric throw and longer laps.
+CountingState LongTravel();
+
+} // namespace vt::test
