@@ -2,14 +2,11 @@
 // Points 0-13 of the cylinder trace the outer wall, 14-23 the inner wall.
 #include "model/Outlines.h"
 
-#include "model/Rounding.h"
+#include "model/View.h"
 
 #include <cstddef>
 
 namespace vt {
-
-int32_t ScreenX(const ViewState& v, double x) { return ToPixel(x * v.ViewScale + v.ViewOffsetX); }
-int32_t ScreenY(const ViewState& v, double y) { return ToPixel(-y * v.ViewScale + v.ViewOffsetY); }
 
 namespace {
 

@@ -252,7 +252,9 @@ struct SteamState {
 
 // Effects that leave the core. The shell binds them; tests observe them.
 struct Hooks {
-    std::function<void()> Beep; // the platform's default message beep
+    std::function<void()> Beep;            // the platform's default message beep
+    std::function<std::string()> DateText; // the current date, platform short format
+    std::function<std::string()> TimeText; // the current time, platform long format
 };
 
 struct State : Mechanism, ViewState, DisplaySettings, DynVarState, OverlayState, SteamState {

@@ -14,8 +14,8 @@ struct CountingState {
     std::unique_ptr<State> state = std::make_unique<State>();
     std::shared_ptr<int> beepCount = std::make_shared<int>(0);
 
-    State& operator*() { return *state; }
-    State* operator->() { return state.get(); }
+    State& operator*() const { return *state; }
+    State* operator->() const { return state.get(); }
     int beeps() const { return *beepCount; }
     void resetBeeps() { *beepCount = 0; }
 };

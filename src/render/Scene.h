@@ -1,0 +1,16 @@
+// One frame of the main window's scene, in its fixed order of stages.
+#pragma once
+
+#include "model/State.h"
+#include "render/Canvas.h"
+
+namespace vt {
+
+inline constexpr int kSceneWidth = 1280;
+inline constexpr int kSceneHeight = 1024;
+
+// Clears the canvas, sets the pen width to LineWidth and draws every stage of the frame
+// from the state the tick left (pixels of pivots 0 to 24, outlines).
+void DrawScene(Canvas& c, State& s);
+
+} // namespace vt
