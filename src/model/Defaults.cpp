@@ -102,6 +102,9 @@ void InitState(State& s) {
     s.PrevFrontSteamOpening = s.PrevRearSteamOpening = 0;
     s.SteamDispOn = false;
     s.SteamFront = s.SteamRear = 20;
+    s.PhaseFront = s.PhaseRear = 0;
+    s.BeatArmedFront = s.BeatArmedRear = '0';
+    s.BeatSteamFront = s.BeatSteamRear = 0;
     s.FrontCOText.clear();
     s.RearCOText.clear();
     s.DirectionText = "Fwd";

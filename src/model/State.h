@@ -246,18 +246,37 @@ struct OverlayState {
     bool LeftPickDone = false;
 };
 
+// The steam display's memory between frames: quantity in each cylinder end, the phase
+// last seen ('E' after admission, 'C' after exhaust, 0 for none) and the exhaust beats.
 struct SteamState {
     float SteamFront = 0, SteamRear = 0;
+    char PhaseFront = 0, PhaseRear = 0;
+    char BeatArmedFront = '0', BeatArmedRear = '0';
+    float BeatSteamFront = 0, BeatSteamRear = 0;
+};
+
+// The dimension marker display: the marker number of the dimension being shown, 0 none.
+struct MarkerState {
+    int32_t MarkerNo = 0;
 };
 
 // Effects that leave the core. The shell binds them; tests observe them.
 struct Hooks {
     std::function<void()> Beep;            // the platform's default message beep
+    std::function<uint32_t()> RandomSeed;  // a seed for the steam dots, from the clock
+    std::function<void(uint32_t)> SetWaveVolume; // both 16-bit channel levels in one word
+    std::function<void()> PlayExhaust;     // "Exhaust.wav", cutting off a beat still playing
     std::function<std::string()> DateText; // the current date, platform short format
     std::function<std::string()> TimeText; // the current time, platform long format
 };
 
-struct State : Mechanism, ViewState, DisplaySettings, DynVarState, OverlayState, SteamState {
+struct State : Mechanism,
+               ViewState,
+               DisplaySettings,
+               DynVarState,
+               OverlayState,
+               SteamState,
+               MarkerState {
     Hooks hooks;
 };
 

@@ -1,4 +1,5 @@
-// View arithmetic of the main window: the model-to-pixel transform and its stored views.
+// View arithmetic of the main window: the model-to-pixel transform, its stored views,
+// the spring-loaded pan, zoom and reference point bars, presets and centring.
 #pragma once
 
 #include "model/State.h"
@@ -12,5 +13,27 @@ int32_t ScreenY(const ViewState& v, double y);
 // "Norm": the saved view takes the current one, the view returns to the normal view,
 // and the zoom reference follows it.
 void NormView(ViewState& v);
+
+// The memory of one spring-loaded bar: the last and next-to-last positions it reported.
+struct SpringBar {
+    int32_t ScrollPrev1 = 0, ScrollPrev2 = 0;
+    float ScrollStep = 0;
+};
+
+// The step a spring-loaded bar's report p stands for, with divisor d and large step l:
+// |p| / d signed as p - ScrollPrev2, except that an arrow or page click from the last
+// position gives p / d. Records p.
+float SpringStep(SpringBar& bar, int32_t p, int d, int l);
+
+// The pan and zoom steps, in pixels and per cent of the scale.
+void PanVertical(ViewState& v, double step);
+void PanHorizontal(ViewState& v, double step);
+void Zoom(ViewState& v, double step);
+
+// Where the pan bars must stand for the current view so that their handling centres it
+// (the RP1 / RP2 buttons), and the view offsets that put a model point at (320, 240).
+void CentreOn(ViewState& v, double x, double y);
+int32_t PanHorzPosFor(const ViewState& v);
+int32_t PanVertPosFor(const ViewState& v);
 
 } // namespace vt

@@ -1,0 +1,43 @@
+// The main window's view controls as plain state: the spring-loaded pan, zoom and
+// reference point bars, "Norm", "P" and the presets, "RP1" / "RP2" and their "0"
+// buttons, and the reference points toggle. The window mirrors this record.
+#pragma once
+
+#include "model/State.h"
+#include "model/View.h"
+
+#include <string>
+
+namespace vt {
+
+enum class SpringBarId { PanVert, PanHorz, Zoom, Ref1Vert, Ref1Horz, Ref2Vert, Ref2Horz };
+inline constexpr int kSpringBars = 7;
+
+struct ViewControls {
+    SpringBar Bars[kSpringBars];
+    bool NormEnabled = false;
+    bool P0Enabled = true; // "P" disabled means the next preset number stores the view
+    bool RefPtEnabled[2] = {false, false};
+    bool RefPtZeroEnabled[2] = {false, false};
+    bool DrawLinesEnabled = false; // menu item and tool button together
+    // The menu item that shows and hides the pan and zoom bars while the screen data is
+    // off; its caption says what the next click does.
+    std::string PanZoomCaption = "SetP&anZoom On";
+    bool PanZoomBarsShown = true;
+};
+
+// A report of position p from a spring-loaded bar: the step it stands for is applied,
+// then the bar returns to 0, which reports once more with p = 0.
+void SpringBarChange(State& s, ViewControls& v, SpringBarId bar, int32_t p);
+
+void NormClick(State& s, ViewControls& v);
+void Preset0Click(State& s, ViewControls& v);
+void PresetClick(State& s, ViewControls& v, int k); // 1..6
+void RefPtClick(State& s, ViewControls& v, int point); // 1 or 2: centre the view on it
+void RefPtZeroClick(State& s, ViewControls& v, int point);
+// "&ReferPoints": switches the reference points on or off.
+void RefPointsClick(State& s, ViewControls& v);
+// "SetP&anZoom On" / "Off": shows or hides the pan and zoom bars, by its caption.
+void SetPanZoomClick(ViewControls& v);
+
+} // namespace vt
