@@ -1,0 +1,200 @@
+// The Canvas on a QImage; see QtCanvas.h.
+// Everything is clipped before Qt sees it, so QPainter only gets coordinates near the image.
+#include "render/QtCanvas.h"
+
+#include <QColor>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QPen>
+#include <QPolygonF>
+#include <QString>
+
+#include <algorithm>
+
+namespace vt {
+
+namespace {
+
+constexpr uint32_t kWhite = 0xFFFFFFFFu;
+// How far a chord of a wide outline may stray from the curve, in pixels: small enough
+// that the polyline fills the pixels the true curve would.
+constexpr double kOutlineTolerance = 0.05;
+
+QColor ToQColor(Color c) { return QColor(c.r, c.g, c.b); }
+uint32_t ToPixel(Color c) { return qRgb(c.r, c.g, c.b); }
+
+// Points to pixels at 96 dots per inch, rounded: 8 points are 11 pixels.
+int PixelSizeOf(int points) {
+    const int p = std::clamp(points, 1, 1000);
+    return (p * 96 + 36) / 72;
+}
+
+} // namespace
+
+QtCanvas::QtCanvas(int width, int height)
+    : image_(std::max(1, width), std::max(1, height), QImage::Format_RGB32), width_(image_.width()),
+      height_(image_.height()), stride_(image_.bytesPerLine() / 4) {
+    Clear();
+}
+
+QPainter& QtCanvas::Painter() {
+    if (!painter_.isActive()) {
+        painter_.begin(&image_); // detaches image_ if Image() handed out a copy
+        bits_ = nullptr;
+        painter_.setRenderHint(QPainter::Antialiasing, false);
+        painter_.setRenderHint(QPainter::TextAntialiasing, false);
+        painter_.setBrush(Qt::NoBrush);
+        painter_.setPen(MakePen());
+        fontDirty_ = true;
+    }
+    return painter_;
+}
+
+uint32_t* QtCanvas::Bits() {
+    // bits() detaches from any copy, so later writes never show in a snapshot.
+    if (!bits_) bits_ = reinterpret_cast<uint32_t*>(image_.bits());
+    return bits_;
+}
+
+PixelGrid QtCanvas::Grid() { return {Bits(), stride_, width_, height_}; }
+
+const QImage& QtCanvas::Image() const {
+    if (painter_.isActive()) painter_.end();
+    bits_ = nullptr;
+    return image_;
+}
+
+QPen QtCanvas::MakePen() const {
+    QPen pen(ToQColor(pen_));
+    pen.setWidth(penWidth_);
+    // Round ends and joins, so wide lines drawn end to end meet cleanly.
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    return pen;
+}
+
+QFont QtCanvas::MakeFont() const {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setStyleHint(QFont::SansSerif, QFont::NoAntialias);
+    font.setPixelSize(PixelSizeOf(fontSize_));
+    font.setBold(bold_);
+    return font;
+}
+
+double QtCanvas::PixelCentre() const {
+    // QPainter puts pixel centres at half-integers, the canvas at integers. An even-width
+    // pen stays unshifted: its edges then fall between pixel centres, not on them.
+    return penWidth_ % 2 == 1 ? 0.5 : 0.0;
+}
+
+QPointF QtCanvas::ToQt(clip::Point p) const { return {p.x + PixelCentre(), p.y + PixelCentre()}; }
+
+clip::Rect QtCanvas::DrawRect() const {
+    const double margin = penWidth_ + 2.0;
+    return {-margin, -margin, width_ - 1 + margin, height_ - 1 + margin};
+}
+
+void QtCanvas::Clear() {
+    std::fill_n(Bits(), static_cast<size_t>(image_.sizeInBytes()) / 4, kWhite);
+    pen_ = fontColor_ = colors::Black;
+    penWidth_ = 1;
+    fontSize_ = 8;
+    bold_ = false;
+    fontDirty_ = true;
+    penX_ = penY_ = 0;
+    if (painter_.isActive()) painter_.setPen(MakePen());
+}
+
+void QtCanvas::SetPenColor(Color c) {
+    pen_ = c;
+    if (painter_.isActive()) painter_.setPen(MakePen());
+}
+
+void QtCanvas::SetPenWidth(int width) {
+    penWidth_ = std::clamp(width, 1, kMaxPenWidth);
+    if (painter_.isActive()) painter_.setPen(MakePen());
+}
+
+void QtCanvas::SetFont(Color c, int pointSize, bool bold) {
+    fontColor_ = c;
+    fontSize_ = pointSize;
+    bold_ = bold;
+    fontDirty_ = true;
+}
+
+void QtCanvas::SetPixel(int x, int y, Color c) {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+    Bits()[static_cast<ptrdiff_t>(y) * stride_ + x] = ToPixel(c);
+}
+
+void QtCanvas::MoveTo(int x, int y) {
+    penX_ = x;
+    penY_ = y;
+}
+
+void QtCanvas::LineTo(int x, int y) {
+    const clip::Point from{static_cast<double>(penX_), static_cast<double>(penY_)};
+    const clip::Point to{static_cast<double>(x), static_cast<double>(y)};
+    const bool empty = x == penX_ && y == penY_;
+    penX_ = x;
+    penY_ = y;
+    if (empty) return; // a zero-length line shows nothing
+    if (penWidth_ == 1) return DrawThinLine(Grid(), from, to, ToPixel(pen_));
+    if (const auto s = clip::ClipSegment(from, to, DrawRect()))
+        Painter().drawLine(QLineF(ToQt(s->a), ToQt(s->b)));
+}
+
+void QtCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+    if (const auto e = clip::EllipseInBox(clip::Normalised(x1, y1, x2, y2)))
+        DrawOutline(*e, {0, clip::kTwoPi});
+}
+
+void QtCanvas::Arc(int x1, int y1, int x2, int y2, int xs, int ys, int xe, int ye) {
+    const clip::Box box = clip::Normalised(x1, y1, x2, y2);
+    const auto e = clip::EllipseInBox(box);
+    if (!e) return;
+    const clip::Ray start = clip::RayFromCentre(box, xs, ys);
+    const clip::Ray end = clip::RayFromCentre(box, xe, ye);
+    DrawOutline(*e, clip::ArcRange(*e, start, end));
+}
+
+void QtCanvas::DrawOutline(const clip::EllipseShape& e, clip::Range arc) {
+    const clip::Rect area = DrawRect();
+    if (e.rx == 0 && e.ry == 0) { // a one-pixel box: the outline is a dot
+        if (penWidth_ == 1) return SetPixel(static_cast<int>(e.cx), static_cast<int>(e.cy), pen_);
+        if (area.Contains({e.cx, e.cy})) Painter().drawPoint(ToQt({e.cx, e.cy}));
+        return;
+    }
+    if (penWidth_ == 1) return DrawThinOutline(Grid(), e, arc, ToPixel(pen_));
+    for (const clip::Range& part : clip::VisibleParts(arc, clip::VisibleRanges(e, area)))
+        DrawPolyline(clip::SampleOutline(e, part, kOutlineTolerance));
+}
+
+void QtCanvas::DrawPolyline(const std::vector<clip::Point>& points) {
+    QPolygonF polygon;
+    polygon.reserve(static_cast<qsizetype>(points.size()));
+    for (const clip::Point& p : points)
+        polygon.append(ToQt(p));
+    Painter().drawPolyline(polygon);
+}
+
+void QtCanvas::TextOut(int x, int y, std::string_view text) {
+    if (text.empty() || x >= width_ || y >= height_) return;
+    QPainter& painter = Painter();
+    if (fontDirty_) {
+        painter.setFont(MakeFont());
+        fontDirty_ = false;
+    }
+    const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QFontMetrics metrics = painter.fontMetrics();
+    // Text wholly left of or above the image is skipped: Qt's fixed-point glyph positions
+    // would overflow for far-off coordinates. The height pads for glyph overhangs.
+    const int64_t pad = metrics.height();
+    if (int64_t{x} + metrics.horizontalAdvance(s) + pad < 0 || int64_t{y} + pad < 0) return;
+    painter.setPen(ToQColor(fontColor_));
+    // Qt places text by its baseline; the top of the text is one ascent above it.
+    painter.drawText(QPointF(x, static_cast<double>(y) + metrics.ascent()), s);
+    painter.setPen(MakePen());
+}
+
+} // namespace vt
