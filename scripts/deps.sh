@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkgconf
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev
-  xvfb xauth fonts-dejavu-core
+  xvfb xauth fonts-dejavu-core fonts-liberation
 )
 
 missing=()

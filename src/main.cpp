@@ -1,29 +1,30 @@
-// VALVETRACE entry point. Until the main window exists this prints one driver turn of
-// the built-in design at mid gear and normal forward, as a console check of the solver.
-#include "model/Defaults.h"
-#include "model/Solver.h"
-#include "model/ValveEvents.h"
+// VALVETRACE: creates the one state and the windows, then runs the event loop until the
+// main window closes.
+#include "app/Look.h"
+#include "app/Main.h"
 
-#include <cstdio>
+#include <QApplication>
 
-int main() {
-    vt::State s;
-    s.hooks.Beep = [] { std::fputc('\a', stderr); };
-    vt::StartUp(s);
-    std::printf("VALVETRACE - built-in design \"%s\", mid gear %.4f\n", s.DataSetName.c_str(),
-                double(s.RevArmSet[0]));
-    for (int gear : {1, 2}) {
-        s.RevArmPos = s.RevArmSet[gear];
-        std::printf("\n%s  reverse arm %.4f\n  angle  piston  travel   front   rear\n",
-                    gear == 1 ? "Mid gear" : "Normal forward", double(s.RevArmPos));
-        for (int a = 0; a < 360; a += 30) {
-            s.DriverAngle = float(a);
-            vt::SolveLinkage(s);
-            vt::ComputeValveEvents(s);
-            std::printf("  %5d  %6.1f  %6.3f  %6.3f  %6.3f\n", a, double(s.PistonPos),
-                        double(s.ValveTravel), double(s.FrontSteamOpening),
-                        double(s.RearSteamOpening));
-        }
+#include <array>
+#include <memory>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("VALVETRACE");
+    vt::ApplyLook(app);
+
+    auto state = std::make_unique<vt::State>();
+    vt::MainForm main(*state);
+
+    // The analysis windows and the data table: created once, titled by every tick.
+    std::array<std::unique_ptr<QWidget>, vt::kTitledWindows - 1> windows;
+    std::array<QWidget*, vt::kTitledWindows - 1> titled{};
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        windows[i] = std::make_unique<QWidget>(nullptr, Qt::Window);
+        titled[i] = windows[i].get();
     }
-    return 0;
+    main.SetTitledWindows(titled);
+
+    main.show();
+    return QApplication::exec();
 }

@@ -174,6 +174,19 @@ void RevClick(State& s, Controls& c) {
 
 void MainWindowActivated(Controls& c) { c.DrvAng.Enabled = false; }
 
+void ScreenDataClick(State& s, Controls& c) {
+    s.ScreenDataOn = !s.ScreenDataOn;
+    ViewControls& v = c.View;
+    if (!s.ScreenDataOn) {
+        s.DynVarsOn = s.RefPointsOn = s.UndoOn = s.PivotDataOn = false;
+        v.DrawLinesEnabled = v.RefPtEnabled[0] = v.RefPtEnabled[1] = false;
+        v.PanZoomBarsShown = false;
+    } else {
+        v.PanZoomCaption = "Set&PanZoom On";
+        v.PanZoomBarsShown = true;
+    }
+}
+
 void TickModel(State& s) {
     SolveLinkage(s);
     ComputeValveEvents(s);

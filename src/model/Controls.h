@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/State.h"
+#include "model/ViewControls.h"
 
 namespace vt {
 
@@ -23,6 +24,7 @@ struct Controls {
     bool Step1Enabled = true, Step10Enabled = false, Step45Enabled = true;
     bool Deg00Enabled = true, Deg180Enabled = true;
     bool FwdEnabled = true, CenterEnabled = false, RevEnabled = true;
+    ViewControls View;
 };
 
 const char* RunCaption(const Controls& c);
@@ -49,6 +51,10 @@ void CenClick(State& s, Controls& c);
 void FwdClick(State& s, Controls& c);
 void RevClick(State& s, Controls& c);
 void MainWindowActivated(Controls& c);
+
+// The screen data toggle: off hides the control band and switches the reference points,
+// pivot data, dynamic variables and undo off; on brings the band back.
+void ScreenDataClick(State& s, Controls& c);
 
 // Normal forward and reverse positions of the reverse arm for the gear's current sense.
 float NormalForward(const Mechanism& m);

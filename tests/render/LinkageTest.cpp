@@ -94,7 +94,7 @@ TEST_F(LinkageTest, WheelArcRaysAtZeroDegrees) {
 }
 
 TEST_F(LinkageTest, LinkArcSpansTheRodPins) {
-    const CanvasCall& link = canvas.Calls(CanvasCall::Arc)[1];
+    const CanvasCall link = canvas.Calls(CanvasCall::Arc)[1];
     EXPECT_EQ(link.pen, colors::Red);
     EXPECT_EQ(link.c[4], c->PivotScrX[11]);
     EXPECT_GT(link.c[5], c->PivotScrY[11]); // just below the reverse rod pin

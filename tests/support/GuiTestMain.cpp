@@ -1,12 +1,15 @@
-// The main of test programs that paint with Qt: a QGuiApplication (fonts need one) on the
-// offscreen platform unless another is asked for, then every GoogleTest case.
-#include <QGuiApplication>
+// The main of the test programs that paint with Qt or open windows: a QApplication on
+// the offscreen platform unless another is asked for, with the look of the program.
+#include "app/Look.h"
+
+#include <QApplication>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    testing::InitGoogleTest(&argc, argv);
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
+    vt::ApplyLook(app);
+    ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,55 @@
+// The main window's buttons, scroll bars and frame panels as data: name, caption, hint,
+// place, when each is shown and enabled, and the rule its event runs. Qt-free; the window
+// builds and refreshes every control from these tables with one routine per kind.
+#pragma once
+
+#include "model/Controls.h"
+#include "model/State.h"
+
+#include <span>
+
+namespace vt {
+
+struct Rect {
+    int x, y, w, h;
+};
+
+// When a control is visible.
+enum class Shown {
+    ScreenData, // with the screen data
+    PanZoom,    // with the screen data, or on their own through "SetP&anZoom On"
+    RefPoints,  // with the reference points
+    DynVars,    // with the dynamic variables
+};
+bool IsShown(Shown when, const State& s, const Controls& c);
+
+struct ButtonFacts {
+    const char* name;
+    const char* caption;
+    const char* hint;
+    Rect geometry;
+    Shown shown;
+    void (*click)(State&, Controls&);
+    bool (*enabled)(const Controls&); // nullptr: always enabled
+};
+
+struct BarFacts {
+    const char* name;
+    const char* hint;
+    Rect geometry;
+    Shown shown;
+    void (*change)(State&, Controls&, int32_t);
+    BarState (*state)(const Controls&); // range, steps, position and enabled to show
+};
+
+struct PanelFacts {
+    const char* name;
+    Rect geometry;
+    Shown shown;
+};
+
+std::span<const ButtonFacts> MainButtons();
+std::span<const BarFacts> MainBars();
+std::span<const PanelFacts> MainPanels();
+
+} // namespace vt

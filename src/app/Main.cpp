@@ -1,0 +1,274 @@
+// The main window: construction of its controls from tables, the handlers, and the tick.
+#include "app/Main.h"
+
+#include "app/ControlTable.h"
+#include "app/SceneView.h"
+#include "app/ScrollBar.h"
+#include "app/ToolIcons.h"
+#include "app/Toggles.h"
+#include "model/Defaults.h"
+#include "model/MidGear.h"
+#include "render/Scene.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDateTime>
+#include <QEvent>
+#include <QFrame>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolBar>
+
+#include <string_view>
+
+namespace vt {
+
+namespace {
+
+constexpr QSize kClientSize{632, 380};
+constexpr int kToolBarHeight = 24;
+constexpr int kBeepIntervalMs = 150; // beeps closer than this merge into one sound
+
+std::size_t Index(Cmd cmd) { return static_cast<std::size_t>(cmd); }
+
+// Which picture each tool button shows.
+ToolIcon IconOf(Cmd cmd) {
+    switch (cmd) {
+    case Cmd::OpenDimensions: return ToolIcon::OpenFile;
+    case Cmd::SaveAsDimensions: return ToolIcon::SaveAs;
+    case Cmd::FrameDimensions: return ToolIcon::FrameDimensions;
+    case Cmd::CylinderDimensions: return ToolIcon::CylinderDimensions;
+    case Cmd::SetDriverAng: return ToolIcon::DriverAngle;
+    case Cmd::SetStepAng: return ToolIcon::StepAngle;
+    case Cmd::SetRevArmPos: return ToolIcon::ReverseArm;
+    case Cmd::CalcCentRevArm: return ToolIcon::MidGear;
+    case Cmd::SetSteamDisp: return ToolIcon::SteamDisplay;
+    case Cmd::ReferPoints: return ToolIcon::ReferencePoints;
+    case Cmd::DrawLinesCircles: return ToolIcon::DrawLines;
+    case Cmd::PivotData: return ToolIcon::PivotData;
+    case Cmd::DynamicVari: return ToolIcon::DynamicVariables;
+    case Cmd::UnDo: return ToolIcon::Undo;
+    case Cmd::SineDiagram: return ToolIcon::SineDiagram;
+    case Cmd::OvalDiagram: return ToolIcon::OvalDiagram;
+    case Cmd::SteamDiagram: return ToolIcon::SteamDiagram;
+    default: return ToolIcon::PortEvents;
+    }
+}
+
+// Menu items that the screen data toggle disables while the data is off.
+constexpr Cmd kScreenDataItems[] = {Cmd::SetDriverAng, Cmd::CalcCentRevArm, Cmd::DynamicVari,
+                                    Cmd::ReferPoints,  Cmd::UnDo,           Cmd::PivotData};
+
+// The platform's short date or long time, without a time zone.
+std::string ClockText(bool time) {
+    const QLocale locale = QLocale::system();
+    const QDateTime now = QDateTime::currentDateTime();
+    if (!time) return locale.toString(now.date(), QLocale::ShortFormat).toStdString();
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    format.remove(QLatin1Char('t'));
+    return locale.toString(now.time(), format.trimmed()).toStdString();
+}
+
+} // namespace
+
+MainForm::MainForm(State& s, QWidget* parent)
+    : QMainWindow(parent), s_(s), canvas_(kSceneWidth, kSceneHeight) {
+    s_.hooks.Beep = [this] { beepPending_ = true; };
+    s_.hooks.DateText = [] { return ClockText(false); };
+    s_.hooks.TimeText = [] { return ClockText(true); };
+    StartUp(s_);
+    InitRevArmBar(s_, ctl_);
+
+    view_ = new SceneView(canvas_.Image(), this);
+    view_->setObjectName("TMainForm");
+    setCentralWidget(view_);
+    BuildMenus();
+    BuildToolBar(view_);
+    BuildControls(view_);
+    Refresh();
+
+    resize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    timer1_.setInterval(1);
+    timer1_.setTimerType(Qt::PreciseTimer);
+    connect(&timer1_, &QTimer::timeout, this, &MainForm::Timer1Timer);
+    timer1_.start();
+}
+
+MainForm::~MainForm() = default;
+
+void MainForm::SetTitledWindows(std::array<QWidget*, kTitledWindows - 1> windows) {
+    titled_ = windows;
+}
+
+QAction* MainForm::MenuAction(Cmd cmd) const { return menuActions_[Index(cmd)]; }
+
+void MainForm::BuildMenus() {
+    QMenu* current = nullptr;
+    for (const MenuRow& row : MainMenuTable()) {
+        if (row.depth == 0 && row.cmd == Cmd::None) {
+            current = menuBar()->addMenu(row.caption);
+            continue;
+        }
+        if (row.depth == 1 && *row.caption == '\0') {
+            current->addSeparator();
+            continue;
+        }
+        QAction* a = row.depth == 0 ? menuBar()->addAction(row.caption) : current->addAction(row.caption);
+        a->setEnabled(row.enabledAtStart);
+        menuActions_[Index(row.cmd)] = a;
+        connect(a, &QAction::triggered, this, [this, cmd = row.cmd] { Command(cmd); });
+    }
+}
+
+void MainForm::BuildToolBar(QWidget* client) {
+    toolBar_ = new QToolBar(client);
+    toolBar_->setObjectName("ToolBar1");
+    toolBar_->setGeometry(0, 0, kClientSize.width(), kToolBarHeight);
+    toolBar_->setIconSize(QSize(16, 16));
+    toolBar_->setMovable(false);
+    for (const ToolRow& row : MainToolTable()) {
+        if (row.cmd == Cmd::None) {
+            toolBar_->addSeparator();
+            continue;
+        }
+        QAction* a = toolBar_->addAction(MakeToolIcon(IconOf(row.cmd)), row.hint);
+        a->setToolTip(row.hint);
+        connect(a, &QAction::triggered, this, [this, cmd = row.cmd] { Command(cmd); });
+        if (row.cmd == Cmd::DrawLinesCircles) drawLinesTool_ = a;
+    }
+}
+
+void MainForm::BuildControls(QWidget* client) {
+    const auto place = [](QWidget* w, const char* name, const Rect& r) {
+        w->setObjectName(name);
+        w->setGeometry(r.x, r.y, r.w, r.h);
+    };
+    for (const PanelFacts& p : MainPanels()) {
+        auto* f = new QFrame(client);
+        f->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        place(f, p.name, p.geometry);
+        panels_.push_back(f);
+    }
+    for (const ButtonFacts& b : MainButtons()) {
+        auto* button = new QPushButton(b.caption, client);
+        place(button, b.name, b.geometry);
+        button->setToolTip(b.hint);
+        button->setFocusPolicy(Qt::TabFocus);
+        connect(button, &QPushButton::clicked, this, [this, click = b.click] { Apply(click); });
+        if (std::string_view(b.name) == "Run") run_ = button;
+        buttons_.push_back(button);
+    }
+    for (const BarFacts& b : MainBars()) {
+        auto* bar = new ScrollBar(client);
+        place(bar, b.name, b.geometry);
+        bar->setToolTip(b.hint);
+        connect(bar, &ScrollBar::changed, this, [this, change = b.change](int pos) {
+            Apply([&](State& s, Controls& c) { change(s, c, pos); });
+        });
+        bars_.push_back(bar);
+    }
+}
+
+void MainForm::Refresh() {
+    const auto buttons = MainButtons();
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        buttons_[i]->setVisible(IsShown(buttons[i].shown, s_, ctl_));
+        buttons_[i]->setEnabled(!buttons[i].enabled || buttons[i].enabled(ctl_));
+    }
+    run_->setText(RunCaption(ctl_));
+    const auto bars = MainBars();
+    for (std::size_t i = 0; i < bars.size(); ++i) {
+        bars_[i]->Mirror(bars[i].state(ctl_));
+        bars_[i]->setVisible(IsShown(bars[i].shown, s_, ctl_));
+    }
+    const auto panels = MainPanels();
+    for (std::size_t i = 0; i < panels.size(); ++i)
+        panels_[i]->setVisible(IsShown(panels[i].shown, s_, ctl_));
+    RefreshMenus();
+}
+
+void MainForm::RefreshMenus() {
+    for (Cmd cmd : {Cmd::SetErrorBeep, Cmd::SetSteamDisp, Cmd::SetLineWidth, Cmd::SetFont,
+                    Cmd::SetScreenData})
+        MenuAction(cmd)->setText(ToggleCaption(cmd, s_));
+    const bool on = s_.ScreenDataOn;
+    for (Cmd cmd : kScreenDataItems) MenuAction(cmd)->setEnabled(on);
+    MenuAction(Cmd::SetRefPoints)->setVisible(on);
+    MenuAction(Cmd::SetPanZoom)->setEnabled(!on);
+    MenuAction(Cmd::SetPanZoom)->setText(QString::fromStdString(ctl_.View.PanZoomCaption));
+    MenuAction(Cmd::DrawLinesCircles)->setEnabled(ctl_.View.DrawLinesEnabled);
+    drawLinesTool_->setEnabled(ctl_.View.DrawLinesEnabled);
+    toolBar_->setVisible(on);
+}
+
+void MainForm::Command(Cmd cmd) {
+    if (IsToggle(cmd)) {
+        Apply([cmd](State& s, Controls& c) { Toggle(cmd, s, c); });
+        return;
+    }
+    switch (cmd) {
+    case Cmd::Exit: close(); break;
+    case Cmd::CalcCentRevArm: CalcCentRevArmClick(); break;
+    case Cmd::ResetAllDimensions: ResetAllDimensionsClick(); break;
+    case Cmd::ReferPoints: Apply([](State& s, Controls& c) { RefPointsClick(s, c.View); }); break;
+    case Cmd::SetPanZoom: Apply([](State&, Controls& c) { SetPanZoomClick(c.View); }); break;
+    default: break; // the windows these open are not part of the program yet
+    }
+}
+
+void MainForm::CalcCentRevArmClick() {
+    FindRevArmCent(s_);
+    Apply(CenClick);
+}
+
+void MainForm::ResetAllDimensionsClick() {
+    ResetAllDimensions(s_);
+    InitRevArmBar(s_, ctl_);
+    Apply(CenClick);
+}
+
+void MainForm::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+        Apply([](State&, Controls& c) { MainWindowActivated(c); });
+}
+
+void MainForm::UpdateTitles() {
+    const std::string date = s_.hooks.DateText(), time = s_.hooks.TimeText();
+    const auto title = [&](TitledWindow w) {
+        return QString::fromStdString(WindowTitle(w, s_.DataSetName, date, time));
+    };
+    setWindowTitle(title(TitledWindow::Main));
+    for (std::size_t i = 0; i < titled_.size(); ++i)
+        if (titled_[i]) titled_[i]->setWindowTitle(title(static_cast<TitledWindow>(i + 1)));
+}
+
+// The solver may beep many times within one tick; the user hears one beep, and beeps
+// closer together than a beep lasts merge into one.
+void MainForm::SoundPendingBeep() {
+    if (!beepPending_) return;
+    beepPending_ = false;
+    const int64_t now = QDateTime::currentMSecsSinceEpoch();
+    if (now - lastBeepMs_ < kBeepIntervalMs) return;
+    lastBeepMs_ = now;
+    QApplication::beep();
+}
+
+void MainForm::Timer1Timer() {
+    if (inTick_) return; // a modal dialog opened from inside a tick runs the event loop
+    inTick_ = true;
+    ++ticks_;
+    TickModel(s_);
+    DrawScene(canvas_, s_);
+    UpdateTitles();
+    view_->update();
+    SoundPendingBeep();
+    inTick_ = false;
+}
+
+} // namespace vt

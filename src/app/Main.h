@@ -1,0 +1,90 @@
+// TMainForm, the main window: the animation timer, the driver, step angle and reverse
+// arm controls, the menus and tool bar. Handlers write the state; only the tick draws.
+#pragma once
+
+#include "app/Commands.h"
+#include "model/Controls.h"
+#include "model/State.h"
+#include "model/Titles.h"
+#include "render/QtCanvas.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+class QAction;
+class QFrame;
+class QPushButton;
+class QToolBar;
+
+namespace vt {
+
+class SceneView;
+class ScrollBar;
+
+class MainForm final : public QMainWindow {
+    Q_OBJECT
+public:
+    // Runs the start-up sequence on the state, which must outlive the window.
+    explicit MainForm(State& s, QWidget* parent = nullptr);
+    ~MainForm() override;
+
+    // The windows whose titles the tick rewrites (sine, oval, steam, ports, data table).
+    void SetTitledWindows(std::array<QWidget*, kTitledWindows - 1> windows);
+
+    // One timer tick: solve, convert, step the angle, draw, show. Never re-entered.
+    void Timer1Timer();
+    void Command(Cmd cmd);
+
+    const Controls& controls() const { return ctl_; }
+    const QImage& SceneImage() const { return canvas_.Image(); }
+    QAction* MenuAction(Cmd cmd) const;
+    uint64_t TickCount() const { return ticks_; }
+    QTimer& Timer() { return timer1_; }
+
+protected:
+    void changeEvent(QEvent* e) override;
+
+private:
+    void BuildMenus();
+    void BuildToolBar(QWidget* client);
+    void BuildControls(QWidget* client);
+
+    // Runs a control rule, then shows its outcome.
+    template <typename Rule> void Apply(Rule rule) {
+        rule(s_, ctl_);
+        Refresh();
+    }
+    // Mirrors the state and the control record into every widget, menu item and tool.
+    void Refresh();
+    void RefreshMenus();
+    void ResetAllDimensionsClick();
+    void CalcCentRevArmClick();
+    void UpdateTitles();
+    void SoundPendingBeep();
+
+    State& s_;
+    Controls ctl_;
+    QtCanvas canvas_;
+    SceneView* view_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QTimer timer1_;
+    bool inTick_ = false;
+    uint64_t ticks_ = 0;
+    bool beepPending_ = false;
+    int64_t lastBeepMs_ = -1'000'000;
+
+    QPushButton* run_ = nullptr;
+    // Parallel to the control tables.
+    std::vector<QPushButton*> buttons_;
+    std::vector<ScrollBar*> bars_;
+    std::vector<QFrame*> panels_;
+    std::array<QAction*, 64> menuActions_{};
+    QAction* drawLinesTool_ = nullptr;
+    std::array<QWidget*, kTitledWindows - 1> titled_{};
+};
+
+} // namespace vt

@@ -1,0 +1,109 @@
+// The scene drawn through the Qt canvas: the start-up frame against a committed golden
+// image, its colours at known places, and far-off views drawn in bounded work.
+// VT_UPDATE_GOLDEN=1 rewrites the golden image; a mismatch writes the actual image and
+// a difference image beside the test program.
+#include "model/Controls.h"
+#include "model/Rounding.h"
+#include "render/QtCanvas.h"
+#include "render/Scene.h"
+#include "support/Designs.h"
+
+#include <QColor>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace vt {
+namespace {
+
+constexpr const char* kGolden = VT_GOLDEN_DIR "/startup_linkage.png";
+
+QImage StartUpFrame(test::CountingState& c) {
+    c->RunStep = 0;
+    TickModel(*c);
+    static QtCanvas* canvas = nullptr; // one canvas for the program: fonts stay cached
+    if (!canvas) canvas = new QtCanvas(kSceneWidth, kSceneHeight);
+    DrawScene(*canvas, *c);
+    return canvas->Image().copy();
+}
+
+QColor At(const QImage& img, int x, int y) { return img.pixelColor(x, y); }
+
+TEST(SceneImage, StartUpFrameMatchesTheGolden) {
+    auto c = test::BuiltIn();
+    const QImage actual = StartUpFrame(c);
+    if (std::getenv("VT_UPDATE_GOLDEN")) {
+        ASSERT_TRUE(actual.save(kGolden));
+        GTEST_SKIP() << "golden image rewritten";
+    }
+    QImage golden(kGolden);
+    ASSERT_FALSE(golden.isNull()) << "missing " << kGolden;
+    golden = golden.convertToFormat(actual.format());
+    ASSERT_EQ(golden.size(), actual.size());
+    QImage diff(actual.size(), QImage::Format_RGB32);
+    diff.fill(Qt::white);
+    int differing = 0;
+    for (int y = 0; y < actual.height(); ++y)
+        for (int x = 0; x < actual.width(); ++x)
+            if (actual.pixel(x, y) != golden.pixel(x, y)) {
+                ++differing;
+                diff.setPixel(x, y, qRgb(255, 0, 0));
+            }
+    if (differing) {
+        actual.save("startup_linkage.actual.png");
+        diff.save("startup_linkage.diff.png");
+    }
+    EXPECT_EQ(differing, 0) << "see startup_linkage.actual.png and startup_linkage.diff.png";
+}
+
+TEST(SceneImage, ColoursAtTheirPlaces) {
+    auto c = test::BuiltIn();
+    const QImage img = StartUpFrame(c);
+    EXPECT_EQ(At(img, 1000, 900), QColor(Qt::white));
+    // The wheel's rim passes 99.75 pixels above the axle at (110, 270).
+    bool rim = false;
+    for (int y = 168; y <= 172; ++y) rim = rim || At(img, 110, y) == QColor(0, 0, 0);
+    EXPECT_TRUE(rim);
+    // Main rod: red at a point a third of the way from crank pin to crosshead.
+    const int x = (2 * c->PivotScrX[2] + c->PivotScrX[3]) / 3;
+    const int y = (2 * c->PivotScrY[2] + c->PivotScrY[3]) / 3;
+    bool red = false;
+    for (int dy = -1; dy <= 1; ++dy) red = red || At(img, x, y + dy) == QColor(255, 0, 0);
+    EXPECT_TRUE(red);
+    // Reach rod: black along the row of pivot 18, halfway to the axle.
+    const int rx = (c->PivotScrX[18] + c->PivotScrX[1]) / 2;
+    EXPECT_EQ(At(img, rx, c->PivotScrY[18]), QColor(0, 0, 0));
+    // Lifting link in aqua between pivots 9 and 15.
+    const int lx = (c->PivotScrX[9] + c->PivotScrX[15]) / 2, ly = (c->PivotScrY[9] + c->PivotScrY[15]) / 2;
+    bool aqua = false;
+    for (int dx = -1; dx <= 1; ++dx) aqua = aqua || At(img, lx + dx, ly) == QColor(0, 255, 255);
+    EXPECT_TRUE(aqua);
+}
+
+TEST(SceneImage, FarOffViewsDrawInBoundedWork) {
+    auto c = test::BuiltIn();
+    c->ViewScale = 3000;
+    c->ViewOffsetX = -2.0e6f; // the whole gear lies far to the left of the image
+    c->ViewOffsetY = 5.0e5f;
+    const QImage far = StartUpFrame(c);
+    int ink = 0;
+    for (int y = 0; y < far.height(); y += 4)
+        for (int x = 0; x < far.width(); x += 4) ink += far.pixel(x, y) != qRgb(255, 255, 255);
+    EXPECT_LT(ink, 200); // at most the clipped ends of long lines
+
+    // A wheel of a million pixels' radius whose rim passes through the image.
+    auto big = test::BuiltIn();
+    big->ViewScale = 3000;
+    big->DriverDia = 2.0f * 1.0e6f / 3000.0f;
+    big->ViewOffsetX = 640.0f - 1.0e6f; // rim at x = 640 on the axle's row
+    big->ViewOffsetY = 512;
+    const QImage rim = StartUpFrame(big);
+    bool found = false;
+    for (int x = 636; x <= 644; ++x) found = found || rim.pixel(x, 512) == qRgb(0, 0, 0);
+    EXPECT_TRUE(found);
+}
+
+} // namespace
+} // namespace vt
