@@ -266,7 +266,7 @@ void MainForm::Timer1Timer() {
     TickModel(s_);
     DrawScene(canvas_, s_);
     UpdateTitles();
-    view_->update();
+    view_->update(canvas_.ChangedRect());
     SoundPendingBeep();
     inTick_ = false;
 }

@@ -9,7 +9,10 @@
 #include <QPolygonF>
 #include <QString>
 
+#include "model/Rounding.h"
+
 #include <algorithm>
+#include <cmath>
 
 namespace vt {
 
@@ -33,8 +36,19 @@ int PixelSizeOf(int points) {
 
 QtCanvas::QtCanvas(int width, int height)
     : image_(std::max(1, width), std::max(1, height), QImage::Format_RGB32), width_(image_.width()),
-      height_(image_.height()), stride_(image_.bytesPerLine() / 4) {
+      height_(image_.height()), stride_(image_.bytesPerLine() / 4),
+      dirty_{0, 0, width_ - 1, height_ - 1} {
     Clear();
+}
+
+void QtCanvas::MarkDirty(double x0, double y0, double x1, double y1) {
+    // A pen of width w reaches w pixels beyond the geometry; one more for rounding.
+    const double reach = penWidth_ + 1.0;
+    const auto lo = [](double v, int limit) { return RoundClamped(std::floor(v), 0, limit); };
+    dirty_.x0 = std::min(dirty_.x0, lo(std::min(x0, x1) - reach, width_ - 1));
+    dirty_.y0 = std::min(dirty_.y0, lo(std::min(y0, y1) - reach, height_ - 1));
+    dirty_.x1 = std::max(dirty_.x1, lo(std::max(x0, x1) + reach, width_ - 1));
+    dirty_.y1 = std::max(dirty_.y1, lo(std::max(y0, y1) + reach, height_ - 1));
 }
 
 QPainter& QtCanvas::Painter() {
@@ -57,6 +71,11 @@ uint32_t* QtCanvas::Bits() {
 }
 
 PixelGrid QtCanvas::Grid() { return {Bits(), stride_, width_, height_}; }
+
+QRect QtCanvas::ChangedRect() const {
+    if (dirty_.x0 > dirty_.x1 || dirty_.y0 > dirty_.y1) return cleared_;
+    return cleared_.united(QRect(QPoint(dirty_.x0, dirty_.y0), QPoint(dirty_.x1, dirty_.y1)));
+}
 
 const QImage& QtCanvas::Image() const {
     if (painter_.isActive()) painter_.end();
@@ -94,8 +113,17 @@ clip::Rect QtCanvas::DrawRect() const {
     return {-margin, -margin, width_ - 1 + margin, height_ - 1 + margin};
 }
 
+// Only what the last frame drew is whitened again: a full 1280 x 1024 fill would cost
+// more than drawing the whole gear.
 void QtCanvas::Clear() {
-    std::fill_n(Bits(), static_cast<size_t>(image_.sizeInBytes()) / 4, kWhite);
+    if (dirty_.x0 <= dirty_.x1 && dirty_.y0 <= dirty_.y1) {
+        uint32_t* bits = Bits();
+        const auto width = static_cast<size_t>(dirty_.x1 - dirty_.x0 + 1);
+        for (int y = dirty_.y0; y <= dirty_.y1; ++y)
+            std::fill_n(bits + static_cast<ptrdiff_t>(y) * stride_ + dirty_.x0, width, kWhite);
+    }
+    cleared_ = QRect(QPoint(dirty_.x0, dirty_.y0), QPoint(dirty_.x1, dirty_.y1));
+    dirty_ = {width_, height_, -1, -1};
     pen_ = fontColor_ = colors::Black;
     penWidth_ = 1;
     fontSize_ = 8;
@@ -125,6 +153,10 @@ void QtCanvas::SetFont(Color c, int pointSize, bool bold) {
 void QtCanvas::SetPixel(int x, int y, Color c) {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
     Bits()[static_cast<ptrdiff_t>(y) * stride_ + x] = ToPixel(c);
+    dirty_.x0 = std::min(dirty_.x0, x);
+    dirty_.y0 = std::min(dirty_.y0, y);
+    dirty_.x1 = std::max(dirty_.x1, x);
+    dirty_.y1 = std::max(dirty_.y1, y);
 }
 
 void QtCanvas::MoveTo(int x, int y) {
@@ -139,7 +171,9 @@ void QtCanvas::LineTo(int x, int y) {
     penX_ = x;
     penY_ = y;
     if (empty) return; // a zero-length line shows nothing
+    MarkDirty(from.x, from.y, to.x, to.y);
     if (penWidth_ == 1) return DrawThinLine(Grid(), from, to, ToPixel(pen_));
+    if (penWidth_ <= kMaxStampedWidth) return DrawStampedLine(from, to);
     if (const auto s = clip::ClipSegment(from, to, DrawRect()))
         Painter().drawLine(QLineF(ToQt(s->a), ToQt(s->b)));
 }
@@ -160,14 +194,43 @@ void QtCanvas::Arc(int x1, int y1, int x2, int y2, int xs, int ys, int xe, int y
 
 void QtCanvas::DrawOutline(const clip::EllipseShape& e, clip::Range arc) {
     const clip::Rect area = DrawRect();
+    MarkDirty(e.cx - e.rx, e.cy - e.ry, e.cx + e.rx, e.cy + e.ry);
     if (e.rx == 0 && e.ry == 0) { // a one-pixel box: the outline is a dot
         if (penWidth_ == 1) return SetPixel(static_cast<int>(e.cx), static_cast<int>(e.cy), pen_);
         if (area.Contains({e.cx, e.cy})) Painter().drawPoint(ToQt({e.cx, e.cy}));
         return;
     }
     if (penWidth_ == 1) return DrawThinOutline(Grid(), e, arc, ToPixel(pen_));
+    if (penWidth_ <= kMaxStampedWidth) return DrawStampedOutline(e, arc);
     for (const clip::Range& part : clip::VisibleParts(arc, clip::VisibleRanges(e, area)))
         DrawPolyline(clip::SampleOutline(e, part, kOutlineTolerance));
+}
+
+// Stamps a one-pixel shape over the square of offsets that a narrow wide pen covers.
+template <typename Draw>
+void QtCanvas::Stamp(Draw draw) {
+    if (painter_.isActive()) painter_.end(); // the stamps write the bits directly
+    bits_ = nullptr;
+    const int low = -(penWidth_ / 2), high = (penWidth_ - 1) / 2;
+    for (int dy = low; dy <= high; ++dy)
+        for (int dx = low; dx <= high; ++dx) draw(dx, dy);
+}
+
+void QtCanvas::DrawStampedLine(clip::Point from, clip::Point to) {
+    Stamp([&](int dx, int dy) {
+        DrawThinLine(Grid(), {from.x + dx, from.y + dy}, {to.x + dx, to.y + dy}, ToPixel(pen_));
+    });
+}
+
+// A narrow wide pen as the one-pixel outline stamped over a square of offsets: the same
+// pixels a square brush would paint, at a fraction of the cost of stroking a polyline.
+void QtCanvas::DrawStampedOutline(const clip::EllipseShape& e, clip::Range arc) {
+    Stamp([&](int dx, int dy) {
+        clip::EllipseShape shifted = e;
+        shifted.cx += dx;
+        shifted.cy += dy;
+        DrawThinOutline(Grid(), shifted, arc, ToPixel(pen_));
+    });
 }
 
 void QtCanvas::DrawPolyline(const std::vector<clip::Point>& points) {
@@ -191,6 +254,8 @@ void QtCanvas::TextOut(int x, int y, std::string_view text) {
     // would overflow for far-off coordinates. The height pads for glyph overhangs.
     const int64_t pad = metrics.height();
     if (int64_t{x} + metrics.horizontalAdvance(s) + pad < 0 || int64_t{y} + pad < 0) return;
+    const double margin = static_cast<double>(pad);
+    MarkDirty(x - margin, y - margin, x + metrics.horizontalAdvance(s) + margin, y + 2.0 * margin);
     painter.setPen(ToQColor(fontColor_));
     // Qt places text by its baseline; the top of the text is one ascent above it.
     painter.drawText(QPointF(x, static_cast<double>(y) + metrics.ascent()), s);

@@ -9,6 +9,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QRect>
 
 #include <cstddef>
 #include <cstdint>
@@ -47,6 +48,10 @@ public:
     void Arc(int x1, int y1, int x2, int y2, int xs, int ys, int xe, int ye) override;
     void TextOut(int x, int y, std::string_view text) override;
 
+    // Where the image may differ from the frame before the last Clear: what that Clear
+    // whitened and what has been drawn since. A window repaints only this.
+    QRect ChangedRect() const;
+
     // The finished picture. Ends the painter (see above); drawing may go on afterwards.
     const QImage& Image() const;
 
@@ -66,6 +71,14 @@ private:
     QPointF ToQt(clip::Point p) const;
     void DrawOutline(const clip::EllipseShape& e, clip::Range arc);
     void DrawPolyline(const std::vector<clip::Point>& points);
+    void DrawStampedOutline(const clip::EllipseShape& e, clip::Range arc);
+    void DrawStampedLine(clip::Point from, clip::Point to);
+    template <typename Draw> void Stamp(Draw draw);
+    // Outlines up to this pen width are stamped; wider ones are stroked by QPainter.
+    static constexpr int kMaxStampedWidth = 3;
+
+    // Grows the rectangle that the next Clear whitens by a shape's extent and the pen.
+    void MarkDirty(double x0, double y0, double x1, double y1);
 
     QImage image_;
     int width_, height_;
@@ -79,6 +92,10 @@ private:
     bool bold_ = false;
     bool fontDirty_ = true; // the painter's font lags behind the settings above
     int penX_ = 0, penY_ = 0;
+    struct {
+        int x0, y0, x1, y1; // inclusive; empty when x0 > x1
+    } dirty_;
+    QRect cleared_;
 };
 
 } // namespace vt

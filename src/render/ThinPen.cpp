@@ -75,7 +75,7 @@ double NearestAboveCentre(double v) { return std::ceil(v - 0.5); }
 class OutlinePen {
 public:
     OutlinePen(const PixelGrid& grid, const clip::EllipseShape& e, clip::Range arc, uint32_t value)
-        : grid_(grid), e_(e), arc_(arc), value_(value) {}
+        : grid_(grid), e_(e), arc_(arc), full_(arc.to - arc.from >= clip::kTwoPi), value_(value) {}
 
     // The pixels above and below the centre line in column x.
     void Column(double x) const {
@@ -95,13 +95,14 @@ private:
     // Sets pixel (px, py) for the curve point (x, y) if that point is on the arc.
     void Put(double x, double y, double px, double py) const {
         if (px < 0 || py < 0 || px >= grid_.width || py >= grid_.height) return;
-        if (!OnArc(arc_, std::atan2(-(y - e_.cy) * e_.rx, (x - e_.cx) * e_.ry))) return;
+        if (!full_ && !OnArc(arc_, std::atan2(-(y - e_.cy) * e_.rx, (x - e_.cx) * e_.ry))) return;
         Plot(grid_, static_cast<int>(px), static_cast<int>(py), value_);
     }
 
     const PixelGrid& grid_;
     const clip::EllipseShape& e_;
     clip::Range arc_;
+    bool full_; // a whole ellipse needs no angle per pixel
     uint32_t value_;
 };
 
