@@ -23,6 +23,29 @@ void BM_Tick(benchmark::State& st) {
 }
 BENCHMARK(BM_Tick)->Arg(1)->Arg(2)->Repetitions(9)->ReportAggregatesOnly(true);
 
+// The tick with the steam display: at the default view (arg 0), and at the largest zoom
+// on the cylinder with both ends holding the maximum quantity (arg 1).
+void BM_TickSteam(benchmark::State& st) {
+    auto c = vt::test::BuiltIn();
+    c->SteamDispOn = true;
+    c->hooks.RandomSeed = [] { return 7u; };
+    const bool largest = st.range(0) != 0;
+    if (largest) {
+        c->ViewScale = 3000;
+        c->ViewOffsetX = 640 - 16 * 3000; // the cylinder centre in the image
+        c->ViewOffsetY = 512 + 1 * 3000;
+        c->RunStep = 0; // the quantities stay at their maximum
+    }
+    vt::QtCanvas canvas(vt::kSceneWidth, vt::kSceneHeight);
+    for (auto _ : st) {
+        if (largest) c->SteamFront = c->SteamRear = 2000;
+        vt::TickModel(*c);
+        vt::DrawScene(canvas, *c);
+        benchmark::DoNotOptimize(canvas.Image().constBits());
+    }
+}
+BENCHMARK(BM_TickSteam)->Arg(0)->Arg(1)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 int main(int argc, char** argv) {

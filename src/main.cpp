@@ -2,6 +2,8 @@
 // main window closes.
 #include "app/Look.h"
 #include "app/Main.h"
+#include "dialogs/GraphicZoom.h"
+#include "dialogs/RefPoint.h"
 
 #include <QApplication>
 
@@ -24,6 +26,9 @@ int main(int argc, char** argv) {
         titled[i] = windows[i].get();
     }
     main.SetTitledWindows(titled);
+    vt::RefPointsDialog refPoints(*state, main.controls(), &main);
+    vt::GraphicZoomDialog graphicZoom(*state, &main);
+    main.SetDialogs({&refPoints, &graphicZoom});
 
     main.show();
     return QApplication::exec();

@@ -2,6 +2,7 @@
 #include "app/Main.h"
 
 #include "app/ControlTable.h"
+#include "app/DataFiles.h"
 #include "app/SceneView.h"
 #include "app/ScrollBar.h"
 #include "app/ToolIcons.h"
@@ -11,6 +12,8 @@
 #include "render/Scene.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QDialog>
 #include <QApplication>
 #include <QDateTime>
 #include <QEvent>
@@ -30,6 +33,7 @@ namespace {
 constexpr QSize kClientSize{632, 380};
 constexpr int kToolBarHeight = 24;
 constexpr int kBeepIntervalMs = 150; // beeps closer than this merge into one sound
+constexpr uint32_t kHalfVolume = 0x80008000u; // both channels at half, at start and close
 
 std::size_t Index(Cmd cmd) { return static_cast<std::size_t>(cmd); }
 
@@ -74,8 +78,13 @@ std::string ClockText(bool time) {
 } // namespace
 
 MainForm::MainForm(State& s, QWidget* parent)
-    : QMainWindow(parent), s_(s), canvas_(kSceneWidth, kSceneHeight) {
+    : QMainWindow(parent), s_(s), canvas_(kSceneWidth, kSceneHeight),
+      sound_(FindDataFile("Exhaust.wav")) {
     s_.hooks.Beep = [this] { beepPending_ = true; };
+    s_.hooks.RandomSeed = [] { return uint32_t(QDateTime::currentMSecsSinceEpoch()); };
+    s_.hooks.SetWaveVolume = [this](uint32_t word) { sound_.SetVolume(word); };
+    s_.hooks.PlayExhaust = [this] { sound_.Play(); };
+    sound_.SetVolume(kHalfVolume);
     s_.hooks.DateText = [] { return ClockText(false); };
     s_.hooks.TimeText = [] { return ClockText(true); };
     StartUp(s_);
@@ -84,6 +93,10 @@ MainForm::MainForm(State& s, QWidget* parent)
     view_ = new SceneView(canvas_.Image(), this);
     view_->setObjectName("TMainForm");
     setCentralWidget(view_);
+    connect(view_, &SceneView::mousePressed, this,
+            [this](Qt::MouseButton button, QPoint pos, Qt::KeyboardModifiers) {
+                MousePressed(button, pos);
+            });
     BuildMenus();
     BuildToolBar(view_);
     BuildControls(view_);
@@ -217,6 +230,8 @@ void MainForm::Command(Cmd cmd) {
     case Cmd::ResetAllDimensions: ResetAllDimensionsClick(); break;
     case Cmd::ReferPoints: Apply([](State& s, Controls& c) { RefPointsClick(s, c.View); }); break;
     case Cmd::SetPanZoom: Apply([](State&, Controls& c) { SetPanZoomClick(c.View); }); break;
+    case Cmd::SetRefPoints: ShowModal(dialogs_.refPoints); break;
+    case Cmd::SetGraphicZoom: ShowModal(dialogs_.graphicZoom); break;
     default: break; // the windows these open are not part of the program yet
     }
 }
@@ -230,6 +245,26 @@ void MainForm::ResetAllDimensionsClick() {
     ResetAllDimensions(s_);
     InitRevArmBar(s_, ctl_);
     Apply(CenClick);
+}
+
+// A dialog runs modally while the timer keeps ticking underneath; what it changed shows
+// in the controls when it closes.
+void MainForm::ShowModal(QDialog* dialog) {
+    if (!dialog) return;
+    dialog->exec();
+    Refresh();
+}
+
+void MainForm::MousePressed(Qt::MouseButton button, QPoint pos) {
+    const MouseButton which = button == Qt::LeftButton    ? MouseButton::Left
+                              : button == Qt::RightButton ? MouseButton::Right
+                                                          : MouseButton::Other;
+    Apply([&](State& s, Controls& c) { MousePlacesRefPoint(s, c.View, which, pos.x(), pos.y()); });
+}
+
+void MainForm::closeEvent(QCloseEvent* e) {
+    sound_.SetVolume(kHalfVolume);
+    QMainWindow::closeEvent(e);
 }
 
 void MainForm::changeEvent(QEvent* e) {

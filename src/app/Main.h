@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/Commands.h"
+#include "app/ExhaustSound.h"
 #include "model/Controls.h"
 #include "model/State.h"
 #include "model/Titles.h"
@@ -16,6 +17,7 @@
 #include <vector>
 
 class QAction;
+class QDialog;
 class QFrame;
 class QPushButton;
 class QToolBar;
@@ -34,12 +36,18 @@ public:
 
     // The windows whose titles the tick rewrites (sine, oval, steam, ports, data table).
     void SetTitledWindows(std::array<QWidget*, kTitledWindows - 1> windows);
+    // The dialogs the menus open, created after the main window.
+    struct Dialogs {
+        QDialog* refPoints = nullptr;
+        QDialog* graphicZoom = nullptr;
+    };
+    void SetDialogs(Dialogs dialogs) { dialogs_ = dialogs; }
 
     // One timer tick: solve, convert, step the angle, draw, show. Never re-entered.
     void Timer1Timer();
     void Command(Cmd cmd);
 
-    const Controls& controls() const { return ctl_; }
+    Controls& controls() { return ctl_; }
     const QImage& SceneImage() const { return canvas_.Image(); }
     QAction* MenuAction(Cmd cmd) const;
     uint64_t TickCount() const { return ticks_; }
@@ -47,6 +55,7 @@ public:
 
 protected:
     void changeEvent(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
 
 private:
     void BuildMenus();
@@ -65,6 +74,8 @@ private:
     void CalcCentRevArmClick();
     void UpdateTitles();
     void SoundPendingBeep();
+    void ShowModal(QDialog* dialog);
+    void MousePressed(Qt::MouseButton button, QPoint pos);
 
     State& s_;
     Controls ctl_;
@@ -85,6 +96,8 @@ private:
     std::array<QAction*, 64> menuActions_{};
     QAction* drawLinesTool_ = nullptr;
     std::array<QWidget*, kTitledWindows - 1> titled_{};
+    Dialogs dialogs_;
+    ExhaustSound sound_;
 };
 
 } // namespace vt

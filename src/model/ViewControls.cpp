@@ -1,6 +1,7 @@
 // View control rules; see ViewControls.h.
 #include "model/ViewControls.h"
 
+#include "model/Format.h"
 #include "model/Real.h"
 
 #include <algorithm>
@@ -104,6 +105,54 @@ void SetPanZoomClick(ViewControls& v) {
     const bool hide = v.PanZoomCaption == "SetP&anZoom Off";
     v.PanZoomCaption = hide ? "SetP&anZoom On" : "SetP&anZoom Off";
     v.PanZoomBarsShown = !hide;
+}
+
+} // namespace vt
+
+namespace vt {
+
+void MousePlacesRefPoint(State& s, ViewControls& v, MouseButton button, int x, int y) {
+    const bool inDrawing = y > 120 || (y > 67 && x > 247);
+    if (!s.RefPointsOn || !inDrawing || button == MouseButton::Other) return;
+    const int n = button == MouseButton::Left ? 19 : 20;
+    s.PivotX[n] = F32((x - double(s.ViewOffsetX)) / s.ViewScale);
+    s.PivotY[n] = F32(-(y - double(s.ViewOffsetY)) / s.ViewScale);
+    v.RefPtZeroEnabled[n - 19] = true;
+}
+
+namespace {
+void ReadCoordinate(const std::string& text, float& coordinate) {
+    double value = 0;
+    if (ParseDecimal(text, value)) coordinate = F32(value);
+}
+} // namespace
+
+void RefPointsDialogOk(State& s, ViewControls& v, const RefPointTexts& t) {
+    ReadCoordinate(t.v1, s.PivotY[19]);
+    ReadCoordinate(t.h1, s.PivotX[19]);
+    ReadCoordinate(t.v2, s.PivotY[20]);
+    ReadCoordinate(t.h2, s.PivotX[20]);
+    for (int k = 0; k < 2; ++k)
+        if (s.PivotX[19 + k] != 0 || s.PivotY[19 + k] != 0) v.RefPtZeroEnabled[k] = true;
+    s.RefPointsOn = false;
+    RefPointsClick(s, v);
+}
+
+void RefPointsDialogCancel(State& s, ViewControls& v) {
+    s.RefPointsOn = true;
+    RefPointsClick(s, v);
+}
+
+void RefPointsDialogZero(State& s, ViewControls& v) {
+    s.PivotX[19] = s.PivotY[19] = s.PivotX[20] = s.PivotY[20] = 0;
+    v.RefPtZeroEnabled[0] = v.RefPtZeroEnabled[1] = false;
+    RefPointsDialogCancel(s, v);
+}
+
+void GraphicZoomOk(State& s, const std::string& text) {
+    double value = s.GraphicZoom;
+    if (!ParseDecimal(text, value)) return;
+    s.GraphicZoom = F32(std::clamp(value, 0.5, 2000.0));
 }
 
 } // namespace vt

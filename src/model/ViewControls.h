@@ -37,6 +37,24 @@ void RefPtClick(State& s, ViewControls& v, int point); // 1 or 2: centre the vie
 void RefPtZeroClick(State& s, ViewControls& v, int point);
 // "&ReferPoints": switches the reference points on or off.
 void RefPointsClick(State& s, ViewControls& v);
+// The mouse in the drawing area (y > 120, or y > 67 right of x = 247) with the reference
+// points on: the left button places point 1, the right button point 2.
+enum class MouseButton { Left, Right, Other };
+void MousePlacesRefPoint(State& s, ViewControls& v, MouseButton button, int x, int y);
+
+// The "Reference Points" dialog's buttons. OK takes the four typed coordinates (a text
+// that is no number keeps its coordinate) and switches the points on; Cancel and Zero
+// switch them off, Zero after putting both at the origin.
+struct RefPointTexts {
+    std::string v1, h1, v2, h2;
+};
+void RefPointsDialogOk(State& s, ViewControls& v, const RefPointTexts& t);
+void RefPointsDialogCancel(State& s, ViewControls& v);
+void RefPointsDialogZero(State& s, ViewControls& v);
+
+// The graphic zoom dialog's OK: the typed factor, kept in [0.5, 2000].
+void GraphicZoomOk(State& s, const std::string& text);
+
 // "SetP&anZoom On" / "Off": shows or hides the pan and zoom bars, by its caption.
 void SetPanZoomClick(ViewControls& v);
 

@@ -3,6 +3,7 @@
 // it onto a QImage, RecordingCanvas lists the calls for tests.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -31,6 +32,19 @@ inline constexpr Color Gray{128, 128, 128};
 inline constexpr Color Yellow{255, 255, 0};
 inline constexpr Color Silver{192, 192, 192};
 } // namespace colors
+
+// A view of 32-bit pixels (0xFFRRGGBB): `stride` pixels from one row to the next.
+struct PixelGrid {
+    uint32_t* bits = nullptr;
+    ptrdiff_t stride = 0;
+    int width = 0, height = 0;
+
+    static constexpr uint32_t Pack(Color c) {
+        return 0xFF000000u | uint32_t(c.r) << 16 | uint32_t(c.g) << 8 | c.b;
+    }
+    bool Contains(int64_t x, int64_t y) const { return x >= 0 && y >= 0 && x < width && y < height; }
+    void Set(int64_t x, int64_t y, uint32_t v) const { bits[y * stride + x] = v; }
+};
 
 // Coordinates are image pixels, x right, y down. Any int32 coordinate is valid input,
 // however far outside the image; what falls outside is clipped.
@@ -67,6 +81,14 @@ public:
 
     // Text with its top-left corner at (x, y), in the font colour, no background box.
     virtual void TextOut(int x, int y, std::string_view text) = 0;
+
+    // Direct access to the pixels, for drawings that set hundreds of thousands of them;
+    // an empty grid when the canvas has none (then SetPixel is the way). Whoever writes
+    // through it reports the box it wrote with PixelsWritten.
+    virtual PixelGrid Pixels() { return {}; }
+    virtual void PixelsWritten(int x0, int y0, int x1, int y1) {
+        (void)x0, (void)y0, (void)x1, (void)y1;
+    }
 };
 
 } // namespace vt

@@ -72,6 +72,13 @@ uint32_t* QtCanvas::Bits() {
 
 PixelGrid QtCanvas::Grid() { return {Bits(), stride_, width_, height_}; }
 
+void QtCanvas::PixelsWritten(int x0, int y0, int x1, int y1) {
+    dirty_.x0 = std::clamp(std::min({dirty_.x0, x0, x1}), 0, width_ - 1);
+    dirty_.y0 = std::clamp(std::min({dirty_.y0, y0, y1}), 0, height_ - 1);
+    dirty_.x1 = std::clamp(std::max({dirty_.x1, x0, x1}), 0, width_ - 1);
+    dirty_.y1 = std::clamp(std::max({dirty_.y1, y0, y1}), 0, height_ - 1);
+}
+
 QRect QtCanvas::ChangedRect() const {
     if (dirty_.x0 > dirty_.x1 || dirty_.y0 > dirty_.y1) return cleared_;
     return cleared_.united(QRect(QPoint(dirty_.x0, dirty_.y0), QPoint(dirty_.x1, dirty_.y1)));

@@ -47,6 +47,8 @@ public:
     void Ellipse(int x1, int y1, int x2, int y2) override;
     void Arc(int x1, int y1, int x2, int y2, int xs, int ys, int xe, int ye) override;
     void TextOut(int x, int y, std::string_view text) override;
+    PixelGrid Pixels() override { return Grid(); }
+    void PixelsWritten(int x0, int y0, int x1, int y1) override;
 
     // Where the image may differ from the frame before the last Clear: what that Clear
     // whitened and what has been drawn since. A window repaints only this.

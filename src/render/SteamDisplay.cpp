@@ -8,24 +8,39 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
+#include <utility>
 
 namespace vt {
 
 namespace {
 
-// A small fast generator, seeded once per steam stage.
+// A small fast generator (xorshift64), seeded once per steam stage. Multiply-shift takes
+// the place of a modulo: as uniform for these small ranges, and the stage draws up to a
+// million dots a frame.
 class Dice {
 public:
-    explicit Dice(uint32_t seed) : x_(seed ? seed : 0x9E3779B9u) {}
-    int32_t operator()(int64_t n) {
-        x_ ^= x_ << 13;
-        x_ ^= x_ >> 17;
-        x_ ^= x_ << 5;
-        return n > 0 ? int32_t(x_ % uint64_t(n)) : 0;
+    explicit Dice(uint32_t seed) : x_(uint64_t(seed) << 32 | 0x9E3779B9u) {}
+    int32_t operator()(int64_t n) { return Scale(uint32_t(Next() >> 32), n); }
+    // Two draws from one step, for the two coordinates of a dot.
+    std::pair<int32_t, int32_t> Pair(int64_t n1, int64_t n2) {
+        const uint64_t r = Next();
+        return {Scale(uint32_t(r >> 32), n1), Scale(uint32_t(r), n2)};
     }
 
 private:
-    uint32_t x_;
+    uint64_t Next() {
+        x_ ^= x_ << 13;
+        x_ ^= x_ >> 7;
+        x_ ^= x_ << 17;
+        return x_;
+    }
+    static int32_t Scale(uint32_t r, int64_t n) {
+        if (n <= 0) return 0;
+        return int32_t((uint64_t(r) * uint64_t(std::min<int64_t>(n, INT32_MAX))) >> 32);
+    }
+
+    uint64_t x_;
 };
 
 // The section's pixels under the names the regions use.
@@ -41,21 +56,51 @@ struct Section {
     int32_t Y4() const { return s.PivotScrY[4]; }
 };
 
+// Sets the dots: straight into the canvas's pixels when it has them.
 struct Painter {
     Canvas& c;
     State& s;
     Dice& rnd;
     Color color;
+    PixelGrid grid = c.Pixels();
+
+    void Dot(int64_t x, int64_t y) {
+        if (!grid.bits) return c.SetPixel(int(std::clamp<int64_t>(x, INT32_MIN, INT32_MAX)),
+                                          int(std::clamp<int64_t>(y, INT32_MIN, INT32_MAX)), color);
+        if (grid.Contains(x, y)) grid.Set(x, y, PixelGrid::Pack(color));
+    }
+
+    // Reports the box [x, x + w) x [y, y + dy h) as written.
+    void Written(int64_t x, int64_t w, int64_t y, int64_t h, int dy) {
+        const auto clampInt = [](int64_t v) { return int(std::clamp<int64_t>(v, -1, INT32_MAX)); };
+        const int64_t y2 = y + dy * std::max<int64_t>(h - 1, 0);
+        c.PixelsWritten(clampInt(x), clampInt(std::min(y, y2)), clampInt(x + std::max<int64_t>(w - 1, 0)),
+                        clampInt(std::max(y, y2)));
+    }
 
     // n dots at (x + rnd(w), y + rnd(h)); dy = -1 draws upwards from y.
     void Box(int64_t n, int32_t x, int64_t w, int32_t y, int64_t h, int dy = 1) {
-        for (int64_t i = 0; i < n; ++i) c.SetPixel(x + rnd(w), y + dy * rnd(h), color);
+        if (n <= 0) return;
+        if (grid.bits) {
+            const uint32_t v = PixelGrid::Pack(color);
+            for (int64_t i = 0; i < n; ++i) {
+                const auto [rx, ry] = rnd.Pair(w, h);
+                const int64_t px = int64_t(x) + rx, py = int64_t(y) + dy * ry;
+                if (grid.Contains(px, py)) grid.Set(px, py, v);
+            }
+            return Written(x, w, y, h, dy);
+        }
+        for (int64_t i = 0; i < n; ++i) Dot(int64_t(x) + rnd(w), int64_t(y) + dy * rnd(h));
     }
 
-    // A height that a region divides by: 0 becomes 1, with a beep for the dot.
+    bool beeped = false;
+
+    // A height that a region divides by: 0 becomes 1, with one beep for the frame
+    // (beeps do not queue, so one per dot would only flood the sound).
     int32_t Divisor(int32_t h) {
         if (h != 0) return h;
-        ErrorBeep(s);
+        if (!beeped) ErrorBeep(s);
+        beeped = true;
         return 1;
     }
 };
@@ -87,8 +132,12 @@ void Passage(Painter& p, const Section& q, int64_t n, bool front) {
         const double f = double(t) / height;
         const int32_t x = front ? q.Wx(6) + ToPixel((q.Wx(5) - q.Wx(6)) * f) + p.rnd(q.Cx(8) - q.Wx(5))
                                 : q.Wx(3) + ToPixel((q.Wx(4) - q.Wx(3)) * f) - p.rnd(q.Wx(4) - q.Cx(5));
-        p.c.SetPixel(x, q.Wy(3) + t, p.color);
+        p.Dot(x, q.Wy(3) + t);
     }
+    // The band lies between the passage's walls, from the port down to the bore.
+    const int64_t x0 = front ? std::min(q.Wx(6), q.Wx(5)) : std::min(q.Wx(3), q.Cx(5));
+    const int64_t x1 = front ? std::max(q.Wx(6), q.Cx(8)) : std::max(q.Wx(3), q.Wx(4));
+    p.Written(x0, x1 - x0 + 1, q.Wy(3), q.Cy(5) - q.Wy(3) + 1, 1);
 }
 
 void FrontEnd(Painter& p, const Section& q, int64_t n) {
@@ -115,8 +164,11 @@ void Exhaust(Painter& p, const Section& q, int64_t n, bool open) {
         const int32_t t = p.rnd(3 * int64_t(h));
         const double f = double(t) / p.Divisor(h);
         const int32_t a = p.rnd(ToPixel(ew * f * 2));
-        p.c.SetPixel(ToPixel(a + q.Wx(7) - ew * f), 2 * q.Cy(0) - q.Cy(2) - t, p.color);
+        p.Dot(ToPixel(a + q.Wx(7) - ew * f), int64_t(2) * q.Cy(0) - q.Cy(2) - t);
     }
+    // The plume widens upwards from the pipe: 3 H high, up to 6 Ew wide.
+    const int64_t top = int64_t(2) * q.Cy(0) - q.Cy(2);
+    p.Written(int64_t(q.Wx(7)) - 3 * int64_t(ew), 6 * int64_t(ew) + 1, top, 3 * int64_t(h) + 1, -1);
 }
 
 void Legend(Canvas& c, const Section& q) {
@@ -184,7 +236,9 @@ std::optional<uint16_t> BeatVolume(int32_t v) {
 void DrawSteam(Canvas& c, State& s) {
     Dice rnd(s.hooks.RandomSeed ? s.hooks.RandomSeed() : 1u);
     const Section q{s};
-    const double scale = s.ViewScale;
+    // Dot counts follow the zoom, never beyond its own limit: a design file may carry any
+    // scale, and a frame must stay bounded work.
+    const double scale = std::min(double(s.ViewScale), kMaxDotScale);
     Painter p{c, s, rnd, colors::Black};
     LiveSteam(p, q, scale);
 

@@ -10,6 +10,8 @@
 
 namespace vt {
 
+// The largest scale the dot counts follow: the zoom's own maximum.
+inline constexpr double kMaxDotScale = 3000;
 // Dots per region are bounded so that no view or quantity can make a frame unbounded work.
 inline constexpr int32_t kMaxDotsPerRegion = 400'000;
 

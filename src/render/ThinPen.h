@@ -2,19 +2,13 @@
 // with exact pixel rules, clipped to the grid. No Qt here.
 #pragma once
 
+#include "render/Canvas.h"
 #include "render/Clip.h"
 
 #include <cstddef>
 #include <cstdint>
 
 namespace vt {
-
-// A view of 32-bit pixels: `stride` pixels from one row to the next.
-struct PixelGrid {
-    uint32_t* bits = nullptr;
-    ptrdiff_t stride = 0;
-    int width = 0, height = 0;
-};
 
 // Sets the pixels of the line from a to b, pixel centres at whole coordinates: one pixel
 // per whole step along the longer axis, from the step nearest a up to but not including

@@ -14,11 +14,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 
 namespace vt {
 namespace {
-
-constexpr const char* kGolden = VT_GOLDEN_DIR "/startup_linkage.png";
 
 QImage StartUpFrame(test::CountingState& c) {
     c->RunStep = 0;
@@ -31,15 +30,15 @@ QImage StartUpFrame(test::CountingState& c) {
 
 QColor At(const QImage& img, int x, int y) { return img.pixelColor(x, y); }
 
-TEST(SceneImage, StartUpFrameMatchesTheGolden) {
-    auto c = test::BuiltIn();
-    const QImage actual = StartUpFrame(c);
+// Compares a frame with the committed golden image of that name.
+void ExpectGolden(const QImage& actual, const std::string& name) {
+    const std::string path = std::string(VT_GOLDEN_DIR) + "/" + name + ".png";
     if (std::getenv("VT_UPDATE_GOLDEN")) {
-        ASSERT_TRUE(actual.save(kGolden));
+        ASSERT_TRUE(actual.save(QString::fromStdString(path)));
         GTEST_SKIP() << "golden image rewritten";
     }
-    QImage golden(kGolden);
-    ASSERT_FALSE(golden.isNull()) << "missing " << kGolden;
+    QImage golden(QString::fromStdString(path));
+    ASSERT_FALSE(golden.isNull()) << "missing " << path;
     golden = golden.convertToFormat(actual.format());
     ASSERT_EQ(golden.size(), actual.size());
     QImage diff(actual.size(), QImage::Format_RGB32);
@@ -52,10 +51,33 @@ TEST(SceneImage, StartUpFrameMatchesTheGolden) {
                 diff.setPixel(x, y, qRgb(255, 0, 0));
             }
     if (differing) {
-        actual.save("startup_linkage.actual.png");
-        diff.save("startup_linkage.diff.png");
+        actual.save(QString::fromStdString(name + ".actual.png"));
+        diff.save(QString::fromStdString(name + ".diff.png"));
     }
-    EXPECT_EQ(differing, 0) << "see startup_linkage.actual.png and startup_linkage.diff.png";
+    EXPECT_EQ(differing, 0) << "see " << name << ".actual.png and " << name << ".diff.png";
+}
+
+TEST(SceneImage, StartUpFrameMatchesTheGolden) {
+    auto c = test::BuiltIn();
+    ExpectGolden(StartUpFrame(c), "startup_linkage");
+}
+
+TEST(SceneImage, SteamFrameMatchesTheGolden) {
+    auto c = test::BuiltIn();
+    c->hooks.RandomSeed = [] { return 4242u; };
+    c->SteamDispOn = true;
+    c->RevArmPos = c->RevArmSet[2];
+    c->ViewScale = 62; // the cylinder large, in the middle of the image
+    c->ViewOffsetX = 320 - 16 * 62;
+    c->ViewOffsetY = 302;
+    // Forty ticks of ten degrees build the steam up; the frame shows 40 degrees past
+    // the front dead centre: admission at the front, exhaust at the rear.
+    QtCanvas canvas(kSceneWidth, kSceneHeight);
+    for (int i = 0; i < 40; ++i) {
+        TickModel(*c);
+        DrawScene(canvas, *c);
+    }
+    ExpectGolden(canvas.Image(), "steam_normal_forward");
 }
 
 TEST(SceneImage, ColoursAtTheirPlaces) {

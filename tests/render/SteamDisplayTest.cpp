@@ -111,11 +111,112 @@ TEST_F(SteamTest, NoBeatIsArmedWhileAMarkerIsShown) {
     EXPECT_GE(plays, 3);
 }
 
-TEST_F(SteamTest, HugeViewsAreBoundedWork) {
-    c->ViewScale = 3.0e9f;
-    c->SteamFront = 2000;
-    const RecordingCanvas r = Frame();
-    EXPECT_LE(r.Calls(CanvasCall::Pixel).size(), std::size_t(kMaxDotsPerRegion) * 20);
+TEST_F(SteamTest, DotCountsFollowTheScaleUpToTheZoomLimit) {
+    c->RunStep = 0;
+    c->SteamFront = c->SteamRear = 2000;
+    c->ViewScale = 3000;
+    c->ViewOffsetX = -45000; // the cylinder near the image
+    c->ViewOffsetY = 6000;
+    const std::size_t atLimit = Frame().Calls(CanvasCall::Pixel).size();
+    c->ViewScale = 3.0e9f; // as a damaged file could carry
+    const std::size_t beyond = Frame().Calls(CanvasCall::Pixel).size();
+    EXPECT_LE(beyond, atLimit); // clamped pixels may empty some regions; never more dots
+    // Both ends at the maximum: 324,324 cylinder dots each at the largest zoom.
+    EXPECT_GE(atLimit, 2u * 324324u);
+}
+
+TEST_F(SteamTest, AFlatPassageBeepsOncePerFrame) {
+    c->CylBoreDia = 2 * (c->ValveSurfaceToCylCL - c->ExhPortWidth / 1.5f); // C5y == W3y
+    c.resetBeeps();
+    Frame();
+    EXPECT_EQ(c.beeps(), 1);
+}
+
+} // namespace
+} // namespace vt
+
+namespace vt {
+namespace {
+
+TEST_F(SteamTest, PhasesRunInOrderThroughATurn) {
+    c->RunStep = 2;
+    std::vector<Color> front;
+    for (int i = 0; i < 360; ++i) {
+        TickModel(*c);
+        RecordingCanvas r;
+        char phase = c->PhaseFront;
+        const Color colour = EndPhase(phase, c->FrontSteamOpening, c->FrontExhOpening, colors::Black);
+        DrawSteam(r, *c);
+        if (i >= 180 && (front.empty() || !(front.back() == colour))) front.push_back(colour);
+    }
+    // The second turn: admission, expansion, exhaust, compression, admission again.
+    const std::vector<Color> cycle = {colors::Red, colors::Fuchsia, colors::Blue, colors::DarkGreen};
+    ASSERT_GE(front.size(), 4u);
+    std::size_t start = 0;
+    while (start < front.size() && !(front[start] == colors::Red)) ++start;
+    for (std::size_t k = 0; k + start < front.size(); ++k)
+        EXPECT_EQ(front[start + k], cycle[k % 4]) << k;
+}
+
+TEST_F(SteamTest, RearTakesTheFrontColourBeforeItsOwnRulesFire) {
+    char rear = 0;
+    EXPECT_EQ(EndPhase(rear, -0.1f, -0.1f, colors::Red), colors::Red);
+    // A valve with exhaust lap, and an angle where the front admits while both rear
+    // edges are lapped.
+    c->ValveExhCavityRear = c->ValveExhCavityFront = 0.1f;
+    c->RunStep = 0;
+    int found = -1;
+    for (int a = 0; a < 360 && found < 0; ++a) {
+        c->DriverAngle = float(a);
+        TickModel(*c);
+        if (c->FrontSteamOpening > 0 && c->RearSteamOpening <= 0 && c->RearExhOpening <= 0) found = a;
+    }
+    ASSERT_GE(found, 0);
+    c->DriverAngle = float(found);
+    c->PhaseRear = 0; // nothing seen yet at the rear
+    TickModel(*c);
+    RecordingCanvas r;
+    DrawSteam(r, *c);
+    int rearDots = 0, rearRed = 0;
+    for (const CanvasCall& call : r.Calls(CanvasCall::Pixel)) {
+        const bool rearSpace = call.c[0] >= c->CylOutlineX[5] && call.c[0] < c->PistonValveX[1] &&
+                               call.c[1] >= c->CylOutlineY[5] && call.c[1] < c->CylOutlineY[6];
+        rearDots += rearSpace;
+        rearRed += rearSpace && call.pen == colors::Red;
+    }
+    EXPECT_GT(rearDots, 0);
+    EXPECT_EQ(rearRed, rearDots); // the front's admission red
+}
+
+TEST_F(SteamTest, PistonOnTheCoverLeavesThatEndsSpaceEmpty) {
+    c->RunStep = 0;
+    c->PistonRodLen = 8.5f; // the piston's front face beyond the front cover at 0 degrees
+    c->DriverAngle = 0;
+    TickModel(*c);
+    ASSERT_GE(c->PistonValveX[4], c->CylOutlineX[7]); // P3x >= C7x
+    RecordingCanvas r;
+    DrawSteam(r, *c);
+    for (const CanvasCall& call : r.Calls(CanvasCall::Pixel)) {
+        const bool inFrontSpace = call.c[0] >= c->PistonValveX[4] && call.c[0] < c->CylOutlineX[7] &&
+                                  call.c[1] >= c->CylOutlineY[5] && call.c[1] < c->CylOutlineY[6];
+        EXPECT_FALSE(inFrontSpace);
+    }
+}
+
+TEST_F(SteamTest, BeatVolumeComesFromTheOtherEndsSavedQuantity) {
+    c->BeatSteamRear = 450; // the rear's quantity at its last beat
+    c->BeatArmedFront = '1';
+    c->RunStep = 0;
+    // Find an angle with the front open to exhaust.
+    for (int a = 0; a < 360 && plays == 0; a += 5) {
+        c->DriverAngle = float(a);
+        Frame();
+    }
+    ASSERT_EQ(plays, 1);
+    ASSERT_FALSE(volumes.empty());
+    EXPECT_EQ(volumes.back(), 0x40004000u); // 401..600
+    EXPECT_EQ(c->BeatArmedFront, '0');
+    EXPECT_EQ(c->BeatSteamFront, c->SteamFront);
 }
 
 } // namespace

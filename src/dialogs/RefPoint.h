@@ -1,0 +1,30 @@
+// TRefPnts, "Reference Points": the two reference points' coordinates typed exactly.
+#pragma once
+
+#include "model/Controls.h"
+
+#include <QDialog>
+
+#include <array>
+
+namespace vt {
+
+class NumberEdit;
+
+class RefPointsDialog final : public QDialog {
+    Q_OBJECT
+public:
+    RefPointsDialog(State& s, Controls& c, QWidget* parent);
+
+    NumberEdit* Edit(int i) const { return edits_[std::size_t(i)]; } // V1, H1, V2, H2
+
+protected:
+    void showEvent(QShowEvent* e) override; // refills the fields from the state
+
+private:
+    State& s_;
+    Controls& c_;
+    std::array<NumberEdit*, 4> edits_{};
+};
+
+} // namespace vt
