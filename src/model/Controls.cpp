@@ -154,23 +154,22 @@ void CenClick(State& s, Controls& c) {
     c.CenterEnabled = false;
 }
 
-void FwdClick(State& s, Controls& c) {
-    s.RevArmPos = NormalForward(s);
-    SetRevArmPos(s, c, NormalBarPos(s, c.RevArm.Max));
-    c.FwdEnabled = false;
-    c.RevEnabled = c.CenterEnabled = true;
+namespace {
+// "Fwd" and "Rev": the normal position on that side, the bar to match, the button
+// disabled and the other two enabled, whatever the bar's change rule decided.
+void NormalClick(State& s, Controls& c, bool forward) {
+    s.RevArmPos = forward ? NormalForward(s) : NormalReverse(s);
+    SetRevArmPos(s, c, NormalBarPos(s, forward ? c.RevArm.Max : c.RevArm.Min));
+    c.FwdEnabled = !forward;
+    c.RevEnabled = forward;
+    c.CenterEnabled = true;
     s.FrontCOText.clear();
     s.RearCOText.clear();
 }
+} // namespace
 
-void RevClick(State& s, Controls& c) {
-    s.RevArmPos = NormalReverse(s);
-    SetRevArmPos(s, c, NormalBarPos(s, c.RevArm.Min));
-    c.RevEnabled = false;
-    c.FwdEnabled = c.CenterEnabled = true;
-    s.FrontCOText.clear();
-    s.RearCOText.clear();
-}
+void FwdClick(State& s, Controls& c) { NormalClick(s, c, true); }
+void RevClick(State& s, Controls& c) { NormalClick(s, c, false); }
 
 void MainWindowActivated(Controls& c) { c.DrvAng.Enabled = false; }
 

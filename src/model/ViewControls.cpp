@@ -26,16 +26,13 @@ void ApplyStep(State& s, ViewControls& v, SpringBarId bar, double step) {
     case SpringBarId::PanHorz: PanHorizontal(s, step); break;
     case SpringBarId::Zoom: Zoom(s, step); break;
     case SpringBarId::Ref1Vert:
-    case SpringBarId::Ref2Vert: {
-        const int n = RefPivot(bar);
-        s.PivotY[n] = F32(s.PivotY[n] + step);
-        v.RefPtZeroEnabled[n - 19] = true;
-        return;
-    }
+    case SpringBarId::Ref2Vert:
     case SpringBarId::Ref1Horz:
     case SpringBarId::Ref2Horz: {
         const int n = RefPivot(bar);
-        s.PivotX[n] = F32(s.PivotX[n] + step);
+        const bool vertical = bar == SpringBarId::Ref1Vert || bar == SpringBarId::Ref2Vert;
+        float& coordinate = vertical ? s.PivotY[n] : s.PivotX[n];
+        coordinate = F32(coordinate + step);
         v.RefPtZeroEnabled[n - 19] = true;
         return;
     }
