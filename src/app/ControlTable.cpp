@@ -46,7 +46,7 @@ constexpr ButtonFacts kButtons[] = {
     {"Rev", "Rev", "Set Reverse Arm to Normal Reverse", {252, 25, 28, 14}, Shown::ScreenData,
      RevClick, [](const Controls& c) { return c.RevEnabled; }},
     {"Center", "Cen", "Set Reverse Arm to Mid Gear", {280, 25, 27, 14}, Shown::ScreenData,
-     CenClick, [](const Controls& c) { return c.CenterEnabled; }},
+     CenterClick, [](const Controls& c) { return c.CenterEnabled; }},
     {"Fwd", "Fwd", "Set Reverse Arm to Normal Forward", {307, 25, 28, 14}, Shown::ScreenData,
      FwdClick, [](const Controls& c) { return c.FwdEnabled; }},
     {"Deg180", "180", "Set Driver Angle to 180 Deg", {252, 39, 25, 14}, Shown::ScreenData,
@@ -84,11 +84,11 @@ constexpr BarFacts kBars[] = {
     {"SBRef2Horz", "Change Reference Point 2 Horzontal", {20, 108, 121, 10}, Shown::RefPoints,
      SpringChange<SpringBarId::Ref2Horz>, [](const Controls&) { return Spring(10000, 25); }},
     {"SBRevArm", "Set Reverse Arm Between Max & Min", {336, 26, 121, 12}, Shown::ScreenData,
-     SetRevArmPos, [](const Controls& c) { return c.RevArm; }},
+     SBRevArmChange, [](const Controls& c) { return c.RevArm; }},
     {"SBDrvAng", "Set Driver Angle From 0 to 360 Deg", {336, 40, 121, 12}, Shown::ScreenData,
-     SetDrvAngPos, [](const Controls& c) { return c.DrvAng; }},
+     SBDrvAngChange, [](const Controls& c) { return c.DrvAng; }},
     {"SBStepAng", "Set Driver Step Angle to Predefined Values", {336, 54, 121, 12},
-     Shown::ScreenData, SetStepAngPos, [](const Controls& c) { return c.StepAng; }},
+     Shown::ScreenData, SBStepAngChange, [](const Controls& c) { return c.StepAng; }},
 };
 
 constexpr PanelFacts kPanels[] = {

@@ -238,13 +238,13 @@ void MainForm::Command(Cmd cmd) {
 
 void MainForm::CalcCentRevArmClick() {
     FindRevArmCent(s_);
-    Apply(CenClick);
+    Apply(CenterClick);
 }
 
 void MainForm::ResetAllDimensionsClick() {
     ResetAllDimensions(s_);
     InitRevArmBar(s_, ctl_);
-    Apply(CenClick);
+    Apply(CenterClick);
 }
 
 // A dialog runs modally while the timer keeps ticking underneath; what it changed shows

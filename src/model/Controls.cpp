@@ -99,7 +99,7 @@ void RunClick(State& s, Controls& c) {
         c.DrvAng.Enabled = false;
         c.Running = true;
     } else {
-        SetDrvAngPos(s, c, RoundClamped(s.DriverAngle * 100.0, c.DrvAng.Min, c.DrvAng.Max));
+        SBDrvAngChange(s, c, RoundClamped(s.DriverAngle * 100.0, c.DrvAng.Min, c.DrvAng.Max));
         s.RunStep = 0;
         c.DrvAng.Enabled = true;
         c.Running = false;
@@ -107,11 +107,11 @@ void RunClick(State& s, Controls& c) {
     c.Deg00Enabled = c.Deg180Enabled = true;
 }
 
-void SetDrvAngPos(State& s, Controls& c, int32_t pos) {
+void SBDrvAngChange(State& s, Controls& c, int32_t pos) {
     if (MoveBar(c.DrvAng, pos)) DrvAngChange(s, c);
 }
 
-void SetStepAngPos(State& s, Controls& c, int32_t pos) {
+void SBStepAngChange(State& s, Controls& c, int32_t pos) {
     if (MoveBar(c.StepAng, pos)) StepAngChange(s, c);
 }
 
@@ -120,12 +120,12 @@ void StepButtonClick(State& s, Controls& c, float angle) {
     s.StepAngle = angle;
     if (c.Running) s.RunStep = s.StepAngle;
     const int32_t pos = angle == 1 ? 8000 : angle == 10 ? 12000 : 14613;
-    SetStepAngPos(s, c, pos);
+    SBStepAngChange(s, c, pos);
 }
 
 void AngleButtonClick(State& s, Controls& c, float angle) {
     s.DriverAngle = angle;
-    SetDrvAngPos(s, c, angle == 0 ? 0 : 18000);
+    SBDrvAngChange(s, c, angle == 0 ? 0 : 18000);
     s.RunStep = 0;
     c.DrvAng.Enabled = true;
     c.Running = false;
@@ -133,7 +133,7 @@ void AngleButtonClick(State& s, Controls& c, float angle) {
     c.Deg180Enabled = angle == 0;
 }
 
-void SetRevArmPos(State& s, Controls& c, int32_t pos) {
+void SBRevArmChange(State& s, Controls& c, int32_t pos) {
     if (MoveBar(c.RevArm, pos)) RevArmChange(s, c);
 }
 
@@ -147,8 +147,8 @@ float NormalReverse(const Mechanism& m) {
     return F32(SenseIsDirect(m) ? cent - m.RevArmCentNorm : cent + m.RevArmCentNorm);
 }
 
-void CenClick(State& s, Controls& c) {
-    SetRevArmPos(s, c, 0);
+void CenterClick(State& s, Controls& c) {
+    SBRevArmChange(s, c, 0);
     CentreRevArm(s);
     c.FwdEnabled = c.RevEnabled = true;
     c.CenterEnabled = false;
@@ -159,7 +159,7 @@ namespace {
 // disabled and the other two enabled, whatever the bar's change rule decided.
 void NormalClick(State& s, Controls& c, bool forward) {
     s.RevArmPos = forward ? NormalForward(s) : NormalReverse(s);
-    SetRevArmPos(s, c, NormalBarPos(s, forward ? c.RevArm.Max : c.RevArm.Min));
+    SBRevArmChange(s, c, NormalBarPos(s, forward ? c.RevArm.Max : c.RevArm.Min));
     c.FwdEnabled = !forward;
     c.RevEnabled = forward;
     c.CenterEnabled = true;

@@ -42,12 +42,12 @@ void InitRevArmBar(const Mechanism& m, Controls& c);
 
 // The event handlers. Each writes only state; the next tick shows it.
 void RunClick(State& s, Controls& c);
-void SetDrvAngPos(State& s, Controls& c, int32_t pos);
-void SetStepAngPos(State& s, Controls& c, int32_t pos);
+void SBDrvAngChange(State& s, Controls& c, int32_t pos);
+void SBStepAngChange(State& s, Controls& c, int32_t pos);
 void StepButtonClick(State& s, Controls& c, float angle); // 1, 10 or 45
 void AngleButtonClick(State& s, Controls& c, float angle); // 0 or 180
-void SetRevArmPos(State& s, Controls& c, int32_t pos);
-void CenClick(State& s, Controls& c);
+void SBRevArmChange(State& s, Controls& c, int32_t pos);
+void CenterClick(State& s, Controls& c);
 void FwdClick(State& s, Controls& c);
 void RevClick(State& s, Controls& c);
 void MainWindowActivated(Controls& c);

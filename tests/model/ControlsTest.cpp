@@ -56,7 +56,7 @@ TEST_F(ControlsTest, TheTickFoldsTheAngleIntoRange) {
     c->DriverAngle = 360.05f;
     TickModel(*c);
     EXPECT_FLOAT_EQ(c->DriverAngle, 360.05f);
-    SetDrvAngPos(*c, k, -4000); // below 0 on the bar
+    SBDrvAngChange(*c, k, -4000); // below 0 on the bar
     EXPECT_FLOAT_EQ(c->DriverAngle, -40.0f);
     TickModel(*c);
     EXPECT_FLOAT_EQ(c->DriverAngle, 320.0f);
@@ -73,7 +73,7 @@ TEST_F(ControlsTest, TheTickConvertsPivotsAndTheReverseArm) {
 }
 
 TEST_F(ControlsTest, ReverseArmBarFollowsTheSense) {
-    SetRevArmPos(*c, k, 1040);
+    SBRevArmChange(*c, k, 1040);
     EXPECT_FLOAT_EQ(c->RevArmPos, c->RevArmSet[0] + 1.04f);
     EXPECT_EQ(c->DirectionText, "Fwd");
     EXPECT_TRUE(k.CenterEnabled);
@@ -81,7 +81,7 @@ TEST_F(ControlsTest, ReverseArmBarFollowsTheSense) {
     EXPECT_TRUE(k.RevEnabled);
 
     c->FrontCOText = "20.0";
-    SetRevArmPos(*c, k, -1);
+    SBRevArmChange(*c, k, -1);
     EXPECT_EQ(c->DirectionText, "Rev");
     EXPECT_TRUE(c->FrontCOText.empty());
     c->DriverAngle = 100;
@@ -90,7 +90,7 @@ TEST_F(ControlsTest, ReverseArmBarFollowsTheSense) {
 
     c->EccSense = -1; // inverted sense mirrors the bar
     c->LiftArmSense = 1;
-    SetRevArmPos(*c, k, 500);
+    SBRevArmChange(*c, k, 500);
     EXPECT_FLOAT_EQ(c->RevArmPos, c->RevArmSet[0] - 0.5f);
     EXPECT_EQ(c->DirectionText, "Fwd");
 }
@@ -110,7 +110,7 @@ TEST_F(ControlsTest, ReverseArmButtons) {
     EXPECT_FLOAT_EQ(c->RevArmPos, c->RevArmSet[3]);
     EXPECT_EQ(c->DirectionText, "Rev");
 
-    CenClick(*c, k);
+    CenterClick(*c, k);
     EXPECT_EQ(k.RevArm.Pos, 0);
     EXPECT_EQ(c->RevArmPos, c->RevArmSet[0]);
     EXPECT_FALSE(k.CenterEnabled);
@@ -119,7 +119,7 @@ TEST_F(ControlsTest, ReverseArmButtons) {
 }
 
 TEST_F(ControlsTest, FwdStaysDisabledWhenTheBarDoesNotMove) {
-    SetRevArmPos(*c, k, 1040);
+    SBRevArmChange(*c, k, 1040);
     k.FwdEnabled = true;
     FwdClick(*c, k);
     EXPECT_FALSE(k.FwdEnabled);
@@ -135,8 +135,8 @@ TEST_F(ControlsTest, StepAngleBands) {
                  {8000, 1, 100, 500},     {11612, 5, 500, 2500},   {11613, 10, 1000, 4500},
                  {13591, 20, 2000, 4500}, {14409, 45, 4500, 4500}, {14613, 45, 4500, 4500}};
     for (const Case& k2 : cases) {
-        SetStepAngPos(*c, k, k2.pos == k.StepAng.Pos ? k2.pos + 1 : k2.pos);
-        SetStepAngPos(*c, k, k2.pos);
+        SBStepAngChange(*c, k, k2.pos == k.StepAng.Pos ? k2.pos + 1 : k2.pos);
+        SBStepAngChange(*c, k, k2.pos);
         EXPECT_FLOAT_EQ(c->StepAngle, k2.angle) << k2.pos;
         EXPECT_EQ(k.DrvAng.Small, k2.small) << k2.pos;
         EXPECT_EQ(k.DrvAng.Large, k2.large) << k2.pos;
@@ -147,11 +147,11 @@ TEST_F(ControlsTest, StepAngleBands) {
 TEST_F(ControlsTest, DisarmedStepBarKeepsATypedAngle) {
     c->StepAngle = 7.25f;
     k.StepAngArmed = false;
-    SetStepAngPos(*c, k, 11000);
+    SBStepAngChange(*c, k, 11000);
     EXPECT_EQ(c->StepAngle, 7.25f);
     EXPECT_TRUE(k.StepAngArmed);
     EXPECT_TRUE(k.Step1Enabled && k.Step10Enabled && k.Step45Enabled);
-    SetStepAngPos(*c, k, 11001);
+    SBStepAngChange(*c, k, 11001);
     EXPECT_EQ(c->StepAngle, 5.0f);
 }
 
