@@ -230,6 +230,7 @@ struct DynVarState {
     int32_t UndoCount = 0;
     std::string UndoStatusText;
     bool EditChanged = false;
+    bool UndoEnabled = false; // the five "UnDo" buttons
 };
 
 // The lines-and-circles overlay entries, saved with the design.
