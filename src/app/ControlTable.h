@@ -20,6 +20,7 @@ enum class Shown {
     PanZoom,    // with the screen data, or on their own through "SetP&anZoom On"
     RefPoints,  // with the reference points
     DynVars,    // with the dynamic variables
+    Undo,       // with undo, while the screen data is on
 };
 bool IsShown(Shown when, const State& s, const Controls& c);
 
@@ -30,7 +31,7 @@ struct ButtonFacts {
     Rect geometry;
     Shown shown;
     void (*click)(State&, Controls&);
-    bool (*enabled)(const Controls&); // nullptr: always enabled
+    bool (*enabled)(const State&, const Controls&); // nullptr: always enabled
 };
 
 struct BarFacts {
@@ -39,7 +40,9 @@ struct BarFacts {
     Rect geometry;
     Shown shown;
     void (*change)(State&, Controls&, int32_t);
-    BarState (*state)(const Controls&); // range, steps, position and enabled to show
+    BarState (*state)(const State&, const Controls&); // range, steps, position, enabled
+    void (*focus)(State&) = nullptr;                   // the bar received the focus
+    void (*endScroll)(State&) = nullptr;               // a gesture on the bar ended
 };
 
 struct PanelFacts {

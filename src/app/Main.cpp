@@ -3,12 +3,14 @@
 
 #include "app/ControlTable.h"
 #include "app/DataFiles.h"
+#include "app/Look.h"
 #include "app/SceneView.h"
 #include "app/ScrollBar.h"
 #include "app/ToolIcons.h"
 #include "app/Toggles.h"
 #include "model/Defaults.h"
 #include "model/MidGear.h"
+#include "render/Readouts.h"
 #include "render/Scene.h"
 
 #include <QAction>
@@ -17,6 +19,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QEvent>
+#include <QFont>
 #include <QFrame>
 #include <QLocale>
 #include <QMenuBar>
@@ -24,6 +27,7 @@
 #include <QScreen>
 #include <QToolBar>
 
+#include <optional>
 #include <string_view>
 
 namespace vt {
@@ -174,6 +178,10 @@ void MainForm::BuildControls(QWidget* client) {
         button->setFocusPolicy(Qt::TabFocus);
         connect(button, &QPushButton::clicked, this, [this, click = b.click] { Apply(click); });
         if (std::string_view(b.name) == "Run") run_ = button;
+        if (std::string_view(b.name) == "UnDoDn") {
+            undo_ = button;
+            button->setFont(QFont(kSerifFace, 8, QFont::Bold));
+        }
         buttons_.push_back(button);
     }
     for (const BarFacts& b : MainBars()) {
@@ -183,6 +191,16 @@ void MainForm::BuildControls(QWidget* client) {
         connect(bar, &ScrollBar::changed, this, [this, change = b.change](int pos) {
             Apply([&](State& s, Controls& c) { change(s, c, pos); });
         });
+        if (b.focus)
+            connect(bar, &ScrollBar::entered, this, [this, focus = b.focus] { focus(s_); });
+        if (b.endScroll) {
+            connect(bar, &ScrollBar::endScroll, this, [this, end = b.endScroll] {
+                end(s_);
+                // The next gesture starts with a fresh focus event.
+                findChild<QWidget*>("SBRevArm")->setFocus();
+                Refresh();
+            });
+        }
         bars_.push_back(bar);
     }
 }
@@ -191,12 +209,13 @@ void MainForm::Refresh() {
     const auto buttons = MainButtons();
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         buttons_[i]->setVisible(IsShown(buttons[i].shown, s_, ctl_));
-        buttons_[i]->setEnabled(!buttons[i].enabled || buttons[i].enabled(ctl_));
+        buttons_[i]->setEnabled(!buttons[i].enabled || buttons[i].enabled(s_, ctl_));
     }
     run_->setText(RunCaption(ctl_));
+    if (const std::optional<int> top = UndoButtonTop(s_)) undo_->move(undo_->x(), *top);
     const auto bars = MainBars();
     for (std::size_t i = 0; i < bars.size(); ++i) {
-        bars_[i]->Mirror(bars[i].state(ctl_));
+        bars_[i]->Mirror(bars[i].state(s_, ctl_));
         bars_[i]->setVisible(IsShown(bars[i].shown, s_, ctl_));
     }
     const auto panels = MainPanels();
@@ -231,6 +250,8 @@ void MainForm::Command(Cmd cmd) {
     case Cmd::ReferPoints: Apply([](State& s, Controls& c) { RefPointsClick(s, c.View); }); break;
     case Cmd::SetPanZoom: Apply([](State&, Controls& c) { SetPanZoomClick(c.View); }); break;
     case Cmd::SetRefPoints: ShowModal(dialogs_.refPoints); break;
+    case Cmd::DynamicVari: Apply([](State& s, Controls&) { s.DynVarsOn = !s.DynVarsOn; }); break;
+    case Cmd::UnDo: Apply([](State& s, Controls&) { s.UndoOn = !s.UndoOn; }); break;
     case Cmd::SetGraphicZoom: ShowModal(dialogs_.graphicZoom); break;
     default: break; // the windows these open are not part of the program yet
     }

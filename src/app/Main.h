@@ -89,6 +89,7 @@ private:
     int64_t lastBeepMs_ = -1'000'000;
 
     QPushButton* run_ = nullptr;
+    QPushButton* undo_ = nullptr;
     // Parallel to the control tables.
     std::vector<QPushButton*> buttons_;
     std::vector<ScrollBar*> bars_;

@@ -256,6 +256,14 @@ struct SteamState {
     float BeatSteamFront = 0, BeatSteamRear = 0;
 };
 
+// What the readouts keep between frames: the cut-off countdowns and the pivot data rows.
+struct ReadoutState {
+    int32_t FrontCOShow = 0, RearCOShow = 0; // frames left to show each cut-off value
+    float PivotSel[7] = {};                   // rows 1..6: a pivot number, as a real
+    float PivotSelOn[7] = {};                 // 1 when the row has a pivot
+    int32_t LineRefChoice = -1; // the "Referenced to" choice of the lines dialog, -1 none
+};
+
 // The dimension marker display: the marker number of the dimension being shown, 0 none.
 struct MarkerState {
     int32_t MarkerNo = 0;
@@ -277,6 +285,7 @@ struct State : Mechanism,
                DynVarState,
                OverlayState,
                SteamState,
+               ReadoutState,
                MarkerState {
     Hooks hooks;
 };

@@ -100,7 +100,8 @@ QPen QtCanvas::MakePen() const {
 }
 
 QFont QtCanvas::MakeFont() const {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    // The classic 8-point dialog face's metrics; any sans face stands in where it is missing.
+    QFont font(kCanvasFace);
     font.setStyleHint(QFont::SansSerif, QFont::NoAntialias);
     font.setPixelSize(PixelSizeOf(fontSize_));
     font.setBold(bold_);
@@ -248,25 +249,33 @@ void QtCanvas::DrawPolyline(const std::vector<clip::Point>& points) {
     Painter().drawPolyline(polygon);
 }
 
+// Text from cached glyphs (see GlyphCache.h), written straight into the pixels: no text
+// layout per frame, and far-off coordinates only skip glyphs.
 void QtCanvas::TextOut(int x, int y, std::string_view text) {
     if (text.empty() || x >= width_ || y >= height_) return;
-    QPainter& painter = Painter();
     if (fontDirty_) {
-        painter.setFont(MakeFont());
+        font_ = MakeFont();
         fontDirty_ = false;
     }
     const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    const QFontMetrics metrics = painter.fontMetrics();
-    // Text wholly left of or above the image is skipped: Qt's fixed-point glyph positions
-    // would overflow for far-off coordinates. The height pads for glyph overhangs.
-    const int64_t pad = metrics.height();
-    if (int64_t{x} + metrics.horizontalAdvance(s) + pad < 0 || int64_t{y} + pad < 0) return;
-    const double margin = static_cast<double>(pad);
-    MarkDirty(x - margin, y - margin, x + metrics.horizontalAdvance(s) + margin, y + 2.0 * margin);
-    painter.setPen(ToQColor(fontColor_));
-    // Qt places text by its baseline; the top of the text is one ascent above it.
-    painter.drawText(QPointF(x, static_cast<double>(y) + metrics.ascent()), s);
-    painter.setPen(MakePen());
+    const int64_t height = glyphs_.LineHeight(font_);
+    if (int64_t{y} + 2 * height < 0) return;
+    const uint32_t value = ToPixel(fontColor_);
+    const PixelGrid grid = Grid();
+    int64_t penX = x;
+    for (char32_t ch : s.toUcs4()) {
+        if (penX >= width_) break;
+        const GlyphCache::Glyph& g = glyphs_.Get(font_, ch);
+        if (penX + g.advance + height >= 0) {
+            for (const auto& [dx, dy] : g.pixels) {
+                const int64_t px = penX + dx, py = int64_t{y} + dy;
+                if (grid.Contains(px, py)) grid.Set(px, py, value);
+            }
+        }
+        penX += g.advance;
+    }
+    MarkDirty(double(x) - double(height), double(y), double(penX) + double(height),
+              double(y) + 2.0 * double(height));
 }
 
 } // namespace vt

@@ -4,6 +4,7 @@
 
 #include "render/Canvas.h"
 #include "render/Clip.h"
+#include "render/GlyphCache.h"
 #include "render/ThinPen.h"
 
 #include <QFont>
@@ -29,6 +30,9 @@ namespace vt {
 // next write re-fetches the bits and so detaches from the copy.
 //
 // Fonts need a QGuiApplication; everything else works without one.
+// The face of the scene's text.
+inline constexpr const char* kCanvasFace = "Liberation Sans";
+
 class QtCanvas final : public Canvas {
 public:
     explicit QtCanvas(int width = 1280, int height = 1024);
@@ -92,7 +96,9 @@ private:
     Color fontColor_ = colors::Black;
     int fontSize_ = 8;
     bool bold_ = false;
-    bool fontDirty_ = true; // the painter's font lags behind the settings above
+    bool fontDirty_ = true; // font_ lags behind the settings above
+    QFont font_;
+    GlyphCache glyphs_;
     int penX_ = 0, penY_ = 0;
     struct {
         int x0, y0, x1, y1; // inclusive; empty when x0 > x1

@@ -2,6 +2,7 @@
 #include "render/Scene.h"
 
 #include "render/Linkage.h"
+#include "render/Readouts.h"
 #include "render/Section.h"
 #include "render/SteamDisplay.h"
 
@@ -14,6 +15,8 @@ void DrawScene(Canvas& c, State& s) {
     DrawLinkageFirstPart(c, s);
     DrawSection(c, s);
     DrawLinkageSecondPart(c, s);
+    // The overlay stage leaves the pen of entry 20 (black while it is empty).
+    DrawReadouts(c, s, colors::Black);
 }
 
 } // namespace vt

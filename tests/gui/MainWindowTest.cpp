@@ -308,3 +308,40 @@ TEST_F(MainWindowTest, PanZoomBarsOnTheirOwnWhileTheScreenDataIsOff) {
 
 } // namespace
 } // namespace vt
+
+#include "model/DynVars.h"
+
+namespace vt {
+namespace {
+
+TEST_F(MainWindowTest, DynamicVariableBarsAndUndo) {
+    form->show();
+    EXPECT_FALSE(Bar("SBDynVar1")->isVisible());
+    form->MenuAction(Cmd::DynamicVari)->trigger();
+    EXPECT_TRUE(s->DynVarsOn);
+    EXPECT_TRUE(Bar("SBDynVar1")->isVisible());
+    EXPECT_TRUE(form->findChild<QFrame*>("Panel8")->isVisible());
+    EXPECT_FALSE(Bar("SBDynVar1")->isEnabled()); // no dimension in the slot yet
+    VisitDimension(*s, 2);                        // as a dimension field's exit will
+    form->Timer1Timer();
+    form->MenuAction(Cmd::UnDo)->trigger(); // shows the undo button; refreshes
+    EXPECT_TRUE(Bar("SBDynVar1")->isEnabled());
+    EXPECT_FALSE(Bar("SBDynVar2")->isEnabled());
+
+    emit Bar("SBDynVar1")->entered();
+    Bar("SBDynVar1")->setValue(10); // a page click
+    EXPECT_FLOAT_EQ(s->StrokeLen, 3.01f);
+    EXPECT_EQ(Bar("SBDynVar1")->value(), 0);
+    emit Bar("SBDynVar1")->endScroll();
+    EXPECT_EQ(s->UndoCount, 1);
+    QPushButton* undo = Button("UnDoDn");
+    EXPECT_TRUE(undo->isVisible());
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_EQ(undo->y(), 127); // below the dynamic-variable rows
+    undo->click();
+    EXPECT_FLOAT_EQ(s->StrokeLen, 3.0f);
+    EXPECT_FALSE(undo->isEnabled());
+}
+
+} // namespace
+} // namespace vt

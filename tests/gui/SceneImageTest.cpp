@@ -62,6 +62,16 @@ TEST(SceneImage, StartUpFrameMatchesTheGolden) {
     ExpectGolden(StartUpFrame(c), "startup_linkage");
 }
 
+TEST(SceneImage, ReadoutsReferencePointsAndBannerMatchTheGolden) {
+    auto c = test::BuiltIn();
+    c->RefPointsOn = c->DynVarsOn = true;
+    c->PivotX[19] = 2.0f;
+    c->PivotY[19] = 3.0f;
+    c->PivotX[20] = 8.13f;
+    c->PivotY[20] = 1.3f;
+    ExpectGolden(StartUpFrame(c), "readouts_refpoints_banner");
+}
+
 TEST(SceneImage, SteamFrameMatchesTheGolden) {
     auto c = test::BuiltIn();
     c->hooks.RandomSeed = [] { return 4242u; };
