@@ -10,8 +10,11 @@ namespace vt {
 QStringList DataFolders() {
     QStringList folders{QDir::currentPath()};
     if (QCoreApplication::instance()) {
-        const QString beside = QCoreApplication::applicationDirPath();
-        folders << beside << QDir(beside).filePath("../../data"); // a build tree's data/
+        const QDir beside(QCoreApplication::applicationDirPath());
+        folders << beside.path();
+        // A program run from a build tree inside the source tree finds the sources' data/.
+        for (const char* up : {"../data", "../../data", "../../../data"})
+            folders << QDir::cleanPath(beside.filePath(up));
     }
     return folders;
 }
