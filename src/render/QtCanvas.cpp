@@ -204,7 +204,9 @@ void QtCanvas::DrawOutline(const clip::EllipseShape& e, clip::Range arc) {
     const clip::Rect area = DrawRect();
     MarkDirty(e.cx - e.rx, e.cy - e.ry, e.cx + e.rx, e.cy + e.ry);
     if (e.rx == 0 && e.ry == 0) { // a one-pixel box: the outline is a dot
-        if (penWidth_ == 1) return SetPixel(static_cast<int>(e.cx), static_cast<int>(e.cy), pen_);
+        if (penWidth_ == 1)
+            return SetPixel(RoundClamped(e.cx, INT32_MIN, INT32_MAX), RoundClamped(e.cy, INT32_MIN, INT32_MAX),
+                            pen_);
         if (area.Contains({e.cx, e.cy})) Painter().drawPoint(ToQt({e.cx, e.cy}));
         return;
     }

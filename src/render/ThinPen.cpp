@@ -2,6 +2,10 @@
 // All in double: int32 end points and their differences are exact there.
 #include "render/ThinPen.h"
 
+#include "model/Rounding.h"
+
+#include <cstdint>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -13,10 +17,8 @@ namespace {
 // The nearest whole number, halves upwards.
 double Nearest(double v) { return std::floor(v + 0.5); }
 
-// A whole number clamped to [lo, hi] and converted; the clamp keeps the cast defined.
-int ClampToInt(double whole, int lo, int hi) {
-    return static_cast<int>(std::clamp(whole, static_cast<double>(lo), static_cast<double>(hi)));
-}
+// A whole number clamped to [lo, hi] and converted by the program's one conversion.
+int ClampToInt(double whole, int lo, int hi) { return RoundClamped(whole, lo, hi); }
 
 void Plot(const PixelGrid& grid, int x, int y, uint32_t value) {
     if (x < 0 || y < 0 || x >= grid.width || y >= grid.height) return;
@@ -42,7 +44,7 @@ void DrawThinLine(const PixelGrid& grid, clip::Point a, clip::Point b, uint32_t 
         if (m < 0 || m >= majorSize) continue;
         const double n = Nearest(minor0 + (m - major0) * slope);
         if (n < 0 || n >= (xMajor ? grid.height : grid.width)) continue;
-        const int minor = static_cast<int>(n);
+        const int minor = ClampToInt(n, 0, INT32_MAX);
         Plot(grid, xMajor ? m : minor, xMajor ? minor : m, value);
     }
 }
@@ -96,7 +98,7 @@ private:
     void Put(double x, double y, double px, double py) const {
         if (px < 0 || py < 0 || px >= grid_.width || py >= grid_.height) return;
         if (!full_ && !OnArc(arc_, std::atan2(-(y - e_.cy) * e_.rx, (x - e_.cx) * e_.ry))) return;
-        Plot(grid_, static_cast<int>(px), static_cast<int>(py), value_);
+        Plot(grid_, ClampToInt(px, 0, INT32_MAX), ClampToInt(py, 0, INT32_MAX), value_);
     }
 
     const PixelGrid& grid_;
