@@ -4,6 +4,7 @@
 #include "app/Main.h"
 #include "dialogs/GraphicZoom.h"
 #include "dialogs/RefPoint.h"
+#include "dialogs/SettingDialog.h"
 
 #include <QApplication>
 
@@ -27,8 +28,11 @@ int main(int argc, char** argv) {
     }
     main.SetTitledWindows(titled);
     vt::RefPointsDialog refPoints(*state, main.controls(), &main);
+    vt::SettingDialog revArmPosition(vt::SettingKind::RevArmPosition, *state, main.controls(), &main);
+    vt::SettingDialog driverAngle(vt::SettingKind::DriverAngle, *state, main.controls(), &main);
+    vt::SettingDialog stepAngle(vt::SettingKind::StepAngle, *state, main.controls(), &main);
     vt::GraphicZoomDialog graphicZoom(*state, &main);
-    main.SetDialogs({&refPoints, &graphicZoom});
+    main.SetDialogs({&refPoints, &graphicZoom, &revArmPosition, &driverAngle, &stepAngle});
 
     main.show();
     return QApplication::exec();

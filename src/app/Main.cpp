@@ -253,6 +253,9 @@ void MainForm::Command(Cmd cmd) {
     case Cmd::DynamicVari: Apply([](State& s, Controls&) { s.DynVarsOn = !s.DynVarsOn; }); break;
     case Cmd::UnDo: Apply([](State& s, Controls&) { s.UndoOn = !s.UndoOn; }); break;
     case Cmd::SetGraphicZoom: ShowModal(dialogs_.graphicZoom); break;
+    case Cmd::SetRevArmPos: ShowModal(dialogs_.revArmPosition); break;
+    case Cmd::SetDriverAng: ShowModal(dialogs_.driverAngle); break;
+    case Cmd::SetStepAng: ShowModal(dialogs_.stepAngle); break;
     default: break; // the windows these open are not part of the program yet
     }
 }

@@ -40,6 +40,9 @@ public:
     struct Dialogs {
         QDialog* refPoints = nullptr;
         QDialog* graphicZoom = nullptr;
+        QDialog* revArmPosition = nullptr;
+        QDialog* driverAngle = nullptr;
+        QDialog* stepAngle = nullptr;
     };
     void SetDialogs(Dialogs dialogs) { dialogs_ = dialogs; }
 
