@@ -5,8 +5,11 @@
 #include "dialogs/GraphicZoom.h"
 #include "dialogs/RefPoint.h"
 #include "dialogs/SettingDialog.h"
+#include "dialogs/HelpWindow.h"
+#include "dialogs/VGAboutBox.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 #include <array>
 #include <memory>
@@ -27,12 +30,20 @@ int main(int argc, char** argv) {
         titled[i] = windows[i].get();
     }
     main.SetTitledWindows(titled);
+    vt::HelpWindow special(vt::kSpecialInstructions, &main);
     vt::RefPointsDialog refPoints(*state, main.controls(), &main);
     vt::SettingDialog revArmPosition(vt::SettingKind::RevArmPosition, *state, main.controls(), &main);
     vt::SettingDialog driverAngle(vt::SettingKind::DriverAngle, *state, main.controls(), &main);
     vt::SettingDialog stepAngle(vt::SettingKind::StepAngle, *state, main.controls(), &main);
+    vt::HelpWindow instructions(vt::kInstructions, &main);
+    vt::AboutBox about(&main);
     vt::GraphicZoomDialog graphicZoom(*state, &main);
-    main.SetDialogs({&refPoints, &graphicZoom, &revArmPosition, &driverAngle, &stepAngle});
+    main.SetDialogs({&refPoints, &graphicZoom, &revArmPosition, &driverAngle, &stepAngle,
+                     &instructions, &special, &about});
+    // A help file that cannot be read is reported once, at start; its window stays empty.
+    for (const vt::HelpWindow* help : {&special, &instructions})
+        if (!help->LoadError().isEmpty())
+            QMessageBox::critical(nullptr, "VALVETRACE", help->LoadError(), QMessageBox::Ok);
 
     main.show();
     return QApplication::exec();

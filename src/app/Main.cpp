@@ -256,6 +256,9 @@ void MainForm::Command(Cmd cmd) {
     case Cmd::SetRevArmPos: ShowModal(dialogs_.revArmPosition); break;
     case Cmd::SetDriverAng: ShowModal(dialogs_.driverAngle); break;
     case Cmd::SetStepAng: ShowModal(dialogs_.stepAngle); break;
+    case Cmd::Instructions: ShowModal(dialogs_.instructions); break;
+    case Cmd::InstructionsSpecial: ShowModal(dialogs_.specialInstructions); break;
+    case Cmd::About: ShowModal(dialogs_.about); break;
     default: break; // the windows these open are not part of the program yet
     }
 }

@@ -43,6 +43,9 @@ public:
         QDialog* revArmPosition = nullptr;
         QDialog* driverAngle = nullptr;
         QDialog* stepAngle = nullptr;
+        QDialog* instructions = nullptr;
+        QDialog* specialInstructions = nullptr;
+        QDialog* about = nullptr;
     };
     void SetDialogs(Dialogs dialogs) { dialogs_ = dialogs; }
 

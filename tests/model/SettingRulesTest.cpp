@@ -83,3 +83,21 @@ TEST_F(SettingRulesTest, TheStepBarStaysArmedWhenItDoesNotMove) {
 
 } // namespace
 } // namespace vt
+
+namespace vt {
+namespace {
+
+TEST_F(SettingRulesTest, OkWithoutTypingTakesWhatTheEntryShowed) {
+    // Driver angle while running shows 0.00: OK stops the motion at 0.
+    c->DriverAngle = 200;
+    DriverAngleOk(*c, k, DriverAngleEntryText(*c));
+    EXPECT_EQ(c->DriverAngle, 0.0f);
+    EXPECT_FALSE(k.Running);
+    // Step angle while stopped shows 0.00: OK sets the smallest step.
+    StepAngleOk(*c, k, StepAngleEntryText(*c));
+    EXPECT_EQ(c->StepAngle, 0.01f);
+    EXPECT_FALSE(k.Running);
+}
+
+} // namespace
+} // namespace vt
