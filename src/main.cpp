@@ -7,6 +7,7 @@
 #include "dialogs/SettingDialog.h"
 #include "dialogs/HelpWindow.h"
 #include "dialogs/VGAboutBox.h"
+#include "dialogs/DatTable.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -22,14 +23,10 @@ int main(int argc, char** argv) {
     auto state = std::make_unique<vt::State>();
     vt::MainForm main(*state);
 
-    // The analysis windows and the data table: created once, titled by every tick.
-    std::array<std::unique_ptr<QWidget>, vt::kTitledWindows - 1> windows;
-    std::array<QWidget*, vt::kTitledWindows - 1> titled{};
-    for (std::size_t i = 0; i < windows.size(); ++i) {
-        windows[i] = std::make_unique<QWidget>(nullptr, Qt::Window);
-        titled[i] = windows[i].get();
-    }
-    main.SetTitledWindows(titled);
+    // The analysis windows (empty until their diagrams exist): created once, titled by
+    // every tick like the data table.
+    std::array<std::unique_ptr<QWidget>, 4> graphs;
+    for (auto& g : graphs) g = std::make_unique<QWidget>(nullptr, Qt::Window);
     vt::HelpWindow special(vt::kSpecialInstructions, &main);
     vt::RefPointsDialog refPoints(*state, main.controls(), &main);
     vt::SettingDialog revArmPosition(vt::SettingKind::RevArmPosition, *state, main.controls(), &main);
@@ -37,9 +34,11 @@ int main(int argc, char** argv) {
     vt::SettingDialog stepAngle(vt::SettingKind::StepAngle, *state, main.controls(), &main);
     vt::HelpWindow instructions(vt::kInstructions, &main);
     vt::AboutBox about(&main);
+    vt::DataTableWindow dataTable(*state, &main);
+    main.SetTitledWindows({graphs[0].get(), graphs[1].get(), graphs[2].get(), graphs[3].get(), &dataTable});
     vt::GraphicZoomDialog graphicZoom(*state, &main);
     main.SetDialogs({&refPoints, &graphicZoom, &revArmPosition, &driverAngle, &stepAngle,
-                     &instructions, &special, &about});
+                     &instructions, &special, &about, &dataTable});
     // A help file that cannot be read is reported once, at start; its window stays empty.
     for (const vt::HelpWindow* help : {&special, &instructions})
         if (!help->LoadError().isEmpty())

@@ -39,6 +39,7 @@ enum class Cmd {
     Instructions,
     InstructionsSpecial,
     About,
+    DataTable, // the "DataTable" button
 };
 
 // One row of the menu bar. Depth 0: a menu title (Cmd::None) or a command standing on

@@ -88,6 +88,8 @@ constexpr ButtonFacts kButtons[] = {
     {"Step45", "45.0", "Set Driver Step Angle to 45 Deg", {306, 53, 29, 14}, Shown::ScreenData,
      [](State& s, Controls& c) { StepButtonClick(s, c, 45); },
      [](const State&, const Controls& c) { return c.Step45Enabled; }},
+    {"DataTableBut", "DataTable", "Show the Pivot Data Table", {2, 214, 60, 15}, Shown::PivotData,
+     nullptr, nullptr, Cmd::DataTable},
     {"UnDoDn", "UnDo", "Undo the Last Change", {280, 127, 40, 16}, Shown::Undo,
      [](State& s, Controls&) { Undo(s); }, [](const State& s, const Controls&) { return s.UndoEnabled; }},
 };
@@ -141,6 +143,7 @@ bool IsShown(Shown when, const State& s, const Controls& c) {
     case Shown::RefPoints: return s.RefPointsOn;
     case Shown::DynVars: return s.DynVarsOn;
     case Shown::Undo: return s.ScreenDataOn && s.UndoOn;
+    case Shown::PivotData: return s.ScreenDataOn && s.PivotDataOn;
     }
     return false;
 }

@@ -3,6 +3,7 @@
 // builds and refreshes every control from these tables with one routine per kind.
 #pragma once
 
+#include "app/Commands.h"
 #include "model/Controls.h"
 #include "model/State.h"
 
@@ -21,6 +22,7 @@ enum class Shown {
     RefPoints,  // with the reference points
     DynVars,    // with the dynamic variables
     Undo,       // with undo, while the screen data is on
+    PivotData,  // with the pivot data
 };
 bool IsShown(Shown when, const State& s, const Controls& c);
 
@@ -32,6 +34,7 @@ struct ButtonFacts {
     Shown shown;
     void (*click)(State&, Controls&);
     bool (*enabled)(const State&, const Controls&); // nullptr: always enabled
+    Cmd command = Cmd::None; // a button that opens a window runs this command instead
 };
 
 struct BarFacts {

@@ -10,6 +10,7 @@
 #include "app/Toggles.h"
 #include "model/Defaults.h"
 #include "model/MidGear.h"
+#include "model/PivotData.h"
 #include "render/Readouts.h"
 #include "render/Scene.h"
 
@@ -176,10 +177,13 @@ void MainForm::BuildControls(QWidget* client) {
         place(button, b.name, b.geometry);
         button->setToolTip(b.hint);
         button->setFocusPolicy(Qt::TabFocus);
-        connect(button, &QPushButton::clicked, this, [this, click = b.click] { Apply(click); });
+        if (b.click)
+            connect(button, &QPushButton::clicked, this, [this, click = b.click] { Apply(click); });
+        else
+            connect(button, &QPushButton::clicked, this, [this, cmd = b.command] { Command(cmd); });
         if (std::string_view(b.name) == "Run") run_ = button;
-        if (std::string_view(b.name) == "UnDoDn") {
-            undo_ = button;
+        if (std::string_view(b.name) == "UnDoDn" || std::string_view(b.name) == "DataTableBut") {
+            if (std::string_view(b.name) == "UnDoDn") undo_ = button;
             button->setFont(QFont(kSerifFace, 8, QFont::Bold));
         }
         buttons_.push_back(button);
@@ -259,6 +263,8 @@ void MainForm::Command(Cmd cmd) {
     case Cmd::Instructions: ShowModal(dialogs_.instructions); break;
     case Cmd::InstructionsSpecial: ShowModal(dialogs_.specialInstructions); break;
     case Cmd::About: ShowModal(dialogs_.about); break;
+    case Cmd::DataTable: ShowModal(dialogs_.dataTable); break;
+    case Cmd::PivotData: Apply([](State& s, Controls& c) { SetPivotDataClick(s, c.View); }); break;
     default: break; // the windows these open are not part of the program yet
     }
 }
@@ -286,7 +292,10 @@ void MainForm::MousePressed(Qt::MouseButton button, QPoint pos) {
     const MouseButton which = button == Qt::LeftButton    ? MouseButton::Left
                               : button == Qt::RightButton ? MouseButton::Right
                                                           : MouseButton::Other;
-    Apply([&](State& s, Controls& c) { MousePlacesRefPoint(s, c.View, which, pos.x(), pos.y()); });
+    Apply([&](State& s, Controls& c) {
+        MousePlacesRefPoint(s, c.View, which, pos.x(), pos.y());
+        MousePicksPivot(s, which, pos.x(), pos.y());
+    });
 }
 
 void MainForm::closeEvent(QCloseEvent* e) {

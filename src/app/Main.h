@@ -46,6 +46,7 @@ public:
         QDialog* instructions = nullptr;
         QDialog* specialInstructions = nullptr;
         QDialog* about = nullptr;
+        QDialog* dataTable = nullptr;
     };
     void SetDialogs(Dialogs dialogs) { dialogs_ = dialogs; }
 

@@ -261,6 +261,7 @@ struct ReadoutState {
     int32_t FrontCOShow = 0, RearCOShow = 0; // frames left to show each cut-off value
     float PivotSel[7] = {};                   // rows 1..6: a pivot number, as a real
     float PivotSelOn[7] = {};                 // 1 when the row has a pivot
+    int32_t PivotPickRow = 0;                 // the row waiting for a pick, 0 for none
     int32_t LineRefChoice = -1; // the "Referenced to" choice of the lines dialog, -1 none
 };
 
