@@ -17,7 +17,8 @@ HelpText LoadHelpText(const QString& path, const QString& name) {
     return {in.readAll(), {}};
 }
 
-HelpWindow::HelpWindow(const HelpFacts& facts, QWidget* parent) : QDialog(parent) {
+HelpWindow::HelpWindow(const HelpFacts& facts, QWidget* parent, const QStringList& folders)
+    : QDialog(parent) {
     setObjectName(facts.name);
     setWindowTitle(facts.title);
     setFixedSize(427, 273);
@@ -26,7 +27,7 @@ HelpWindow::HelpWindow(const HelpFacts& facts, QWidget* parent) : QDialog(parent
     text_->setGeometry(0, 0, facts.textWidth, 273);
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     const QString name = facts.file;
-    const HelpText loaded = LoadHelpText(FindDataFile(name), name);
+    const HelpText loaded = LoadHelpText(FindDataFile(name, folders), name);
     text_->setPlainText(loaded.text);
     error_ = loaded.error;
 }

@@ -3,6 +3,8 @@
 // leaves the window empty.
 #pragma once
 
+#include "app/DataFiles.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -30,7 +32,8 @@ HelpText LoadHelpText(const QString& path, const QString& name);
 class HelpWindow final : public QDialog {
     Q_OBJECT
 public:
-    HelpWindow(const HelpFacts& facts, QWidget* parent);
+    // The file is looked for in the folders, in order (the data folders by default).
+    HelpWindow(const HelpFacts& facts, QWidget* parent, const QStringList& folders = DataFolders());
     QString LoadError() const { return error_; } // shown once, by whoever created it
     QString Text() const;
 

@@ -37,5 +37,13 @@ TEST(HelpWindow, ShowsTheShippedInstructions) {
     EXPECT_EQ(window.size(), QSize(427, 273));
 }
 
+TEST(HelpWindow, AMissingFileLeavesTheWindowEmptyWithTheError) {
+    QTemporaryDir empty;
+    HelpWindow window(kSpecialInstructions, nullptr, {empty.path()});
+    EXPECT_TRUE(window.Text().isEmpty());
+    EXPECT_EQ(window.LoadError(), "Error Loading VtoSpIns.doc: Cannot open file VtoSpIns.doc");
+    EXPECT_EQ(window.windowTitle(), "Valvetrace Special Instructions");
+}
+
 } // namespace
 } // namespace vt

@@ -49,7 +49,7 @@ TEST_F(SettingRulesTest, DriverAngleOkStopsAndSets) {
     EXPECT_FLOAT_EQ(c->DriverAngle, 123.46f);
     EXPECT_TRUE(k.DrvAng.Enabled);
     EXPECT_EQ(DriverAngleEntryText(*c), "123.46");
-    DriverAngleOk(*c, k, "400");
+    DriverAngleOk(*c, k, "500");
     EXPECT_FLOAT_EQ(c->DriverAngle, 360.0f);
 }
 
