@@ -5,8 +5,6 @@
 #include "render/Scene.h"
 #include "support/Designs.h"
 
-#include <QGuiApplication>
-
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -48,11 +46,3 @@ BENCHMARK(BM_TickSteam)->Arg(0)->Arg(1)->Repetitions(9)->ReportAggregatesOnly(tr
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -39,4 +39,3 @@ BENCHMARK(BM_FindRevArmCent)->Repetitions(9)->ReportAggregatesOnly(true);
 
 } // namespace
 
-BENCHMARK_MAIN();

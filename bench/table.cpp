@@ -4,7 +4,6 @@
 #include "model/PivotData.h"
 #include "support/Designs.h"
 
-#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -34,11 +33,3 @@ BENCHMARK(BM_OpenTableWindow)->Unit(benchmark::kMillisecond)->Repetitions(5)->Re
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

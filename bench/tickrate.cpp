@@ -1,9 +1,7 @@
 // Ticks per second the running main window reaches: the real window with its 1 ms timer
 // on the offscreen platform, its event loop run for a fixed time, ticks counted.
-#include "app/Look.h"
 #include "app/Main.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -34,12 +32,3 @@ BENCHMARK(BM_TickRate)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisec
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    vt::ApplyLook(app);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

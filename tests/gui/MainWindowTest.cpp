@@ -1,5 +1,7 @@
 // The main window as a user drives it: its controls, menus and tool bar, the timer tick,
 // and the screen data toggle.
+#include "support/MainFormTest.h"
+
 #include "app/Main.h"
 
 #include "app/ScrollBar.h"
@@ -20,16 +22,7 @@
 namespace vt {
 namespace {
 
-struct MainWindowTest : ::testing::Test {
-    std::unique_ptr<State> s = std::make_unique<State>();
-    std::unique_ptr<MainForm> form;
-    void SetUp() override {
-        form = std::make_unique<MainForm>(*s);
-        form->Timer().stop(); // the tests tick by hand
-    }
-    QPushButton* Button(const char* name) const { return form->findChild<QPushButton*>(name); }
-    ScrollBar* Bar(const char* name) const { return form->findChild<ScrollBar*>(name); }
-};
+using MainWindowTest = test::MainFormTest;
 
 TEST_F(MainWindowTest, StartsTurningTenDegreesPerTick) {
     form->show();

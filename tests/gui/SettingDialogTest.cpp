@@ -1,5 +1,7 @@
 // The setting dialogs as a user drives them: texts on activation, the key filters, what
 // Enter and Esc do, and OK applying the typed value.
+#include "support/MainFormTest.h"
+
 #include "app/Main.h"
 #include "app/NumberEdit.h"
 #include "dialogs/SettingDialog.h"
@@ -15,18 +17,12 @@
 namespace vt {
 namespace {
 
-struct SettingDialogTest : ::testing::Test {
-    std::unique_ptr<State> s = std::make_unique<State>();
-    std::unique_ptr<MainForm> form;
-    void SetUp() override {
-        form = std::make_unique<MainForm>(*s);
-        form->Timer().stop();
-    }
-    static void Key(QWidget* w, int key, const QString& text = {}) {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-        QApplication::sendEvent(w, &press);
-    }
-};
+using SettingDialogTest = test::MainFormTest;
+
+void Key(QWidget* w, int key, const QString& text = {}) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &press);
+}
 
 TEST_F(SettingDialogTest, ReverseArmPositionDialog) {
     SettingDialog d(SettingKind::RevArmPosition, *s, form->controls(), form.get());

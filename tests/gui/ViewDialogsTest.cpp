@@ -1,5 +1,7 @@
 // The reference points and graphic zoom dialogs, the numeric key filter, and placing the
 // reference points with the mouse.
+#include "support/MainFormTest.h"
+
 #include "app/Main.h"
 #include "app/NumberEdit.h"
 #include "dialogs/GraphicZoom.h"
@@ -16,14 +18,7 @@
 namespace vt {
 namespace {
 
-struct ViewDialogsTest : ::testing::Test {
-    std::unique_ptr<State> s = std::make_unique<State>();
-    std::unique_ptr<MainForm> form;
-    void SetUp() override {
-        form = std::make_unique<MainForm>(*s);
-        form->Timer().stop();
-    }
-};
+using ViewDialogsTest = test::MainFormTest;
 
 void Type(QWidget* w, const QString& keys) {
     for (QChar ch : keys) {
