@@ -309,7 +309,13 @@ void MainForm::changeEvent(QEvent* e) {
         Apply([](State&, Controls& c) { MainWindowActivated(c); });
 }
 
+// The titles change once a second (or with the design's name): formatting the clock at
+// every tick would only repeat the same text.
 void MainForm::UpdateTitles() {
+    const int64_t second = QDateTime::currentSecsSinceEpoch();
+    if (second == titleSecond_ && s_.DataSetName == titleName_) return;
+    titleSecond_ = second;
+    titleName_ = s_.DataSetName;
     const std::string date = s_.hooks.DateText(), time = s_.hooks.TimeText();
     const auto title = [&](TitledWindow w) {
         return QString::fromStdString(WindowTitle(w, s_.DataSetName, date, time));

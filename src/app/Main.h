@@ -14,6 +14,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -94,6 +95,8 @@ private:
     uint64_t ticks_ = 0;
     bool beepPending_ = false;
     int64_t lastBeepMs_ = -1'000'000;
+    int64_t titleSecond_ = -1; // the second and name the titles were last written for
+    std::string titleName_;
 
     QPushButton* run_ = nullptr;
     QPushButton* undo_ = nullptr;

@@ -3,18 +3,14 @@
 
 #include "model/Defaults.h"
 #include "model/Rounding.h"
-#include "support/Designs.h"
+#include "support/ControlsTest.h"
 
 #include <gtest/gtest.h>
 
 namespace vt {
 namespace {
 
-struct ControlsTest : ::testing::Test {
-    test::CountingState c = test::BuiltIn();
-    Controls k;
-    void SetUp() override { InitRevArmBar(*c, k); }
-};
+using ControlsTest = test::ControlsFixture;
 
 TEST_F(ControlsTest, StartUpState) {
     EXPECT_STREQ(RunCaption(k), "Stop");

@@ -1,18 +1,14 @@
 // The setting dialogs' rules: reverse arm position, driver angle, step angle.
 #include "model/SettingRules.h"
 
-#include "support/Designs.h"
+#include "support/ControlsTest.h"
 
 #include <gtest/gtest.h>
 
 namespace vt {
 namespace {
 
-struct SettingRulesTest : ::testing::Test {
-    test::CountingState c = test::BuiltIn();
-    Controls k;
-    void SetUp() override { InitRevArmBar(*c, k); }
-};
+using SettingRulesTest = test::ControlsFixture;
 
 TEST_F(SettingRulesTest, ReverseArmTextsFollowTheSense) {
     const auto direct = RevArmPositionTexts(*c);
