@@ -178,6 +178,7 @@ struct Mechanism : FrameDims, CylBlock, PortEdges, ValveEvents, Outlines, Solver
     float RevArmPos = 0; // X of the reverse arm end
     float RevArmSet[kRevArmSetCount] = {}; // [0] is mid gear
     int32_t RevArmCount = 0;
+    float PlotRevArmPos = 0; // the graph windows' copy of RevArmPos, kept with the design
     std::string DirectionText;
     float LinkAngle = 0; // radians
     float EccSense = 0;

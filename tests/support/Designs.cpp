@@ -46,4 +46,14 @@ CountingState LongTravel() {
     return Recentred(std::move(c));
 }
 
+std::span<const SampleDesign> SampleDesigns() {
+    static constexpr SampleDesign kDesigns[] = {
+        {"Nominal.dvt", BuiltIn},
+        {"Crossed Rods.dvt", CrossedRods},
+        {"Negative Lifting Arm.dvt", NegativeLiftingArm},
+        {"Long Travel.dvt", LongTravel},
+    };
+    return kDesigns;
+}
+
 } // namespace vt::test

@@ -5,6 +5,7 @@
 #include "model/State.h"
 
 #include <memory>
+#include <span>
 
 namespace vt::test {
 
@@ -28,5 +29,12 @@ CountingState CrossedRods();
 CountingState NegativeLiftingArm();
 // Long-travel valve: larger eccentric throw and longer laps.
 CountingState LongTravel();
+
+// The canonical designs with the names of their sample files in data/.
+struct SampleDesign {
+    const char* file; // "Nominal.dvt", ...
+    CountingState (*make)();
+};
+std::span<const SampleDesign> SampleDesigns();
 
 } // namespace vt::test
