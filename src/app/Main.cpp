@@ -94,6 +94,7 @@ MainForm::MainForm(State& s, QWidget* parent)
     s_.hooks.TimeText = [] { return ClockText(true); };
     StartUp(s_);
     InitRevArmBar(s_, ctl_);
+    fileUi_ = StandardFileUi(this);
 
     view_ = new SceneView(canvas_.Image(), this);
     view_->setObjectName("TMainForm");
@@ -249,6 +250,9 @@ void MainForm::Command(Cmd cmd) {
     }
     switch (cmd) {
     case Cmd::Exit: close(); break;
+    case Cmd::SaveAsDimensions: SaveAsDimensionsClick(); break;
+    case Cmd::OpenDimensions: OpenDimensionsClick(); break;
+    case Cmd::OpenDosVersionDim: OpenDosVersionDimClick(); break;
     case Cmd::CalcCentRevArm: CalcCentRevArmClick(); break;
     case Cmd::ResetAllDimensions: ResetAllDimensionsClick(); break;
     case Cmd::ReferPoints: Apply([](State& s, Controls& c) { RefPointsClick(s, c.View); }); break;

@@ -4,6 +4,7 @@
 
 #include "app/Commands.h"
 #include "app/ExhaustSound.h"
+#include "app/FileDialogs.h"
 #include "model/Controls.h"
 #include "model/State.h"
 #include "model/Titles.h"
@@ -60,6 +61,7 @@ public:
     QAction* MenuAction(Cmd cmd) const;
     uint64_t TickCount() const { return ticks_; }
     QTimer& Timer() { return timer1_; }
+    void SetFileUi(FileUi ui) { fileUi_ = std::move(ui); }
 
 protected:
     void changeEvent(QEvent* e) override;
@@ -80,6 +82,10 @@ private:
     void RefreshMenus();
     void ResetAllDimensionsClick();
     void CalcCentRevArmClick();
+    // The file commands (MainFiles.cpp).
+    void SaveAsDimensionsClick();
+    void OpenDimensionsClick();
+    void OpenDosVersionDimClick();
     void UpdateTitles();
     void SoundPendingBeep();
     void ShowModal(QDialog* dialog);
@@ -109,6 +115,7 @@ private:
     std::array<QWidget*, kTitledWindows - 1> titled_{};
     Dialogs dialogs_;
     ExhaustSound sound_;
+    FileUi fileUi_;
 };
 
 } // namespace vt
