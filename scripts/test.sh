@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds VALVETRACE with AddressSanitizer and UndefinedBehaviorSanitizer and runs every
-# test. Installs what it needs first. Any sanitizer report fails the run.
+# test, then fuzzes the dimension file reader for a bounded time with clang's libFuzzer.
+# Installs what it needs first. Any sanitizer report or fuzzer finding fails the run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
@@ -14,3 +15,14 @@ export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build" --output-on-failure --timeout 600 -j "$(nproc)"
+
+# The file reader under libFuzzer, seeded with the sample designs. The corpus grows in
+# the build tree only; a finding leaves its input there as crash-* and fails the run.
+fuzz="$root/build/fuzz"
+cmake -S "$root" -B "$fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
+  -DVALVETRACE_FUZZ=ON -DVALVETRACE_TESTS=OFF
+cmake --build "$fuzz" --parallel "$(nproc)" --target fuzz_dimfile
+mkdir -p "$fuzz/corpus"
+cp "$root"/data/*.dvt "$fuzz/corpus/"
+(cd "$fuzz" && ./fuzz/fuzz_dimfile -max_total_time="${VT_FUZZ_SECONDS:-60}" -max_len=1600 \
+  -print_final_stats=1 corpus)
