@@ -10,6 +10,7 @@
 #include "app/Toggles.h"
 #include "model/Defaults.h"
 #include "model/MidGear.h"
+#include "model/MouseDown.h"
 #include "model/PivotData.h"
 #include "render/Readouts.h"
 #include "render/Scene.h"
@@ -268,6 +269,7 @@ void MainForm::Command(Cmd cmd) {
     case Cmd::InstructionsSpecial: ShowModal(dialogs_.specialInstructions); break;
     case Cmd::About: ShowModal(dialogs_.about); break;
     case Cmd::DataTable: ShowModal(dialogs_.dataTable); break;
+    case Cmd::DrawLinesCircles: DrawLinesCirclesClick(); break;
     case Cmd::PivotData: Apply([](State& s, Controls& c) { SetPivotDataClick(s, c.View); }); break;
     default: break; // the windows these open are not part of the program yet
     }
@@ -297,9 +299,15 @@ void MainForm::MousePressed(Qt::MouseButton button, QPoint pos) {
                               : button == Qt::RightButton ? MouseButton::Right
                                                           : MouseButton::Other;
     Apply([&](State& s, Controls& c) {
-        MousePlacesRefPoint(s, c.View, which, pos.x(), pos.y());
-        MousePicksPivot(s, which, pos.x(), pos.y());
+        FormMouseDown(s, c, which, pos.x(), pos.y(), [this] { DrawLinesCirclesClick(); });
     });
+}
+
+// With both reference points still at the origin there is nothing to draw from: a beep.
+void MainForm::DrawLinesCirclesClick() {
+    if (s_.PivotX[19] == 0 && s_.PivotY[19] == 0 && s_.PivotX[20] == 0 && s_.PivotY[20] == 0 && s_.hooks.Beep)
+        s_.hooks.Beep();
+    ShowModal(dialogs_.drawLines);
 }
 
 void MainForm::closeEvent(QCloseEvent* e) {

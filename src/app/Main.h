@@ -49,6 +49,7 @@ public:
         QDialog* specialInstructions = nullptr;
         QDialog* about = nullptr;
         QDialog* dataTable = nullptr;
+        QDialog* drawLines = nullptr;
     };
     void SetDialogs(Dialogs dialogs) { dialogs_ = dialogs; }
 
@@ -90,6 +91,7 @@ private:
     void SoundPendingBeep();
     void ShowModal(QDialog* dialog);
     void MousePressed(Qt::MouseButton button, QPoint pos);
+    void DrawLinesCirclesClick();
 
     State& s_;
     Controls ctl_;

@@ -4,6 +4,7 @@
 
 #include "files/DimFile.h"
 #include "files/LoadSteps.h"
+#include "model/Lines.h"
 
 #include <QFile>
 
@@ -21,16 +22,19 @@ void MainForm::SaveAsDimensionsClick() {
 }
 
 // A load either takes the whole design or nothing; after a good one the mid gear, the
-// reverse arm bar and the overlay follow it.
+// reverse arm bar and the overlay's rows follow it. A cancel refreshes the rows too.
 void MainForm::OpenDimensionsClick() {
     const QString path = fileUi_.choose(kOpenDimensionsDialog);
     if (!path.isEmpty()) {
         const FileResult r = OpenDimensionFile(s_, LocalPath(path));
-        if (r.ok)
-            Apply(FinishDesignLoad);
-        else
+        if (!r.ok) {
             fileUi_.report(QString::fromStdString(r.message));
+            return;
+        }
+        BlankLineLabels(ctl_.Lines);
+        FinishDesignLoad(s_, ctl_);
     }
+    RefreshLineRows(s_, ctl_.Lines);
     Refresh();
 }
 
