@@ -15,7 +15,7 @@ namespace vt {
 
 namespace {
 
-constexpr QSize kClientSize{604, 344};
+constexpr QSize kClientSize{616, 344};
 constexpr int kRowTop = 36, kRowStep = 15, kRowHeight = 14;
 constexpr int kNumberX = 4, kNumberWidth = 20;
 constexpr int kLabelX[3] = {26, 66, 108}, kLabelWidth[3] = {38, 40, 52};
@@ -40,18 +40,18 @@ struct GroupFacts {
     std::vector<const char*> choices;
 };
 const GroupFacts kGroups[] = {
-    {"  Type    ", {392, 4, 96, 60}, {"Line", "Circle"}},
-    {"  Color  ", {392, 70, 96, 128}, {"Black", "Red", "Green", "Yellow", "Blue", "Gray"}},
-    {"  Referenced to  ", {496, 4, 104, 96}, {"0,0", "Pivot1", "Piv1/0,0", "Piv1/Piv2"}},
+    {"  Type    ", {400, 4, 96, 60}, {"Line", "Circle"}},
+    {"  Color  ", {400, 70, 96, 128}, {"Black", "Red", "Green", "Yellow", "Blue", "Gray"}},
+    {"  Referenced to  ", {506, 4, 104, 96}, {"0,0", "Pivot1", "Piv1/0,0", "Piv1/Piv2"}},
 };
 
 struct ButtonFacts {
     const char* caption;
     QRect place;
 };
-constexpr ButtonFacts kDrawClose{"Draw Close", {496, 112, 104, 25}};
-constexpr ButtonFacts kClearLine{"Clear Line", {496, 142, 104, 25}};
-constexpr ButtonFacts kClose{"Close", {496, 172, 104, 25}};
+constexpr ButtonFacts kDrawClose{"Draw Close", {506, 112, 104, 25}};
+constexpr ButtonFacts kClearLine{"Clear Line", {506, 142, 104, 25}};
+constexpr ButtonFacts kClose{"Close", {506, 172, 104, 25}};
 
 QString NumberText(int r) { return r < 10 ? QString("%1  ").arg(r) : QString::number(r); }
 
@@ -60,6 +60,13 @@ void SetBackground(QWidget* w, QPalette::ColorRole role, QColor colour) {
     if (p.color(role) == colour) return;
     p.setColor(role, colour);
     w->setPalette(p);
+}
+
+// The fields take their colour from a style sheet: under the program's style sheet a
+// line edit's palette base is not what it paints.
+void SetFieldBackground(QWidget* w, QColor colour) {
+    const QString sheet = QString("background-color: %1").arg(colour.name());
+    if (w->styleSheet() != sheet) w->setStyleSheet(sheet);
 }
 
 void SetChecked(QButtonGroup* g, int id) {
@@ -205,7 +212,7 @@ void LinesDialog::Mirror() {
         SetText(row.labels[2], t.Ref);
         for (int f = 0; f < kLineFields; ++f) {
             NumberEdit* e = row.fields[std::size_t(f)];
-            SetBackground(e, QPalette::Base, back);
+            SetFieldBackground(e, back);
             const QString text = QString::fromStdString(t.Field[f]);
             if (e->text() != text) e->setText(text);
         }

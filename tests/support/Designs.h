@@ -27,7 +27,7 @@ CountingState BuiltIn();
 CountingState CrossedRods();
 // The lifting arm on the other side of the shaft (negative length), shaft moved to suit.
 CountingState NegativeLiftingArm();
-// Long-travel valve: larger eccentric throw and longer laps.
+// Long-travel valve: larger eccentric throw and longer laps, with four overlay entries.
 CountingState LongTravel();
 
 // The canonical designs with the names of their sample files in data/.
