@@ -76,6 +76,8 @@ TEST_F(LinesDialogTest, TheMenuItemBeepsWithBothPointsAtTheOriginAndARowClickMov
     EXPECT_EQ(s->CurLineNo, 5);
     EXPECT_EQ(Back(5), QColor(0, 255, 255));
     EXPECT_EQ(Back(1), QColor(255, 255, 255));
+    EXPECT_TRUE(dialog->Field(5, 3)->styleSheet().contains("#00ffff"));
+    EXPECT_TRUE(dialog->Field(1, 0)->styleSheet().contains("#ffffff"));
 }
 
 TEST_F(LinesDialogTest, AnEntryMadeWithTheButtons) {

@@ -2,7 +2,9 @@
 // move, the pens, and entries whose stored numbers name no pivot or no colour.
 #include "render/LineDraw.h"
 
+#include "model/Controls.h"
 #include "render/RecordingCanvas.h"
+#include "render/Scene.h"
 #include "support/Designs.h"
 
 #include <gtest/gtest.h>
@@ -114,6 +116,17 @@ TEST_F(LineDrawTest, PensAndThePenLeftForTheReferencePoints) {
     c->LineColor[20] = 255;
     c->LineColor[1] = 0xFF0000;
     EXPECT_EQ(DrawOverlay(canvas, *c), colors::Red);
+}
+
+TEST_F(LineDrawTest, TheSceneDrawsTheReferencePointsInThePenOfEntryTwenty) {
+    c->RefPointsOn = true;
+    c->LineColor[20] = 0xFFFF;
+    TickModel(*c);
+    DrawScene(canvas, *c);
+    const auto lines = canvas.Calls(CanvasCall::Line);
+    ASSERT_GE(lines.size(), 4u);
+    // The two crosses are the last four lines of the frame.
+    for (std::size_t i = lines.size() - 4; i < lines.size(); ++i) EXPECT_EQ(lines[i].pen, colors::Yellow);
 }
 
 } // namespace
