@@ -8,6 +8,7 @@
 #include "dialogs/HelpWindow.h"
 #include "dialogs/VGAboutBox.h"
 #include "dialogs/DatTable.h"
+#include "dialogs/DimensionEditor.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -37,8 +38,10 @@ int main(int argc, char** argv) {
     vt::DataTableWindow dataTable(*state, &main);
     main.SetTitledWindows({graphs[0].get(), graphs[1].get(), graphs[2].get(), graphs[3].get(), &dataTable});
     vt::GraphicZoomDialog graphicZoom(*state, &main);
+    vt::DimensionEditor frameDimensions(vt::FrameEditorLayout(), *state, main.controls(), &main);
+    vt::DimensionEditor cylDimensions(vt::CylEditorLayout(), *state, main.controls(), &main);
     main.SetDialogs({&refPoints, &graphicZoom, &revArmPosition, &driverAngle, &stepAngle,
-                     &instructions, &special, &about, &dataTable});
+                     &instructions, &special, &about, &dataTable, &frameDimensions, &cylDimensions});
     // A help file that cannot be read is reported once, at start; its window stays empty.
     for (const vt::HelpWindow* help : {&special, &instructions})
         if (!help->LoadError().isEmpty())
