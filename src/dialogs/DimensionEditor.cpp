@@ -18,6 +18,8 @@ namespace {
 
 int Scaled(double v, float factor) { return ToPixel(v * factor); }
 
+constexpr int kLabelStretch = 92; // per cent
+
 bool IsEnter(const QKeyEvent* e) { return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter; }
 
 } // namespace
@@ -29,15 +31,20 @@ DimensionEditor::DimensionEditor(const EditorLayout& layout, State& s, Controls&
     setWindowTitle(layout.Title);
     setFixedSize(layout.Width, layout.Height);
     setFont(QFont(kSansFace, 8));
-    const auto label = [this](const char* text, int x, int y) {
+    // The stand-in face runs a little wider than the classic dialog font; narrowed, the
+    // longest labels end before their fields as they were laid out to.
+    QFont labelFont(kSansFace, 8);
+    labelFont.setStretch(kLabelStretch);
+    const auto label = [this, &labelFont](const char* text, int x, int y, bool scaleX) {
         auto* l = new QLabel(text, this);
         l->setTextFormat(Qt::PlainText); // the blanks that line the words up stay
-        l->move(Scaled(x, s_.FontScaleX), y);
+        l->setFont(labelFont);
         l->adjustSize();
+        labels_.push_back({l, x, y, scaleX});
     };
     for (const EditorField& f : layout.Fields) {
         for (const EditorLabel& l : f.Labels)
-            if (l.Text) label(l.Text, l.X, Scaled(kEditorRowPitch * l.Row, s_.FontScaleY));
+            if (l.Text) label(l.Text, l.X, kEditorRowPitch * l.Row, true);
         auto* edit = new NumberEdit(true, this);
         edit->setObjectName(f.Edit);
         edit->setFrame(false);
@@ -61,8 +68,8 @@ DimensionEditor::DimensionEditor(const EditorLayout& layout, State& s, Controls&
         connect(button, &QPushButton::clicked, this, [this, marker = f.Marker] { s_.MarkerNo = marker; });
         buttons_.push_back(button);
     }
-    label(layout.HelpLines[0], kHelpLineX, Scaled(kHelpLine1Y, s_.FontScaleY));
-    label(layout.HelpLines[1], kHelpLineX, Scaled(kHelpLine2Y, s_.FontScaleY));
+    label(layout.HelpLines[0], kHelpLineX, kHelpLine1Y, false);
+    label(layout.HelpLines[1], kHelpLineX, kHelpLine2Y, false);
     const auto button = [this](const ButtonPlace& b) {
         auto* w = new QPushButton(b.Caption, this);
         w->setObjectName(b.Name);
@@ -90,8 +97,16 @@ void DimensionEditor::Fill() {
     }
 }
 
+// Label positions follow the font factors, which the user may switch between openings;
+// the help lines move only down.
+void DimensionEditor::PlaceLabels() {
+    for (const PlacedLabel& p : labels_)
+        p.label->move(p.scaleX ? Scaled(p.x, s_.FontScaleX) : p.x, Scaled(p.y, s_.FontScaleY));
+}
+
 void DimensionEditor::showEvent(QShowEvent* e) {
     current_ = -1;
+    PlaceLabels();
     Fill();
     close_->setFocus();
     QDialog::showEvent(e);

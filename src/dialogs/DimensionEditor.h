@@ -11,6 +11,7 @@
 
 #include <vector>
 
+class QLabel;
 class QPushButton;
 
 namespace vt {
@@ -38,6 +39,7 @@ protected:
 
 private:
     void Fill();
+    void PlaceLabels();
     // The field with the focus, left: its exit handling runs once.
     void LeaveField();
     void ExitField(int i);
@@ -48,6 +50,12 @@ private:
     const EditorLayout& layout_;
     State& s_;
     Controls& c_;
+    struct PlacedLabel {
+        QLabel* label;
+        int x, y;    // before the font factors
+        bool scaleX; // the help lines keep their x
+    };
+    std::vector<PlacedLabel> labels_;
     std::vector<NumberEdit*> fields_;
     std::vector<QPushButton*> buttons_;
     QPushButton* reset_ = nullptr;

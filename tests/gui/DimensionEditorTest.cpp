@@ -71,6 +71,22 @@ TEST_F(DimensionEditorTest, LayoutOfTheFrameEditor) {
     EXPECT_EQ(ditto, 1);
 }
 
+TEST_F(DimensionEditorTest, LabelsFollowTheFontFactorsAtEachOpening) {
+    const auto labelAt = [&](const QString& text) {
+        for (const QLabel* l : cyl->findChildren<QLabel*>())
+            if (l->text() == text) return l->pos();
+        return QPoint(-1, -1);
+    };
+    Open(*cyl);
+    EXPECT_EQ(labelAt("  (Valve Stem)"), QPoint(266, 130));
+    cyl->CloseButton()->click();
+    s->FontScaleX = 1.27f;
+    s->FontScaleY = 1.22f;
+    Open(*cyl);
+    EXPECT_EQ(labelAt("  (Valve Stem)"), QPoint(338, 159));
+    EXPECT_EQ(labelAt("To Select a Dynamic Variable, Click Dimension in Gray Area"), QPoint(1, 248));
+}
+
 TEST_F(DimensionEditorTest, TypedAnglesWrapWhenTheFieldIsLeft) {
     Open(*frame);
     NumberEdit* angle = frame->Field(kFwdAngle);
