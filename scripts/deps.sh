@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev
   xvfb xauth fonts-dejavu-core fonts-liberation
+  desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

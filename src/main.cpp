@@ -11,6 +11,7 @@
 #include "dialogs/DimensionEditor.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 
 #include <array>
@@ -20,6 +21,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("VALVETRACE");
     vt::ApplyLook(app);
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256}) icon.addFile(QString(":/icons/%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
 
     auto state = std::make_unique<vt::State>();
     vt::MainForm main(*state);
