@@ -8,9 +8,11 @@
 #include "dialogs/HelpWindow.h"
 #include "dialogs/VGAboutBox.h"
 #include "dialogs/DatTable.h"
+#include "dialogs/DimensionEditor.h"
 #include "render/Line.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 
 #include <array>
@@ -20,6 +22,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("VALVETRACE");
     vt::ApplyLook(app);
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256}) icon.addFile(QString(":/icons/%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
 
     auto state = std::make_unique<vt::State>();
     vt::MainForm main(*state);
@@ -38,9 +43,12 @@ int main(int argc, char** argv) {
     vt::DataTableWindow dataTable(*state, &main);
     main.SetTitledWindows({graphs[0].get(), graphs[1].get(), graphs[2].get(), graphs[3].get(), &dataTable});
     vt::GraphicZoomDialog graphicZoom(*state, &main);
+    vt::DimensionEditor frameDimensions(vt::FrameEditorLayout(), *state, main.controls(), &main);
+    vt::DimensionEditor cylDimensions(vt::CylEditorLayout(), *state, main.controls(), &main);
     vt::LinesDialog drawLines(*state, main.controls(), &main);
     main.SetDialogs({&refPoints, &graphicZoom, &revArmPosition, &driverAngle, &stepAngle,
-                     &instructions, &special, &about, &dataTable, &drawLines});
+                     &instructions, &special, &about, &dataTable, &frameDimensions, &cylDimensions,
+                     &drawLines});
     // A help file that cannot be read is reported once, at start; its window stays empty.
     for (const vt::HelpWindow* help : {&special, &instructions})
         if (!help->LoadError().isEmpty())

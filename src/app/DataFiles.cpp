@@ -12,6 +12,7 @@ QStringList DataFolders() {
     if (QCoreApplication::instance()) {
         const QDir beside(QCoreApplication::applicationDirPath());
         folders << beside.path();
+        folders << QStringLiteral(VT_INSTALLED_DATA_DIR);
         // A program run from a build tree inside the source tree finds the sources' data/.
         for (const char* up : {"../data", "../../data", "../../../data"})
             folders << QDir::cleanPath(beside.filePath(up));

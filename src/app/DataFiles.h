@@ -1,5 +1,6 @@
 // Where the program finds the files it reads at run time (the exhaust beat, the help
-// texts): the working directory first, then beside the executable.
+// texts, the sample designs): the working directory first, then beside the executable,
+// then the installed data folder.
 #pragma once
 
 #include <QString>

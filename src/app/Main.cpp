@@ -9,6 +9,7 @@
 #include "app/ToolIcons.h"
 #include "app/Toggles.h"
 #include "model/Defaults.h"
+#include "model/EditorRules.h"
 #include "model/MidGear.h"
 #include "model/MouseDown.h"
 #include "model/PivotData.h"
@@ -270,6 +271,8 @@ void MainForm::Command(Cmd cmd) {
     case Cmd::About: ShowModal(dialogs_.about); break;
     case Cmd::DataTable: ShowModal(dialogs_.dataTable); break;
     case Cmd::DrawLinesCircles: DrawLinesCirclesClick(); break;
+    case Cmd::FrameDimensions: ShowModal(dialogs_.frameDimensions); break;
+    case Cmd::CylinderDimensions: ShowModal(dialogs_.cylDimensions); break;
     case Cmd::PivotData: Apply([](State& s, Controls& c) { SetPivotDataClick(s, c.View); }); break;
     default: break; // the windows these open are not part of the program yet
     }
@@ -280,11 +283,7 @@ void MainForm::CalcCentRevArmClick() {
     Apply(CenterClick);
 }
 
-void MainForm::ResetAllDimensionsClick() {
-    ResetAllDimensions(s_);
-    InitRevArmBar(s_, ctl_);
-    Apply(CenterClick);
-}
+void MainForm::ResetAllDimensionsClick() { Apply(ResetAllDimensions); }
 
 // A dialog runs modally while the timer keeps ticking underneath; what it changed shows
 // in the controls when it closes.
@@ -300,6 +299,7 @@ void MainForm::MousePressed(Qt::MouseButton button, QPoint pos) {
                                                           : MouseButton::Other;
     Apply([&](State& s, Controls& c) {
         FormMouseDown(s, c, which, pos.x(), pos.y(), [this] { DrawLinesCirclesClick(); });
+        EndMarkerOnClick(s); // the last step of the press, after every pick
     });
 }
 
@@ -353,11 +353,33 @@ void MainForm::Timer1Timer() {
     inTick_ = true;
     ++ticks_;
     TickModel(s_);
-    DrawScene(canvas_, s_);
+    const MarkerOutcome marker = DrawScene(canvas_, s_);
     UpdateTitles();
     view_->update(canvas_.ChangedRect());
     SoundPendingBeep();
+    FollowMarker(marker);
     inTick_ = false;
+}
+
+QDialog* MainForm::EditorOf(MarkerEditor e) const {
+    return e == MarkerEditor::Cylinder ? dialogs_.cylDimensions
+           : e == MarkerEditor::Frame  ? dialogs_.frameDimensions
+                                       : nullptr;
+}
+
+// The editor closes while its dimension is shown; it opens again after the frame, so its
+// modal loop never runs inside a tick.
+void MainForm::FollowMarker(const MarkerOutcome& marker) {
+    if (QDialog* editor = EditorOf(marker.close); editor && editor->isVisible())
+        editor->done(QDialog::Rejected);
+    if (marker.close != MarkerEditor::None && !markerCursor_) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        markerCursor_ = true;
+    }
+    if (marker.reopen == MarkerEditor::None) return;
+    if (markerCursor_) QApplication::restoreOverrideCursor();
+    markerCursor_ = false;
+    QTimer::singleShot(0, this, [this, editor = EditorOf(marker.reopen)] { ShowModal(editor); });
 }
 
 } // namespace vt

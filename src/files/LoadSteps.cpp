@@ -1,6 +1,7 @@
 // The steps after a design load; see LoadSteps.h.
 #include "files/LoadSteps.h"
 
+#include "model/EditorRules.h"
 #include "model/MidGear.h"
 #include "model/Rounding.h"
 
@@ -8,8 +9,7 @@ namespace vt {
 
 void FinishDesignLoad(State& s, Controls& c) {
     FindRevArmCent(s);
-    c.RevArm.Max = RevArmBarLimit(s);
-    c.RevArm.Min = -c.RevArm.Max;
+    SetRevArmBarRange(s, c);
     const double offset = SenseIsDirect(s) ? double(s.RevArmPos) - s.RevArmSet[0]
                                            : double(s.RevArmSet[0]) - s.RevArmPos;
     SBRevArmChange(s, c, RoundClamped(offset * 1000.0, c.RevArm.Min, c.RevArm.Max));

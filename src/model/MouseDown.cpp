@@ -20,8 +20,8 @@ void FormMouseDown(State& s, Controls& c, MouseButton button, int x, int y,
     }
     // 6, 7: the pivot data's row choice and pick.
     MousePicksPivot(s, button, x, y);
-    // 8: a dimension marker on show ends with any press. The marker display puts its
-    // call here, after every pick: EndMarkerByClick(s).
+    // 8, ending a dimension marker on show, belongs to the drawing layer: the window
+    // runs it (EndMarkerOnClick) right after this rule.
 }
 
 } // namespace vt

@@ -1,5 +1,6 @@
 // The main window's mouse button press (FormMouseDown): the reference points, the picks
-// of the lines-and-circles dialog and of the pivot data, in their fixed order.
+// of the lines-and-circles dialog and of the pivot data, in their fixed order. Ending a
+// dimension marker, the last step, follows it in the window (EndMarkerOnClick).
 #pragma once
 
 #include "model/Controls.h"

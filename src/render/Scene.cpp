@@ -9,7 +9,7 @@
 
 namespace vt {
 
-void DrawScene(Canvas& c, State& s) {
+MarkerOutcome DrawScene(Canvas& c, State& s) {
     c.Clear();
     c.SetPenWidth(s.LineWidth);
     if (s.SteamDispOn) DrawSteam(c, s);
@@ -18,6 +18,7 @@ void DrawScene(Canvas& c, State& s) {
     DrawLinkageSecondPart(c, s);
     const Color overlayPen = DrawOverlay(c, s); // the reference points are drawn in it
     DrawReadouts(c, s, overlayPen);
+    return DrawMarker(c, s);
 }
 
 } // namespace vt

@@ -1,6 +1,7 @@
 // Data files are found in the folders in their order; a missing one is an empty path.
 #include "app/DataFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -24,9 +25,12 @@ TEST(DataFiles, FirstFolderThatHasTheFileWins) {
     EXPECT_TRUE(FindDataFile("folder.wav", {a.path()}).isEmpty());
 }
 
-TEST(DataFiles, TheWorkingDirectoryComesFirst) {
-    ASSERT_FALSE(DataFolders().isEmpty());
-    EXPECT_EQ(DataFolders().front(), QDir::currentPath());
+TEST(DataFiles, WorkingDirectoryThenBesideTheProgramThenTheInstalledFolder) {
+    const QStringList folders = DataFolders();
+    ASSERT_GE(folders.size(), 3);
+    EXPECT_EQ(folders[0], QDir::currentPath());
+    EXPECT_EQ(folders[1], QCoreApplication::applicationDirPath());
+    EXPECT_TRUE(folders[2].endsWith("/share/valvetrace")) << folders[2].toStdString();
 }
 
 } // namespace
