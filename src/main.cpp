@@ -8,6 +8,7 @@
 #include "dialogs/HelpWindow.h"
 #include "dialogs/VGAboutBox.h"
 #include "dialogs/DatTable.h"
+#include "dialogs/DimensionEditor.h"
 #include "graphs/GraphWindow.h"
 #include "graphs/Oval.h"
 #include "graphs/SetReverArm.h"
@@ -48,8 +49,10 @@ int main(int argc, char** argv) {
     main.SetTitledWindows({&sine, &oval, graphs[0].get(), graphs[1].get(), &dataTable});
     main.SetGraphWindows({&sine, &oval});
     vt::GraphicZoomDialog graphicZoom(*state, &main);
+    vt::DimensionEditor frameDimensions(vt::FrameEditorLayout(), *state, main.controls(), &main);
+    vt::DimensionEditor cylDimensions(vt::CylEditorLayout(), *state, main.controls(), &main);
     main.SetDialogs({&refPoints, &graphicZoom, &revArmPosition, &driverAngle, &stepAngle,
-                     &instructions, &special, &about, &dataTable});
+                     &instructions, &special, &about, &dataTable, &frameDimensions, &cylDimensions});
     // A help file that cannot be read is reported once, at start; its window stays empty.
     for (const vt::HelpWindow* help : {&special, &instructions})
         if (!help->LoadError().isEmpty())

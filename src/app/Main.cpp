@@ -9,6 +9,7 @@
 #include "app/ToolIcons.h"
 #include "app/Toggles.h"
 #include "model/Defaults.h"
+#include "model/EditorRules.h"
 #include "model/MidGear.h"
 #include "model/PivotData.h"
 #include "render/Readouts.h"
@@ -264,6 +265,8 @@ void MainForm::Command(Cmd cmd) {
     case Cmd::InstructionsSpecial: ShowModal(dialogs_.specialInstructions); break;
     case Cmd::About: ShowModal(dialogs_.about); break;
     case Cmd::DataTable: ShowModal(dialogs_.dataTable); break;
+    case Cmd::FrameDimensions: ShowModal(dialogs_.frameDimensions); break;
+    case Cmd::CylinderDimensions: ShowModal(dialogs_.cylDimensions); break;
     case Cmd::PivotData: Apply([](State& s, Controls& c) { SetPivotDataClick(s, c.View); }); break;
     case Cmd::SineDiagram: ShowModal(graphs_.sine); break;
     case Cmd::OvalDiagram: ShowModal(graphs_.oval); break;
@@ -281,11 +284,7 @@ void MainForm::CalcCentRevArmClick() {
     Apply(CenterClick);
 }
 
-void MainForm::ResetAllDimensionsClick() {
-    ResetAllDimensions(s_);
-    InitRevArmBar(s_, ctl_);
-    Apply(CenterClick);
-}
+void MainForm::ResetAllDimensionsClick() { Apply(ResetAllDimensions); }
 
 // A dialog runs modally while the timer keeps ticking underneath; what it changed shows
 // in the controls when it closes.
@@ -302,6 +301,7 @@ void MainForm::MousePressed(Qt::MouseButton button, QPoint pos) {
     Apply([&](State& s, Controls& c) {
         MousePlacesRefPoint(s, c.View, which, pos.x(), pos.y());
         MousePicksPivot(s, which, pos.x(), pos.y());
+        EndMarkerOnClick(s);
     });
 }
 
@@ -348,11 +348,33 @@ void MainForm::Timer1Timer() {
     inTick_ = true;
     ++ticks_;
     TickModel(s_);
-    DrawScene(canvas_, s_);
+    const MarkerOutcome marker = DrawScene(canvas_, s_);
     UpdateTitles();
     view_->update(canvas_.ChangedRect());
     SoundPendingBeep();
+    FollowMarker(marker);
     inTick_ = false;
+}
+
+QDialog* MainForm::EditorOf(MarkerEditor e) const {
+    return e == MarkerEditor::Cylinder ? dialogs_.cylDimensions
+           : e == MarkerEditor::Frame  ? dialogs_.frameDimensions
+                                       : nullptr;
+}
+
+// The editor closes while its dimension is shown; it opens again after the frame, so its
+// modal loop never runs inside a tick.
+void MainForm::FollowMarker(const MarkerOutcome& marker) {
+    if (QDialog* editor = EditorOf(marker.close); editor && editor->isVisible())
+        editor->done(QDialog::Rejected);
+    if (marker.close != MarkerEditor::None && !markerCursor_) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        markerCursor_ = true;
+    }
+    if (marker.reopen == MarkerEditor::None) return;
+    if (markerCursor_) QApplication::restoreOverrideCursor();
+    markerCursor_ = false;
+    QTimer::singleShot(0, this, [this, editor = EditorOf(marker.reopen)] { ShowModal(editor); });
 }
 
 } // namespace vt

@@ -7,6 +7,7 @@
 #include "model/Controls.h"
 #include "model/State.h"
 #include "model/Titles.h"
+#include "render/Marker.h"
 #include "render/QtCanvas.h"
 
 #include <QMainWindow>
@@ -48,6 +49,8 @@ public:
         QDialog* specialInstructions = nullptr;
         QDialog* about = nullptr;
         QDialog* dataTable = nullptr;
+        QDialog* frameDimensions = nullptr;
+        QDialog* cylDimensions = nullptr;
     };
     void SetDialogs(Dialogs dialogs) { dialogs_ = dialogs; }
     // The graph windows "Draw&Graphs" opens.
@@ -91,6 +94,9 @@ private:
     void UpdateTitles();
     void SoundPendingBeep();
     void ShowModal(QDialog* dialog);
+    // Closes and reopens the editors as a running dimension marker asks.
+    void FollowMarker(const MarkerOutcome& marker);
+    QDialog* EditorOf(MarkerEditor e) const;
     void MousePressed(Qt::MouseButton button, QPoint pos);
 
     State& s_;
@@ -100,6 +106,7 @@ private:
     QToolBar* toolBar_ = nullptr;
     QTimer timer1_;
     bool inTick_ = false;
+    bool markerCursor_ = false; // the hourglass cursor of a running marker is set
     uint64_t ticks_ = 0;
     bool beepPending_ = false;
     int64_t lastBeepMs_ = -1'000'000;

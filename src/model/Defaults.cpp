@@ -4,7 +4,6 @@
 #include "model/Dimensions.h"
 #include "model/DynVars.h"
 #include "model/MidGear.h"
-#include "model/View.h"
 
 namespace vt {
 
@@ -172,21 +171,6 @@ void CentreRevArm(Mechanism& m) {
     m.RevArmPos = m.RevArmSet[0];
     m.FrontCOText.clear();
     m.RearCOText.clear();
-}
-
-void ResetAllDimensions(State& s) {
-    ApplyFrameDefaults(s);
-    ApplyCylDefaults(s);
-    ClearDynVars(s);
-    s.DynVarInc = 0;
-    FindRevArmCent(s);
-    CentreRevArm(s);
-    NormView(s);
-    s.DataSetName = "Nominal";
-    s.VertScale = 1.5f;
-    s.DynVarsOn = false;
-    ClearUndo(s);
-    s.UndoOn = false;
 }
 
 } // namespace vt

@@ -22,11 +22,6 @@ void ApplyCylDefaults(Mechanism& m);
 // The whole start-up sequence up to and including the mid-gear calculation.
 void StartUp(State& s);
 
-// The model side of resetting every dimension: both defaults, mid gear, the reverse arm
-// to it, the normal view, the name, the diagram scale, dynamic variables and undo cleared
-// and switched off.
-void ResetAllDimensions(State& s);
-
 // Reverse arm at mid gear: RevArmPos := RevArmCent, cut-off readouts emptied.
 void CentreRevArm(Mechanism& m);
 

@@ -265,9 +265,14 @@ struct ReadoutState {
     int32_t LineRefChoice = -1; // the "Referenced to" choice of the lines dialog, -1 none
 };
 
-// The dimension marker display: the marker number of the dimension being shown, 0 none.
+// The dimension marker display: the marker number of the dimension being shown (0 for
+// none), the frames shown and the blink phase, and the editor to reopen at the end.
+enum class MarkerEditor { None, Frame, Cylinder };
 struct MarkerState {
     int32_t MarkerNo = 0;
+    int32_t HighlightFrames = 0;
+    int32_t HighlightBlink = 0;
+    MarkerEditor MarkerReturn = MarkerEditor::None;
 };
 
 // What the graph windows share beyond the mechanism: the position being plotted and the

@@ -8,7 +8,7 @@
 
 namespace vt {
 
-void DrawScene(Canvas& c, State& s) {
+MarkerOutcome DrawScene(Canvas& c, State& s) {
     c.Clear();
     c.SetPenWidth(s.LineWidth);
     if (s.SteamDispOn) DrawSteam(c, s);
@@ -17,6 +17,7 @@ void DrawScene(Canvas& c, State& s) {
     DrawLinkageSecondPart(c, s);
     // The overlay stage leaves the pen of entry 20 (black while it is empty).
     DrawReadouts(c, s, colors::Black);
+    return DrawMarker(c, s);
 }
 
 } // namespace vt

@@ -3,6 +3,7 @@
 
 #include "model/State.h"
 #include "render/Canvas.h"
+#include "render/Marker.h"
 
 namespace vt {
 
@@ -10,7 +11,8 @@ inline constexpr int kSceneWidth = 1280;
 inline constexpr int kSceneHeight = 1024;
 
 // Clears the canvas, sets the pen width to LineWidth and draws every stage of the frame
-// from the state the tick left (pixels of pivots 0 to 24, outlines).
-void DrawScene(Canvas& c, State& s);
+// from the state the tick left (pixels of pivots 0 to 24, outlines). Returns what a
+// running dimension marker asks of the window.
+MarkerOutcome DrawScene(Canvas& c, State& s);
 
 } // namespace vt

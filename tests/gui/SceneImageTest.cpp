@@ -66,6 +66,24 @@ TEST(SceneImage, SteamFrameMatchesTheGolden) {
     ExpectGolden(canvas.Image(), "steam_normal_forward");
 }
 
+// The second frame of a marker: its view in force, the line red, the hourglass and label.
+QImage MarkerFrame(int32_t markerNo) {
+    auto c = test::BuiltIn();
+    c->RunStep = 0;
+    c->MarkerNo = markerNo;
+    QtCanvas canvas(kSceneWidth, kSceneHeight);
+    for (int i = 0; i < 2; ++i) {
+        TickModel(*c);
+        DrawScene(canvas, *c);
+    }
+    return canvas.Image().copy();
+}
+
+TEST(SceneImage, FrameAndCylinderMarkersMatchTheGolden) {
+    ExpectGolden(MarkerFrame(21), "marker_reverse_arm_length");
+    ExpectGolden(MarkerFrame(118), "marker_valve_rear_half");
+}
+
 TEST(SceneImage, ColoursAtTheirPlaces) {
     auto c = test::BuiltIn();
     const QImage img = StartUpFrame(c);

@@ -2,6 +2,7 @@
 #include "model/Defaults.h"
 
 #include "model/Dimensions.h"
+#include "model/EditorRules.h"
 #include "model/DynVars.h"
 #include "model/MidGear.h"
 #include "support/Designs.h"
@@ -101,7 +102,8 @@ TEST(Reset, RestoresEveryDefaultAndClearsTheSessionTools) {
     c->ViewScale = 99;
     c->RevArmPos = 1;
 
-    ResetAllDimensions(*c);
+    Controls ctl;
+    ResetAllDimensions(*c, ctl);
     for (const DimensionInfo& d : FrameDimensionTable())
         EXPECT_EQ(d.Ref(*c), d.Ref(*fresh)) << d.Name;
     for (const DimensionInfo& d : CylDimensionTable())
@@ -121,6 +123,8 @@ TEST(Reset, RestoresEveryDefaultAndClearsTheSessionTools) {
     EXPECT_EQ(c->VertScale, 1.5f);
     EXPECT_EQ(c->ViewScale, 28.5f);
     EXPECT_EQ(c->SavedViewScale, 99.0f);
+    EXPECT_EQ(ctl.RevArm.Max, 1300); // the range from the built-in Max
+    EXPECT_EQ(ctl.RevArm.Min, -1300);
 }
 
 } // namespace
