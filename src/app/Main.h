@@ -53,6 +53,14 @@ public:
         QDialog* cylDimensions = nullptr;
     };
     void SetDialogs(Dialogs dialogs) { dialogs_ = dialogs; }
+    // The graph windows "Draw&Graphs" opens.
+    struct GraphWindows {
+        QDialog* sine = nullptr;
+        QDialog* oval = nullptr;
+    };
+    void SetGraphWindows(GraphWindows graphs) { graphs_ = graphs; }
+    // A graph window changed the shared state: the controls show it, a beep sounds.
+    void SharedStateChanged();
 
     // One timer tick: solve, convert, step the angle, draw, show. Never re-entered.
     void Timer1Timer();
@@ -115,6 +123,7 @@ private:
     QAction* drawLinesTool_ = nullptr;
     std::array<QWidget*, kTitledWindows - 1> titled_{};
     Dialogs dialogs_;
+    GraphWindows graphs_;
     ExhaustSound sound_;
 };
 

@@ -275,6 +275,13 @@ struct MarkerState {
     MarkerEditor MarkerReturn = MarkerEditor::None;
 };
 
+// What the graph windows share beyond the mechanism: the position being plotted and the
+// flag that the reverse arm positions dialog has closed since the last redraw.
+struct GraphState {
+    float PlotRevArmPos = 0;
+    bool RevArmSetChanged = false;
+};
+
 // Effects that leave the core. The shell binds them; tests observe them.
 struct Hooks {
     std::function<void()> Beep;            // the platform's default message beep
@@ -292,7 +299,8 @@ struct State : Mechanism,
                OverlayState,
                SteamState,
                ReadoutState,
-               MarkerState {
+               MarkerState,
+               GraphState {
     Hooks hooks;
 };
 
