@@ -9,6 +9,10 @@
 #include "dialogs/VGAboutBox.h"
 #include "dialogs/DatTable.h"
 #include "dialogs/DimensionEditor.h"
+#include "graphs/GraphWindow.h"
+#include "graphs/Oval.h"
+#include "graphs/SetReverArm.h"
+#include "graphs/Sine.h"
 #include "render/Line.h"
 
 #include <QApplication>
@@ -29,9 +33,15 @@ int main(int argc, char** argv) {
     auto state = std::make_unique<vt::State>();
     vt::MainForm main(*state);
 
-    // The analysis windows (empty until their diagrams exist): created once, titled by
-    // every tick like the data table.
-    std::array<std::unique_ptr<QWidget>, 4> graphs;
+    // The analysis windows: created once, titled by every tick like the data table. The
+    // steam and port windows are empty until their diagrams exist. The positions dialog
+    // comes first, as the sine and oval windows open it.
+    vt::SetRevArmDialog positions(*state, &main);
+    const vt::GraphHost host{[&main](bool on) { on ? main.Timer().start() : main.Timer().stop(); },
+                             [&main] { main.SharedStateChanged(); }};
+    vt::GraphWindow sine(vt::SineDiaFacts(), *state, host, &positions, &main);
+    vt::GraphWindow oval(vt::OvalDiaFacts(), *state, host, &positions, &main);
+    std::array<std::unique_ptr<QWidget>, 2> graphs;
     for (auto& g : graphs) g = std::make_unique<QWidget>(nullptr, Qt::Window);
     vt::HelpWindow special(vt::kSpecialInstructions, &main);
     vt::RefPointsDialog refPoints(*state, main.controls(), &main);
@@ -41,7 +51,8 @@ int main(int argc, char** argv) {
     vt::HelpWindow instructions(vt::kInstructions, &main);
     vt::AboutBox about(&main);
     vt::DataTableWindow dataTable(*state, &main);
-    main.SetTitledWindows({graphs[0].get(), graphs[1].get(), graphs[2].get(), graphs[3].get(), &dataTable});
+    main.SetTitledWindows({&sine, &oval, graphs[0].get(), graphs[1].get(), &dataTable});
+    main.SetGraphWindows({&sine, &oval});
     vt::GraphicZoomDialog graphicZoom(*state, &main);
     vt::DimensionEditor frameDimensions(vt::FrameEditorLayout(), *state, main.controls(), &main);
     vt::DimensionEditor cylDimensions(vt::CylEditorLayout(), *state, main.controls(), &main);

@@ -274,8 +274,15 @@ void MainForm::Command(Cmd cmd) {
     case Cmd::FrameDimensions: ShowModal(dialogs_.frameDimensions); break;
     case Cmd::CylinderDimensions: ShowModal(dialogs_.cylDimensions); break;
     case Cmd::PivotData: Apply([](State& s, Controls& c) { SetPivotDataClick(s, c.View); }); break;
+    case Cmd::SineDiagram: ShowModal(graphs_.sine); break;
+    case Cmd::OvalDiagram: ShowModal(graphs_.oval); break;
     default: break; // the windows these open are not part of the program yet
     }
+}
+
+void MainForm::SharedStateChanged() {
+    Refresh();
+    SoundPendingBeep();
 }
 
 void MainForm::CalcCentRevArmClick() {

@@ -55,6 +55,14 @@ public:
         QDialog* drawLines = nullptr;
     };
     void SetDialogs(Dialogs dialogs) { dialogs_ = dialogs; }
+    // The graph windows "Draw&Graphs" opens.
+    struct GraphWindows {
+        QDialog* sine = nullptr;
+        QDialog* oval = nullptr;
+    };
+    void SetGraphWindows(GraphWindows graphs) { graphs_ = graphs; }
+    // A graph window changed the shared state: the controls show it, a beep sounds.
+    void SharedStateChanged();
 
     // One timer tick: solve, convert, step the angle, draw, show. Never re-entered.
     void Timer1Timer();
@@ -123,6 +131,7 @@ private:
     QAction* drawLinesTool_ = nullptr;
     std::array<QWidget*, kTitledWindows - 1> titled_{};
     Dialogs dialogs_;
+    GraphWindows graphs_;
     ExhaustSound sound_;
     FileUi fileUi_;
 };

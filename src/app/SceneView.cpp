@@ -29,4 +29,6 @@ void SceneView::mousePressEvent(QMouseEvent* e) {
     emit mousePressed(e->button(), e->position().toPoint(), e->modifiers());
 }
 
+void SceneView::mouseMoveEvent(QMouseEvent* e) { emit mouseMoved(e->position().toPoint()); }
+
 } // namespace vt

@@ -13,10 +13,12 @@ public:
 
 signals:
     void mousePressed(Qt::MouseButton button, QPoint pos, Qt::KeyboardModifiers mods);
+    void mouseMoved(QPoint pos); // with mouse tracking on, also without a button held
 
 protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
 
 private:
     const QImage& image_;

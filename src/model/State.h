@@ -178,7 +178,6 @@ struct Mechanism : FrameDims, CylBlock, PortEdges, ValveEvents, Outlines, Solver
     float RevArmPos = 0; // X of the reverse arm end
     float RevArmSet[kRevArmSetCount] = {}; // [0] is mid gear
     int32_t RevArmCount = 0;
-    float PlotRevArmPos = 0; // the graph windows' copy of RevArmPos, kept with the design
     std::string DirectionText;
     float LinkAngle = 0; // radians
     float EccSense = 0;
@@ -276,6 +275,13 @@ struct MarkerState {
     MarkerEditor MarkerReturn = MarkerEditor::None;
 };
 
+// What the graph windows share beyond the mechanism: the position being plotted and the
+// flag that the reverse arm positions dialog has closed since the last redraw.
+struct GraphState {
+    float PlotRevArmPos = 0;
+    bool RevArmSetChanged = false;
+};
+
 // Effects that leave the core. The shell binds them; tests observe them.
 struct Hooks {
     std::function<void()> Beep;            // the platform's default message beep
@@ -293,7 +299,8 @@ struct State : Mechanism,
                OverlayState,
                SteamState,
                ReadoutState,
-               MarkerState {
+               MarkerState,
+               GraphState {
     Hooks hooks;
 };
 

@@ -1,19 +1,18 @@
 // The scene drawn through the Qt canvas: the start-up frame against a committed golden
-// image, its colours at known places, and far-off views drawn in bounded work.
-// VT_UPDATE_GOLDEN=1 rewrites the golden image; a mismatch writes the actual image and
-// a difference image beside the test program.
+// image (see support/Golden.h), its colours at known places, and far-off views drawn in
+// bounded work.
 #include "model/Controls.h"
 #include "model/Rounding.h"
 #include "render/QtCanvas.h"
 #include "render/Scene.h"
 #include "support/Designs.h"
+#include "support/Golden.h"
 
 #include <QColor>
 #include <QImage>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 namespace vt {
@@ -30,31 +29,8 @@ QImage StartUpFrame(test::CountingState& c) {
 
 QColor At(const QImage& img, int x, int y) { return img.pixelColor(x, y); }
 
-// Compares a frame with the committed golden image of that name.
 void ExpectGolden(const QImage& actual, const std::string& name) {
-    const std::string path = std::string(VT_GOLDEN_DIR) + "/" + name + ".png";
-    if (std::getenv("VT_UPDATE_GOLDEN")) {
-        ASSERT_TRUE(actual.save(QString::fromStdString(path)));
-        GTEST_SKIP() << "golden image rewritten";
-    }
-    QImage golden(QString::fromStdString(path));
-    ASSERT_FALSE(golden.isNull()) << "missing " << path;
-    golden = golden.convertToFormat(actual.format());
-    ASSERT_EQ(golden.size(), actual.size());
-    QImage diff(actual.size(), QImage::Format_RGB32);
-    diff.fill(Qt::white);
-    int differing = 0;
-    for (int y = 0; y < actual.height(); ++y)
-        for (int x = 0; x < actual.width(); ++x)
-            if (actual.pixel(x, y) != golden.pixel(x, y)) {
-                ++differing;
-                diff.setPixel(x, y, qRgb(255, 0, 0));
-            }
-    if (differing) {
-        actual.save(QString::fromStdString(name + ".actual.png"));
-        diff.save(QString::fromStdString(name + ".diff.png"));
-    }
-    EXPECT_EQ(differing, 0) << "see " << name << ".actual.png and " << name << ".diff.png";
+    test::ExpectGolden(actual, VT_GOLDEN_DIR, name);
 }
 
 TEST(SceneImage, StartUpFrameMatchesTheGolden) {

@@ -1,0 +1,53 @@
+// What every graph window draws besides its diagram: the reverse-arm legend, the
+// dynamic-variable block and the undo line; and the guard that puts the gear back.
+#pragma once
+
+#include "model/State.h"
+#include "render/Canvas.h"
+
+#include <string>
+
+namespace vt {
+
+// The graph windows' text: 8 points, black unless stated.
+inline constexpr int kGraphFontSize = 8;
+// Blanks after the undo line, wider than any earlier text it replaces.
+inline constexpr int kUndoLineBlanks = 46;
+
+// Saves RevArmPos and DriverAngle and restores both when it goes out of scope, so that
+// a diagram leaves the gear exactly where it found it.
+class SavedGearPosition {
+public:
+    explicit SavedGearPosition(Mechanism& m)
+        : m_(m), revArmPos_(m.RevArmPos), driverAngle_(m.DriverAngle) {}
+    ~SavedGearPosition() {
+        m_.RevArmPos = revArmPos_;
+        m_.DriverAngle = driverAngle_;
+    }
+    SavedGearPosition(const SavedGearPosition&) = delete;
+    SavedGearPosition& operator=(const SavedGearPosition&) = delete;
+
+private:
+    Mechanism& m_;
+    float revArmPos_, driverAngle_;
+};
+
+// A text position a·FontScaleX or b·FontScaleY, rounded.
+int TextX(const State& s, double a);
+int TextY(const State& s, double b);
+
+// The number of stored positions a diagram plots, kept within the array.
+int PlottedPositions(const Mechanism& m);
+
+// "Fwd", "Rev" or "Cen" for a stored position, by the gear's sense.
+std::string DirectionWord(const Mechanism& m, float p);
+
+// "Reverse Arm Positions" and the "Center" row.
+void DrawLegendHead(Canvas& c, const State& s);
+// Row k: its number, direction word and position.
+void DrawLegendRow(Canvas& c, const State& s, int k);
+
+// The dynamic-variable block, then the undo line (which also rebuilds UndoStatusText).
+void DrawGraphFooter(Canvas& c, State& s);
+
+} // namespace vt

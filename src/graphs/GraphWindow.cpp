@@ -1,0 +1,199 @@
+// The graph window framework; see GraphWindow.h.
+//
+// Text is drawn without a background box, so a run of the drawing routine "without
+// clearing" would write the new undo line over the old one; every run clears the
+// backing image first, which leaves the picture the stated sequence shows.
+#include "graphs/GraphWindow.h"
+
+#include "app/Look.h"
+#include "app/SceneView.h"
+#include "app/ScrollBar.h"
+#include "model/DynVars.h"
+
+#include <QAction>
+#include <QFont>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include <utility>
+
+namespace vt {
+
+namespace {
+
+void Call(const std::function<void()>& f) {
+    if (f) f();
+}
+
+BarState DynVarBar(const State& s, int k) {
+    return {0, -200, 200, 1, 10, s.DynVarName[k] != kEmptyDynVarName};
+}
+
+} // namespace
+
+GraphWindow::GraphWindow(const GraphFacts& facts, State& s, GraphHost host, QDialog* positions,
+                         QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
+      facts_(facts), s_(s), host_(std::move(host)), positions_(positions),
+      canvas_(facts.clientWidth, facts.clientHeight) {
+    setObjectName(facts.name);
+    auto* bar = new QMenuBar(this);
+    view_ = new SceneView(canvas_.Image(), this);
+    QPalette white = view_->palette();
+    white.setColor(QPalette::Window, Qt::white); // the client area is white throughout
+    view_->setPalette(white);
+    view_->setMinimumSize(facts.clientWidth, facts.clientHeight);
+    view_->setMouseTracking(true);
+    connect(view_, &SceneView::mouseMoved, this, &GraphWindow::FormMouseMove);
+    auto* box = new QVBoxLayout(this);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setSpacing(0);
+    box->setMenuBar(bar);
+    box->addWidget(view_);
+    BuildMenus(bar);
+    BuildControls(view_);
+    if (facts.maxWidth > 0) setMaximumSize(facts.maxWidth, facts.maxHeight);
+    if (facts.opening == GraphOpening::Maximized) setWindowState(Qt::WindowMaximized);
+    if (facts.opening == GraphOpening::Minimized) setWindowState(Qt::WindowMinimized);
+    canvas_.Image(); // a white picture until the first drawing
+}
+
+void GraphWindow::BuildMenus(QMenuBar* bar) {
+    const struct {
+        const char* caption;
+        void (GraphWindow::*handler)();
+    } items[] = {{facts_.setRevArmCaption, &GraphWindow::SetRevArmPosClick},
+                 {facts_.reDrawCaption, &GraphWindow::ReDrawClick},
+                 {facts_.unDoCaption, &GraphWindow::UnDoMenuClick},
+                 {facts_.dynVarsCaption, &GraphWindow::DynamicVariClick}};
+    for (std::size_t i = 0; i < std::size(items); ++i) {
+        if (!items[i].caption) continue;
+        menu_[i] = bar->addAction(items[i].caption);
+        connect(menu_[i], &QAction::triggered, this, items[i].handler);
+    }
+    menu_[2]->setObjectName(facts_.unDoMenuName);
+}
+
+void GraphWindow::BuildControls(QWidget* client) {
+    close_ = new QPushButton("Close", client);
+    close_->setObjectName(facts_.closeName);
+    close_->setGeometry(facts_.closeX, facts_.closeY, 75, 25);
+    close_->setAutoDefault(false);
+    connect(close_, &QPushButton::clicked, this, &QDialog::close);
+    for (int k = 1; k <= 4; ++k) {
+        auto* bar = new ScrollBar(client);
+        bar->setObjectName(facts_.barNames[std::size_t(k - 1)]);
+        bar->setGeometry(112, 3 + 12 * (k - 1), 121, 10);
+        bar->Mirror(DynVarBar(s_, k));
+        bar->hide();
+        connect(bar, &ScrollBar::changed, this, [this, k](int p) { BarChange(k, p); });
+        connect(bar, &ScrollBar::entered, this, [this, k] { BarEnter(k); });
+        connect(bar, &ScrollBar::endScroll, this, [this, k] { BarEndScroll(k); });
+        bars_[std::size_t(k - 1)] = bar;
+    }
+    undo_ = new QPushButton("UnDo", client);
+    undo_->setObjectName(facts_.undoName);
+    undo_->setGeometry(110, 54, 40, 16);
+    undo_->setFont(QFont(kSerifFace, 8, QFont::Bold));
+    undo_->setFocusPolicy(Qt::TabFocus);
+    undo_->setEnabled(false);
+    undo_->hide();
+    connect(undo_, &QPushButton::clicked, this, &GraphWindow::UnDoButtonClick);
+}
+
+void GraphWindow::Redraw(int times) {
+    for (int i = 0; i < times; ++i) {
+        canvas_.Clear();
+        facts_.draw(canvas_, s_);
+        ++drawings_;
+    }
+    canvas_.Image(); // ends the painter, so the view shows the finished picture
+    view_->update();
+    Mirror();
+}
+
+void GraphWindow::Mirror() {
+    for (int k = 1; k <= 4; ++k) {
+        ScrollBar* bar = bars_[std::size_t(k - 1)];
+        bar->Mirror(DynVarBar(s_, k));
+        bar->setVisible(s_.DynVarsOn);
+    }
+    undo_->setVisible(s_.UndoOn);
+    undo_->setEnabled(s_.UndoEnabled);
+}
+
+// The window is shown first; the positions dialog then opens over it.
+void GraphWindow::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    close_->setFocus();
+    if (e->spontaneous() || activatePending_) return; // restored from the task bar
+    activatePending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        activatePending_ = false;
+        if (isVisible()) FormActivate();
+    });
+}
+
+void GraphWindow::SetAnimation(bool on) {
+    if (host_.setAnimation) host_.setAnimation(on);
+}
+
+void GraphWindow::FormActivate() {
+    SetAnimation(false);
+    if (facts_.asksPositions && positions_) positions_->exec();
+    Redraw();
+}
+
+void GraphWindow::done(int result) {
+    SetAnimation(true); // FormClose
+    QDialog::done(result);
+}
+
+void GraphWindow::SetRevArmPosClick() {
+    if (positions_) positions_->exec();
+}
+
+void GraphWindow::FormMouseMove() {
+    if (!facts_.asksPositions || !s_.RevArmSetChanged) return;
+    Redraw();
+    s_.RevArmSetChanged = false;
+}
+
+void GraphWindow::DynamicVariClick() {
+    s_.DynVarsOn = !s_.DynVarsOn;
+    Redraw();
+    Call(host_.sharedChanged); // the main window's bars and their panels follow
+}
+
+// Off: the line goes with a clearing redraw. On: two runs, the second showing the line
+// the first built.
+void GraphWindow::UnDoMenuClick() {
+    s_.UndoOn = !s_.UndoOn;
+    Redraw(s_.UndoOn ? 2 : 1);
+}
+
+void GraphWindow::UnDoButtonClick() {
+    Undo(s_); // with nothing recorded it only disables the UnDo buttons
+    Redraw(facts_.undoRedraws);
+    Call(host_.sharedChanged);
+}
+
+void GraphWindow::BarChange(int k, int position) {
+    DynVarBarChange(s_, k, position);
+    Redraw();
+}
+
+void GraphWindow::BarEnter(int k) { DynVarBarFocus(s_, k); }
+
+void GraphWindow::BarEndScroll(int k) {
+    DynVarBarEndScroll(s_, k);
+    close_->setFocus(); // the next gesture starts with a fresh focus event
+    Redraw();
+    Call(host_.sharedChanged);
+}
+
+} // namespace vt

@@ -1,0 +1,10 @@
+// TOvalDia, the oval diagram window: its facts (the window is built from them).
+#pragma once
+
+#include "graphs/GraphFacts.h"
+
+namespace vt {
+
+const GraphFacts& OvalDiaFacts();
+
+} // namespace vt
