@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds VALVETRACE with AddressSanitizer and UndefinedBehaviorSanitizer and runs every
-# test, then fuzzes the dimension file reader for a bounded time with clang's libFuzzer.
-# Installs what it needs first. Any sanitizer report or fuzzer finding fails the run.
+# test, then the long sessions in an optimised build, then fuzzes the dimension file
+# reader for a bounded time with clang's libFuzzer. Installs what it needs first. Any
+# sanitizer report or fuzzer finding fails the run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
@@ -15,6 +16,13 @@ export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build" --output-on-failure --timeout 600 -j "$(nproc)"
+
+# The long sessions once more in an optimised build without the sanitizers, where the
+# window's memory is measured (the sanitizers' quarantine holds freed blocks on purpose).
+soak="$root/build/soak"
+cmake -S "$root" -B "$soak" -DCMAKE_BUILD_TYPE=Release -DVALVETRACE_TESTS=ON
+cmake --build "$soak" --parallel "$(nproc)" --target vt_soak_tests
+ctest --test-dir "$soak" --output-on-failure -L soak
 
 # The file reader under libFuzzer, seeded with the sample designs. The corpus grows in
 # the build tree only; a finding leaves its input there as crash-* and fails the run.
