@@ -1,0 +1,220 @@
+// The valve events table against the rest of the system and against direct computation:
+// the sine diagram's mid-gear lead, a coarse sweep's cut-offs, the die block's range
+// over a turn, the turning direction, a finer step, and the beeps of impossible gears.
+#include "analysis/EventsTable.h"
+
+#include "graphs/Recorded.h"
+#include "graphs/SineDraw.h"
+#include "model/Controls.h"
+#include "model/MidGear.h"
+#include "model/Real.h"
+#include "model/Solver.h"
+#include "model/ValveEvents.h"
+#include "support/Designs.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace vt {
+namespace {
+
+EventsRow RowAt(const Mechanism& m, float pos, bool forward, int perDegree = kEventStepsPerDegree) {
+    const EventsRowSpec spec{pos, forward, RowSource::Stored, 1};
+    return ComputeEventsTable(m, std::span(&spec, 1), perDegree).Rows.at(0);
+}
+
+double NumberAt(const RecordingCanvas& r, int x, int y) {
+    const auto texts = test::TextsAt(r, x, y);
+    EXPECT_EQ(texts.size(), 1u) << "at " << x << ", " << y;
+    return texts.empty() ? NAN : std::stod(texts.back().text);
+}
+
+// The sine diagram's Lead figures are the greatest openings among 8-degree samples; the
+// valve moves at most travel/2 x 8 degrees (in radians) between two samples. With open
+// rods the mid-gear valve stands at its extremes on the dead centres, so they are the
+// lead too; with crossed rods they are not, and only the greatest openings compare.
+TEST(EventsTable, MidGearLeadAgreesWithTheSineDiagramWithinItsSampling) {
+    for (const auto& design : test::SampleDesigns()) {
+        auto c = design.make();
+        c->RevArmCount = 1;
+        c->RevArmSet[1] = c->RevArmSet[0];
+        RecordingCanvas r;
+        DrawSineDiagram(r, *c);
+        const double upperLead = NumberAt(r, 592, 166); // rear opening
+        const double lowerLead = NumberAt(r, 592, 295); // front opening
+        const EventsRow row = RowAt(*c, c->RevArmSet[0], true);
+        const double sampling = row.FullTravel / 2 * 8 * kRadPerDeg + 0.0005;
+        SCOPED_TRACE(design.file);
+        EXPECT_NEAR(row.Rear.MaxSteam, upperLead, sampling);
+        EXPECT_NEAR(row.Front.MaxSteam, lowerLead, sampling);
+        EXPECT_GE(row.Front.MaxSteam + 0.0005, lowerLead); // the fine sweep finds more
+        if (c->EccSense > 0) {
+            EXPECT_NEAR(row.Rear.Lead, upperLead, sampling);
+            EXPECT_NEAR(row.Front.Lead, lowerLead, sampling);
+        }
+    }
+}
+
+// The port events diagram's way: 4-degree steps from the front dead centre, crossings
+// interpolated linearly. Its cut-offs differ from the fine sweep's by the curvature of
+// piston and valve over 4 degrees.
+struct CoarseCutOffs {
+    double front = NAN, rear = NAN;
+};
+CoarseCutOffs CoarseSweep(State& s, float pos) {
+    CoarseCutOffs out;
+    s.RevArmPos = pos;
+    double pp = 0, fp = 0, rp = 0;
+    for (int j = 0; j <= 90; ++j) {
+        s.DriverAngle = float(4 * j);
+        SolveLinkage(s);
+        ComputeValveEvents(s);
+        const double p = s.PistonPos, f = s.FrontSteamOpening, r = s.RearSteamOpening;
+        if (j > 0 && fp > 0 && f <= 0) out.front = (p - f / (fp - f) * (pp - p)) / 6.4;
+        if (j > 0 && rp > 0 && r <= 0) out.rear = (640 - (p - r / (rp - r) * (pp - p))) / 6.4;
+        pp = p, fp = f, rp = r;
+    }
+    return out;
+}
+
+TEST(EventsTable, NormalForwardCutOffsAgreeWithACoarseSweep) {
+    for (const auto& design : test::SampleDesigns()) {
+        auto c = design.make();
+        SCOPED_TRACE(design.file);
+        const float pos = NormalForward(*c);
+        const EventsRow row = RowAt(*c, pos, true);
+        const CoarseCutOffs coarse = CoarseSweep(*c, pos);
+        ASSERT_TRUE(row.Front.CutOff && row.Rear.CutOff);
+        EXPECT_NEAR(*row.Front.CutOff, coarse.front, 0.5);
+        EXPECT_NEAR(*row.Rear.CutOff, coarse.rear, 0.5);
+        EXPECT_GT(*row.Front.CutOff, 5.0);
+        EXPECT_LT(*row.Front.CutOff, 95.0);
+    }
+}
+
+// The die block lies on the link's arc (centre pivot 14, radius LinkRadius); so does the
+// point of that arc on the link's centre line (towards pivot 24). The chord between them
+// gives the arc length 2 R asin(chord / 2R); the side of the centre line gives its sign.
+double ArcFromChord(const Mechanism& m) {
+    const double R = std::abs(double(m.LinkRadius));
+    const double cx = m.PivotX[LinkArcCentre], cy = m.PivotY[LinkArcCentre];
+    const double ax = m.PivotX[LinkCentrePoint] - cx, ay = m.PivotY[LinkCentrePoint] - cy;
+    const double a = std::hypot(ax, ay);
+    const double px = cx + ax * R / a, py = cy + ay * R / a;
+    const double bx = m.PivotX[DieBlock] - cx, by = m.PivotY[DieBlock] - cy;
+    const double chord = Dist(m.PivotX[DieBlock], m.PivotY[DieBlock], px, py);
+    const double side = ax * by - ay * bx >= 0 ? 1.0 : -1.0;
+    return side * 2 * R * std::asin(std::min(1.0, chord / (2 * R)));
+}
+
+TEST(EventsTable, DieSlipIsTheRangeOfTheDieBlockAlongTheLinkOverATurn) {
+    for (const auto& design : test::SampleDesigns()) {
+        auto c = design.make();
+        SCOPED_TRACE(design.file);
+        for (float pos : {NormalForward(*c), c->RevArmSet[0], NormalReverse(*c)}) {
+            double lo = 1e9, hi = -1e9;
+            c->RevArmPos = pos;
+            for (int tenth = 0; tenth < 3600; ++tenth) {
+                c->DriverAngle = float(tenth / 10.0);
+                SolveLinkage(*c);
+                lo = std::min(lo, ArcFromChord(*c));
+                hi = std::max(hi, ArcFromChord(*c));
+            }
+            const EventsRow row = RowAt(*c, pos, true);
+            EXPECT_GT(hi - lo, 0.0);
+            EXPECT_NEAR(row.DieSlip, hi - lo, 2e-4 + 1e-3 * (hi - lo));
+        }
+    }
+}
+
+// Turning backwards meets the same crossings in the other order: what opens going
+// forward closes going backward, at the same piston position.
+TEST(EventsTable, TurningBackwardSwapsOpeningAndClosing) {
+    auto c = test::BuiltIn();
+    const float pos = NormalReverse(*c);
+    const EventsRow fwd = RowAt(*c, pos, true), rev = RowAt(*c, pos, false);
+    for (auto [f, r] : {std::pair{fwd.Front, rev.Front}, std::pair{fwd.Rear, rev.Rear}}) {
+        ASSERT_TRUE(f.Admission && f.CutOff && f.Release && f.Compression);
+        ASSERT_TRUE(r.Admission && r.CutOff && r.Release && r.Compression);
+        EXPECT_NEAR(*r.CutOff, *f.Admission, 1e-9);
+        EXPECT_NEAR(*r.Admission, *f.CutOff, 1e-9);
+        EXPECT_NEAR(*r.Compression, *f.Release, 1e-9);
+        EXPECT_NEAR(*r.Release, *f.Compression, 1e-9);
+        EXPECT_EQ(f.Lead, r.Lead);
+    }
+    EXPECT_EQ(fwd.FullTravel, rev.FullTravel);
+}
+
+void ExpectEventNear(std::optional<double> a, std::optional<double> b, double tol) {
+    ASSERT_EQ(a.has_value(), b.has_value());
+    if (a) {
+        EXPECT_NEAR(*a, *b, tol);
+    }
+}
+
+void ExpectEndNear(const EndEvents& a, const EndEvents& b) {
+    EXPECT_EQ(a.Lead, b.Lead); // the dead centres are samples of both sweeps
+    EXPECT_NEAR(a.MaxSteam, b.MaxSteam, 1e-4);
+    EXPECT_NEAR(a.MaxExhaust, b.MaxExhaust, 1e-4);
+    for (auto [x, y] : {std::pair{a.Admission, b.Admission}, {a.CutOff, b.CutOff},
+                        {a.Release, b.Release}, {a.Compression, b.Compression}})
+        ExpectEventNear(x, y, 0.1);
+}
+
+// A quarter of the step moves no event by more than the interpolation's error, which the
+// solver's own tolerance sets where the valve crosses a port edge slowly: within two
+// steps' piston travel (0.1 % of stroke). No extreme moves by more than 0.0001. Every
+// sixth row of the default list, both directions, mid gear to full gear.
+TEST(EventsTable, AFinerStepChangesNoFigureBeyondTheInterpolationError) {
+    for (const auto& design : test::SampleDesigns()) {
+        auto c = design.make();
+        SCOPED_TRACE(design.file);
+        std::vector<EventsRowSpec> rows;
+        for (const EventsRowSpec& r : DefaultEventRows(*c))
+            if (r.Number % 6 == 0) rows.push_back(r);
+        const EventsTable a = ComputeEventsTable(*c, rows, 20);
+        const EventsTable b = ComputeEventsTable(*c, rows, 80);
+        ASSERT_EQ(a.Rows.size(), b.Rows.size());
+        for (std::size_t i = 0; i < a.Rows.size(); ++i) {
+            SCOPED_TRACE(i);
+            ExpectEndNear(a.Rows[i].Front, b.Rows[i].Front);
+            ExpectEndNear(a.Rows[i].Rear, b.Rows[i].Rear);
+            EXPECT_NEAR(a.Rows[i].FullTravel, b.Rows[i].FullTravel, 1e-4);
+            EXPECT_NEAR(a.Rows[i].DieSlip, b.Rows[i].DieSlip, 1e-4);
+        }
+    }
+}
+
+TEST(EventsTable, DefaultRowsSweepBothWaysThenTheStoredPositions) {
+    for (auto make : {test::BuiltIn, test::CrossedRods}) {
+        auto c = make();
+        c->RevArmCount = 3;
+        const auto rows = DefaultEventRows(*c);
+        ASSERT_EQ(rows.size(), 19u * 2 + 3);
+        const double sense = SenseIsDirect(*c) ? 1 : -1;
+        EXPECT_EQ(rows[0].RevArmPos, c->RevArmSet[0]);
+        EXPECT_FLOAT_EQ(rows[18].RevArmPos, c->RevArmSet[0] + float(sense) * c->RevArmCentMax);
+        EXPECT_FLOAT_EQ(rows[37].RevArmPos, c->RevArmSet[0] - float(sense) * c->RevArmCentMax);
+        EXPECT_TRUE(rows[18].Forward);
+        EXPECT_FALSE(rows[19].Forward);
+        EXPECT_EQ(rows[38].Source, RowSource::Stored);
+        // RevArmSet[2] is mid gear + RevArmCentNorm: forward only in the direct sense.
+        EXPECT_EQ(rows[39].Forward, SenseIsDirect(*c));
+        EXPECT_EQ(rows[40].Forward, !SenseIsDirect(*c));
+    }
+}
+
+TEST(EventsTable, ImpossibleGeometryIsCountedNotSounded) {
+    auto c = test::BuiltIn();
+    c->RockerLowerLen = 0;
+    const EventsRowSpec spec{c->RevArmSet[0], true, RowSource::Stored, 1};
+    const EventsTable t = ComputeEventsTable(*c, std::span(&spec, 1), 1);
+    EXPECT_GT(t.GuardBeeps, 0);
+    EXPECT_EQ(c.beeps(), 0);
+}
+
+} // namespace
+} // namespace vt
