@@ -1,0 +1,69 @@
+// valvetrace-report's work: the design from its file, then the table, the sweep or the
+// diagrams, each failure said in plain words with its own exit code.
+#include "report/Report.h"
+
+#include "analysis/DimensionSweep.h"
+#include "analysis/EventsText.h"
+#include "files/DimFile.h"
+#include "model/Defaults.h"
+#include "model/MidGear.h"
+#include "model/RevArmSets.h"
+
+#include <memory>
+
+namespace vt {
+
+namespace {
+
+constexpr const char* kProgram = "valvetrace-report: ";
+
+int Sweep(const ReportOptions& o, const State& s, std::ostream& out, std::ostream& err) {
+    const DimensionInfo* d = FindDimensionByName(o.sweepName);
+    if (!d) {
+        err << kProgram << "no dimension is called \"" << o.sweepName
+            << "\"; give its name as the editors show it or its field name\n";
+        return kExitDimension;
+    }
+    const DimensionSweep w = SweepDimension(s, *d, o.sweepFrom, o.sweepTo, o.sweepSteps);
+    out << (o.csv ? FormatSweepCsv(w) : FormatSweepText(w));
+    return kExitOk;
+}
+
+} // namespace
+
+DesignLoad LoadReportDesign(State& s, const std::string& path) {
+    StartUp(s);
+    const FileResult r = OpenDimensionFile(s, path);
+    if (!r.ok) return {false, r.message};
+    FindRevArmCent(s);
+    RevArmSetForm form;
+    DrawRevArmSetForm(s, form);
+    return {true, {}};
+}
+
+int RunReport(const ReportOptions& o, std::ostream& out, std::ostream& err,
+              const DiagramWriter& diagrams) {
+    if (o.help) {
+        out << ReportUsage();
+        return kExitOk;
+    }
+    const auto s = std::make_unique<State>();
+    if (const DesignLoad load = LoadReportDesign(*s, o.design); !load.ok) {
+        err << kProgram << "cannot read the design \"" << o.design << "\": " << load.message
+            << "\n";
+        return kExitDesign;
+    }
+    if (o.sweep) return Sweep(o, *s, out, err);
+    const EventsTable t = ComputeEventsTable(*s, DefaultEventRows(*s));
+    out << (o.csv ? FormatEventsCsv(t) : FormatEventsText(t));
+    if (o.diagramsDir.empty()) return kExitOk;
+    if (const std::string e = diagrams ? diagrams(*s, o.diagramsDir) : "not available";
+        !e.empty()) {
+        err << kProgram << "cannot write the diagrams into \"" << o.diagramsDir << "\": " << e
+            << "\n";
+        return kExitDiagrams;
+    }
+    return kExitOk;
+}
+
+} // namespace vt
