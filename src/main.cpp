@@ -9,6 +9,7 @@
 #include "dialogs/VGAboutBox.h"
 #include "dialogs/DatTable.h"
 #include "dialogs/DimensionEditor.h"
+#include "dialogs/EventsTableWindow.h"
 #include "graphs/GraphWindow.h"
 #include "graphs/Oval.h"
 #include "graphs/SetReverArm.h"
@@ -57,9 +58,10 @@ int main(int argc, char** argv) {
     vt::DimensionEditor frameDimensions(vt::FrameEditorLayout(), *state, main.controls(), &main);
     vt::DimensionEditor cylDimensions(vt::CylEditorLayout(), *state, main.controls(), &main);
     vt::LinesDialog drawLines(*state, main.controls(), &main);
+    vt::EventsTableWindow eventsTable(*state, vt::StandardFileUi(&main), &main);
     main.SetDialogs({&refPoints, &graphicZoom, &revArmPosition, &driverAngle, &stepAngle,
                      &instructions, &special, &about, &dataTable, &frameDimensions, &cylDimensions,
-                     &drawLines});
+                     &drawLines, &eventsTable});
     // A help file that cannot be read is reported once, at start; its window stays empty.
     for (const vt::HelpWindow* help : {&special, &instructions})
         if (!help->LoadError().isEmpty())

@@ -44,6 +44,7 @@ constexpr MenuRow kMenu[] = {
     {1, Cmd::OvalDiagram, "&OvalDiagram"},
     {1, Cmd::SteamDiagram, "S&teamDiagram"},
     {1, Cmd::PortOpenClose, "&PortOpenClose"},
+    {1, Cmd::EventsTable, "&EventsTable"},
     {0, Cmd::None, "&Help"},
     {1, Cmd::Instructions, "&Instructions"},
     {1, Cmd::InstructionsSpecial, "Instructions&Special"},
@@ -76,6 +77,7 @@ constexpr ToolRow kTools[] = {
     {Cmd::OvalDiagram, "View Oval Diagram"},
     {Cmd::SteamDiagram, "View Steam Diagram"},
     {Cmd::PortOpenClose, "View Port Events vs Reverse Arm Position"},
+    {Cmd::EventsTable, "View Valve Events Table"},
 };
 
 } // namespace

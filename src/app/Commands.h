@@ -36,6 +36,7 @@ enum class Cmd {
     OvalDiagram,
     SteamDiagram,
     PortOpenClose,
+    EventsTable,
     Instructions,
     InstructionsSpecial,
     About,

@@ -64,6 +64,7 @@ ToolIcon IconOf(Cmd cmd) {
     case Cmd::SineDiagram: return ToolIcon::SineDiagram;
     case Cmd::OvalDiagram: return ToolIcon::OvalDiagram;
     case Cmd::SteamDiagram: return ToolIcon::SteamDiagram;
+    case Cmd::EventsTable: return ToolIcon::EventsTable;
     default: return ToolIcon::PortEvents;
     }
 }
@@ -276,6 +277,7 @@ void MainForm::Command(Cmd cmd) {
     case Cmd::PivotData: Apply([](State& s, Controls& c) { SetPivotDataClick(s, c.View); }); break;
     case Cmd::SineDiagram: ShowModal(graphs_.sine); break;
     case Cmd::OvalDiagram: ShowModal(graphs_.oval); break;
+    case Cmd::EventsTable: ShowModal(dialogs_.eventsTable); break;
     default: break; // the windows these open are not part of the program yet
     }
 }

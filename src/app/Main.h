@@ -53,6 +53,7 @@ public:
         QDialog* frameDimensions = nullptr;
         QDialog* cylDimensions = nullptr;
         QDialog* drawLines = nullptr;
+        QDialog* eventsTable = nullptr;
     };
     void SetDialogs(Dialogs dialogs) { dialogs_ = dialogs; }
     // The graph windows "Draw&Graphs" opens.

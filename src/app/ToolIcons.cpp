@@ -323,6 +323,12 @@ void DrawPortEvents(Sketch& s) {
         s.Path(Graph(4, 21, [rise](qreal x) { return 17 - rise * std::sqrt((x - 4) / 17); }), A);
 }
 
+// A small table: a header band and ruled rows, the figures a designer checks.
+void DrawEventsTable(Sketch& s) {
+    for (qreal y : {4.0, 8.0, 12.0, 16.0, 20.0}) s.Line({3, y}, {21, y}, y == 8.0 ? A : O);
+    for (qreal x : {3.0, 9.0, 15.0, 21.0}) s.Line({x, 4}, {x, 20}, O);
+}
+
 // --- the table -------------------------------------------------------------------------------
 
 struct IconDef {
@@ -350,6 +356,7 @@ constexpr std::array<IconDef, kToolIconCount> kIcons{{
     {ToolIcon::OvalDiagram, Group::Diagrams, DrawOvalDiagram},
     {ToolIcon::SteamDiagram, Group::Diagrams, DrawSteamDiagram},
     {ToolIcon::PortEvents, Group::Diagrams, DrawPortEvents},
+    {ToolIcon::EventsTable, Group::Diagrams, DrawEventsTable},
 }};
 
 constexpr bool InEnumOrder() {

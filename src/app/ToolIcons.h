@@ -26,9 +26,10 @@ enum class ToolIcon {
     SineDiagram,
     OvalDiagram,
     SteamDiagram,
-    PortEvents
+    PortEvents,
+    EventsTable
 };
-inline constexpr int kToolIconCount = 18;
+inline constexpr int kToolIconCount = 19;
 
 // The icon with pixmaps drawn separately at 16, 24 and 32 px, so each size stays crisp.
 QIcon MakeToolIcon(ToolIcon which);

@@ -174,7 +174,7 @@ TEST_F(MainWindowTest, MenuCaptionsInOrder) {
         "&ResetAllDimensions",
         "&ReferPoints", "&DrawLinesCircles", "Pi&votData", "D&ynamicVari", "&UnDo",
         "Draw&Graphs", "&SineDiagram", "&OvalDiagram", "S&teamDiagram", "&PortOpenClose",
-        "&Help", "&Instructions", "Instructions&Special", "-", "&About"};
+        "&EventsTable", "&Help", "&Instructions", "Instructions&Special", "-", "&About"};
     EXPECT_EQ(seen, expected);
     EXPECT_FALSE(form->MenuAction(Cmd::DrawLinesCircles)->isEnabled());
     EXPECT_FALSE(form->MenuAction(Cmd::SetPanZoom)->isEnabled());
@@ -195,7 +195,8 @@ TEST_F(MainWindowTest, ToolBarHintsInOrder) {
         "Calculate Mid Gear Position if Necessary", "|", "Turn On Steam Display and Sound", "|",
         "Turn On Reference Points", "Draw Lines and Circles", "Turn On Pivot Data",
         "Turn On Dynamic Variables", "Turn On UnDo", "|", "View Sine Diagram",
-        "View Oval Diagram", "View Steam Diagram", "View Port Events vs Reverse Arm Position"};
+        "View Oval Diagram", "View Steam Diagram", "View Port Events vs Reverse Arm Position",
+        "View Valve Events Table"};
     EXPECT_EQ(seen, expected);
 }
 

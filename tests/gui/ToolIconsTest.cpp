@@ -50,6 +50,7 @@ const std::array<Expected, kToolIconCount> kExpected{{
     {"OvalDiagram", kPurple},
     {"SteamDiagram", kPurple},
     {"PortEvents", kPurple},
+    {"EventsTable", kPurple},
 }};
 
 std::vector<ToolIcon> AllIcons() {
