@@ -24,6 +24,7 @@
 #include <QEvent>
 #include <QFont>
 #include <QFrame>
+#include <QKeySequence>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
@@ -142,6 +143,7 @@ void MainForm::BuildMenus() {
         }
         QAction* a = row.depth == 0 ? menuBar()->addAction(row.caption) : current->addAction(row.caption);
         a->setEnabled(row.enabledAtStart);
+        if (row.shortcut) a->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
         menuActions_[Index(row.cmd)] = a;
         connect(a, &QAction::triggered, this, [this, cmd = row.cmd] { Command(cmd); });
     }
