@@ -107,14 +107,18 @@ std::string FormatSweepText(const DimensionSweep& w) {
 std::string FormatSweepCsv(const DimensionSweep& w) {
     std::string out = w.Dimension->Name;
     for (const char* dir : {"fwd", "rev"})
-        for (const Figure& f : kFigures) out += std::string(",") + dir + "_" + f.name;
+        for (const Figure& f : kFigures) {
+            out += ',';
+            out += std::string(dir) + "_" + f.name;
+        }
     out += "\n";
     for (const SweepPoint& p : w.Points) {
         out += FormatFixed(p.Value, 0, 5);
         for (const EventsRow* r : {&p.Forward, &p.Reverse})
             for (const Figure& f : kFigures) {
                 const auto v = f.get(*r);
-                out += "," + (v ? FormatFixed(*v, 0, 5) : std::string());
+                out += ','; // piece by piece: GCC 12 warns falsely about "," + a string
+                if (v) out += FormatFixed(*v, 0, 5);
             }
         out += "\n";
     }

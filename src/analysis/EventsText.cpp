@@ -31,18 +31,27 @@ std::string StepText(int perDegree) {
     return FormatFixed(1.0 / perDegree, 0, perDegree > 100 ? 4 : 2);
 }
 
+// Appended piece by piece: GCC 12 warns falsely about "," + a temporary string at -O3.
+void AppendField(std::string& out, const std::string& field) {
+    out += ',';
+    out += field;
+}
+
 void AppendCsvEnd(std::string& out, const EndEvents& e) {
-    out += "," + FormatFixed(e.Lead, 0, 5) + "," + FormatFixed(e.MaxSteam, 0, 5);
+    AppendField(out, FormatFixed(e.Lead, 0, 5));
+    AppendField(out, FormatFixed(e.MaxSteam, 0, 5));
     for (const auto& v : {e.Admission, e.CutOff, e.Release, e.Compression})
-        out += "," + (v ? FormatFixed(*v, 0, 3) : std::string());
-    out += "," + FormatFixed(e.MaxExhaust, 0, 5);
+        AppendField(out, v ? FormatFixed(*v, 0, 3) : std::string());
+    AppendField(out, FormatFixed(e.MaxExhaust, 0, 5));
 }
 
 } // namespace
 
 std::string RowLabel(const EventsRowSpec& spec) {
     const char* prefix = spec.Source == RowSource::Stored ? "S" : spec.Forward ? "F" : "R";
-    return prefix + std::to_string(spec.Number);
+    std::string label(prefix);
+    label += std::to_string(spec.Number);
+    return label;
 }
 
 std::string FormatEventsText(const EventsTable& t) {
@@ -68,14 +77,16 @@ std::string FormatEventsCsv(const EventsTable& t) {
     for (const char* end : {"front", "rear"})
         for (const char* col : {"lead", "max_steam_opening", "admission_pct", "cutoff_pct",
                                 "release_pct", "compression_pct", "max_exhaust_opening"})
-            out += std::string(",") + end + "_" + col;
+            AppendField(out, std::string(end) + "_" + col);
     out += ",full_travel,die_slip\n";
     for (const EventsRow& r : t.Rows) {
         out += RowLabel(r.Spec) + (r.Spec.Forward ? ",Fwd," : ",Rev,") +
                FormatFixed(r.Spec.RevArmPos, 0, 5);
         AppendCsvEnd(out, r.Front);
         AppendCsvEnd(out, r.Rear);
-        out += "," + FormatFixed(r.FullTravel, 0, 5) + "," + FormatFixed(r.DieSlip, 0, 5) + "\n";
+        AppendField(out, FormatFixed(r.FullTravel, 0, 5));
+        AppendField(out, FormatFixed(r.DieSlip, 0, 5));
+        out += '\n';
     }
     return out;
 }
