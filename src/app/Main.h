@@ -57,6 +57,8 @@ public:
     struct GraphWindows {
         QDialog* sine = nullptr;
         QDialog* oval = nullptr;
+        QDialog* steam = nullptr;
+        QDialog* ports = nullptr;
     };
     void SetGraphWindows(GraphWindows graphs) { graphs_ = graphs; }
     // A graph window changed the shared state: the controls show it, a beep sounds.
@@ -90,6 +92,7 @@ private:
     void Refresh();
     void RefreshMenus();
     void ResetAllDimensionsClick();
+    void FourEventsClick();
     void CalcCentRevArmClick();
     void UpdateTitles();
     void SoundPendingBeep();
