@@ -40,7 +40,8 @@ void BM_OvalRedraw(benchmark::State& st) { Redraw(st, vt::DrawOvalDiagram, 426);
 BENCHMARK(BM_OvalRedraw)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 void BM_SteamRedraw(benchmark::State& st) { Redraw(st, vt::DrawSteamDiagram, 414); }
-BENCHMARK(BM_SteamRedraw)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_SteamRedraw)
+    ->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 // Argument: the mode, 'F', 'R' or 'B'.
 void BM_PortsRedraw(benchmark::State& st) {

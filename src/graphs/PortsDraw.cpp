@@ -81,7 +81,8 @@ void Labels(Canvas& c) {
     c.TextOut(200, 367, "Percent Piston Travel");
     c.TextOut(568, 350, "Center");
     const char* title = "REVERSEARMPOSITION";
-    const int rows[] = {76, 90, 104, 118, 132, 146, 160, 178, 192, 206, 224, 238, 252, 266, 280, 294, 308, 322};
+    const int rows[] = {76,  90,  104, 118, 132, 146, 160, 178, 192,
+                        206, 224, 238, 252, 266, 280, 294, 308, 322};
     for (int i = 0; i < 18; ++i) c.TextOut(title[i] == 'I' ? 537 : 535, rows[i], {title + i, 1});
 }
 
@@ -179,7 +180,8 @@ int PortEventX(int kind, float f) {
 std::optional<PortSegment> JoinPortEvent(PortTrace& t, int kind, int row, float f) {
     std::optional<float>& last = t.last[kind];
     std::optional<PortSegment> seg;
-    if (last) seg = PortSegment{PortEventX(kind, *last), PortRowY(row - 1), PortEventX(kind, f), PortRowY(row)};
+    if (last)
+        seg = PortSegment{PortEventX(kind, *last), PortRowY(row - 1), PortEventX(kind, f), PortRowY(row)};
     last = f;
     return seg;
 }
