@@ -189,11 +189,10 @@ TEST_F(SteamDrawTest, CutOffFiguresOnTheirRowsRightForTheFrontLeftForTheRear) {
     EXPECT_GT(front[2], front[1]);
     EXPECT_LT(front[3], front[1]);
     EXPECT_GT(rear[2], rear[1]);
-    const CanvasCall* label = nullptr;
-    for (const CanvasCall& t : TextsAt(r, 587, 231)) label = &t;
-    ASSERT_NE(label, nullptr);
-    EXPECT_EQ(label->text, "%CutOff");
-    EXPECT_EQ(label->pen, colors::DarkGreen);
+    const std::vector<CanvasCall> label = TextsAt(r, 587, 231);
+    ASSERT_FALSE(label.empty());
+    EXPECT_EQ(label[0].text, "%CutOff");
+    EXPECT_EQ(label[0].pen, colors::DarkGreen);
     ASSERT_FALSE(TextsAt(r, 2, 231).empty());
     EXPECT_EQ(TextsAt(r, 2, 231)[0].text, "%CutOff");
     EXPECT_EQ(TextsAt(r, 2, 231)[0].pen, colors::Red);
