@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev
   xvfb xauth fonts-dejavu-core fonts-liberation
+  clang-14 libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev
 )
 

@@ -15,6 +15,7 @@
 #include "graphs/SetReverArm.h"
 #include "graphs/Sine.h"
 #include "graphs/Steam.h"
+#include "render/Line.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -55,8 +56,10 @@ int main(int argc, char** argv) {
     vt::GraphicZoomDialog graphicZoom(*state, &main);
     vt::DimensionEditor frameDimensions(vt::FrameEditorLayout(), *state, main.controls(), &main);
     vt::DimensionEditor cylDimensions(vt::CylEditorLayout(), *state, main.controls(), &main);
+    vt::LinesDialog drawLines(*state, main.controls(), &main);
     main.SetDialogs({&refPoints, &graphicZoom, &revArmPosition, &driverAngle, &stepAngle,
-                     &instructions, &special, &about, &dataTable, &frameDimensions, &cylDimensions});
+                     &instructions, &special, &about, &dataTable, &frameDimensions, &cylDimensions,
+                     &drawLines});
     // A help file that cannot be read is reported once, at start; its window stays empty.
     for (const vt::HelpWindow* help : {&special, &instructions})
         if (!help->LoadError().isEmpty())

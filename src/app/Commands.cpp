@@ -9,11 +9,11 @@ namespace {
 
 constexpr MenuRow kMenu[] = {
     {0, Cmd::None, "&File"},
-    {1, Cmd::OpenDimensions, "&OpenDimensions"},
+    {1, Cmd::OpenDimensions, "&OpenDimensions", true, "Ctrl+O"},
     {1, Cmd::OpenDosVersionDim, "Open&DosVersionDim"},
-    {1, Cmd::SaveAsDimensions, "Save&AsDimensions"},
+    {1, Cmd::SaveAsDimensions, "Save&AsDimensions", true, "Ctrl+S"},
     {1, Cmd::None, ""},
-    {1, Cmd::Exit, "E&xit"},
+    {1, Cmd::Exit, "E&xit", true, "Ctrl+Q"},
     {0, Cmd::None, "&SetUp"},
     {1, Cmd::SetRevArmPos, "Set&RevArmPos"},
     {1, Cmd::SetDriverAng, "Set&DriverAng"},

@@ -49,6 +49,7 @@ struct MenuRow {
     Cmd cmd;
     const char* caption;
     bool enabledAtStart = true;
+    const char* shortcut = nullptr; // a standard key where it clashes with nothing
 };
 std::span<const MenuRow> MainMenuTable();
 

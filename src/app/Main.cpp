@@ -11,6 +11,7 @@
 #include "model/Defaults.h"
 #include "model/EditorRules.h"
 #include "model/MidGear.h"
+#include "model/MouseDown.h"
 #include "model/PivotData.h"
 #include "render/Readouts.h"
 #include "render/Scene.h"
@@ -23,6 +24,7 @@
 #include <QEvent>
 #include <QFont>
 #include <QFrame>
+#include <QKeySequence>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
@@ -95,6 +97,7 @@ MainForm::MainForm(State& s, QWidget* parent)
     s_.hooks.TimeText = [] { return ClockText(true); };
     StartUp(s_);
     InitRevArmBar(s_, ctl_);
+    fileUi_ = StandardFileUi(this);
 
     view_ = new SceneView(canvas_.Image(), this);
     view_->setObjectName("TMainForm");
@@ -139,6 +142,7 @@ void MainForm::BuildMenus() {
         }
         QAction* a = row.depth == 0 ? menuBar()->addAction(row.caption) : current->addAction(row.caption);
         a->setEnabled(row.enabledAtStart);
+        if (row.shortcut) a->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
         menuActions_[Index(row.cmd)] = a;
         connect(a, &QAction::triggered, this, [this, cmd = row.cmd] { Command(cmd); });
     }
@@ -250,6 +254,9 @@ void MainForm::Command(Cmd cmd) {
     }
     switch (cmd) {
     case Cmd::Exit: close(); break;
+    case Cmd::SaveAsDimensions: SaveAsDimensionsClick(); break;
+    case Cmd::OpenDimensions: OpenDimensionsClick(); break;
+    case Cmd::OpenDosVersionDim: OpenDosVersionDimClick(); break;
     case Cmd::CalcCentRevArm: CalcCentRevArmClick(); break;
     case Cmd::ResetAllDimensions: ResetAllDimensionsClick(); break;
     case Cmd::ReferPoints: Apply([](State& s, Controls& c) { RefPointsClick(s, c.View); }); break;
@@ -265,6 +272,7 @@ void MainForm::Command(Cmd cmd) {
     case Cmd::InstructionsSpecial: ShowModal(dialogs_.specialInstructions); break;
     case Cmd::About: ShowModal(dialogs_.about); break;
     case Cmd::DataTable: ShowModal(dialogs_.dataTable); break;
+    case Cmd::DrawLinesCircles: DrawLinesCirclesClick(); break;
     case Cmd::FrameDimensions: ShowModal(dialogs_.frameDimensions); break;
     case Cmd::CylinderDimensions: ShowModal(dialogs_.cylDimensions); break;
     case Cmd::PivotData: Apply([](State& s, Controls& c) { SetPivotDataClick(s, c.View); }); break;
@@ -307,10 +315,16 @@ void MainForm::MousePressed(Qt::MouseButton button, QPoint pos) {
                               : button == Qt::RightButton ? MouseButton::Right
                                                           : MouseButton::Other;
     Apply([&](State& s, Controls& c) {
-        MousePlacesRefPoint(s, c.View, which, pos.x(), pos.y());
-        MousePicksPivot(s, which, pos.x(), pos.y());
-        EndMarkerOnClick(s);
+        FormMouseDown(s, c, which, pos.x(), pos.y(), [this] { DrawLinesCirclesClick(); });
+        EndMarkerOnClick(s); // the last step of the press, after every pick
     });
+}
+
+// With both reference points still at the origin there is nothing to draw from: a beep.
+void MainForm::DrawLinesCirclesClick() {
+    if (s_.PivotX[19] == 0 && s_.PivotY[19] == 0 && s_.PivotX[20] == 0 && s_.PivotY[20] == 0 && s_.hooks.Beep)
+        s_.hooks.Beep();
+    ShowModal(dialogs_.drawLines);
 }
 
 void MainForm::closeEvent(QCloseEvent* e) {

@@ -4,6 +4,7 @@
 
 #include "app/Commands.h"
 #include "app/ExhaustSound.h"
+#include "app/FileDialogs.h"
 #include "model/Controls.h"
 #include "model/State.h"
 #include "model/Titles.h"
@@ -51,6 +52,7 @@ public:
         QDialog* dataTable = nullptr;
         QDialog* frameDimensions = nullptr;
         QDialog* cylDimensions = nullptr;
+        QDialog* drawLines = nullptr;
     };
     void SetDialogs(Dialogs dialogs) { dialogs_ = dialogs; }
     // The graph windows "Draw&Graphs" opens.
@@ -73,6 +75,7 @@ public:
     QAction* MenuAction(Cmd cmd) const;
     uint64_t TickCount() const { return ticks_; }
     QTimer& Timer() { return timer1_; }
+    void SetFileUi(FileUi ui) { fileUi_ = std::move(ui); }
 
 protected:
     void changeEvent(QEvent* e) override;
@@ -94,6 +97,10 @@ private:
     void ResetAllDimensionsClick();
     void FourEventsClick();
     void CalcCentRevArmClick();
+    // The file commands (MainFiles.cpp).
+    void SaveAsDimensionsClick();
+    void OpenDimensionsClick();
+    void OpenDosVersionDimClick();
     void UpdateTitles();
     void SoundPendingBeep();
     void ShowModal(QDialog* dialog);
@@ -101,6 +108,7 @@ private:
     void FollowMarker(const MarkerOutcome& marker);
     QDialog* EditorOf(MarkerEditor e) const;
     void MousePressed(Qt::MouseButton button, QPoint pos);
+    void DrawLinesCirclesClick();
 
     State& s_;
     Controls ctl_;
@@ -128,6 +136,7 @@ private:
     Dialogs dialogs_;
     GraphWindows graphs_;
     ExhaustSound sound_;
+    FileUi fileUi_;
 };
 
 } // namespace vt

@@ -3,6 +3,7 @@
 
 #include "model/KeyFilter.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 
 namespace vt {
@@ -19,12 +20,21 @@ void NumberEdit::keyPressEvent(QKeyEvent* e) {
         return;
     }
     const char key = e->key() == Qt::Key_Backspace ? kBackspace : typed.at(0).toLatin1();
-    if (typed.size() != 1 || !AcceptNumberKey(text().toStdString(), key, allowMinus_)) {
+    const std::string text = this->text().toStdString();
+    const bool accepted = filter_ ? filter_(text, key) : AcceptNumberKey(text, key, allowMinus_);
+    if (typed.size() != 1 || !accepted) {
         e->accept(); // dropped
         return;
     }
     QLineEdit::keyPressEvent(e);
     emit keyAccepted();
+}
+
+// Switching to another window or opening a menu is no exit; the field is still the one
+// that has the focus when the window comes back.
+void NumberEdit::focusOutEvent(QFocusEvent* e) {
+    QLineEdit::focusOutEvent(e);
+    if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason) emit exited();
 }
 
 } // namespace vt

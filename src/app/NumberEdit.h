@@ -4,6 +4,9 @@
 
 #include <QLineEdit>
 
+#include <functional>
+#include <string>
+
 namespace vt {
 
 class NumberEdit final : public QLineEdit {
@@ -11,14 +14,21 @@ class NumberEdit final : public QLineEdit {
 public:
     NumberEdit(bool allowMinus, QWidget* parent);
 
+    // Replaces the number filter by another rule over the text and the typed key.
+    using KeyFilter = std::function<bool(const std::string& text, char key)>;
+    void SetKeyFilter(KeyFilter filter) { filter_ = std::move(filter); }
+
 signals:
     void keyAccepted(); // a key passed the filter and was typed
+    void exited();      // the focus went to another control of the same window
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     bool allowMinus_;
+    KeyFilter filter_;
 };
 
 } // namespace vt

@@ -2,6 +2,7 @@
 // rules their events follow. The window only mirrors this record into its widgets.
 #pragma once
 
+#include "model/Lines.h"
 #include "model/State.h"
 #include "model/ViewControls.h"
 
@@ -25,6 +26,7 @@ struct Controls {
     bool Deg00Enabled = true, Deg180Enabled = true;
     bool FwdEnabled = true, CenterEnabled = false, RevEnabled = true;
     ViewControls View;
+    LinesDialogState Lines; // the "Draw Lines" dialog
 };
 
 const char* RunCaption(const Controls& c);

@@ -1,6 +1,7 @@
 // The frame order of the main window's scene.
 #include "render/Scene.h"
 
+#include "render/LineDraw.h"
 #include "render/Linkage.h"
 #include "render/Readouts.h"
 #include "render/Section.h"
@@ -15,8 +16,8 @@ MarkerOutcome DrawScene(Canvas& c, State& s) {
     DrawLinkageFirstPart(c, s);
     DrawSection(c, s);
     DrawLinkageSecondPart(c, s);
-    // The overlay stage leaves the pen of entry 20 (black while it is empty).
-    DrawReadouts(c, s, colors::Black);
+    const Color overlayPen = DrawOverlay(c, s); // the reference points are drawn in it
+    DrawReadouts(c, s, overlayPen);
     return DrawMarker(c, s);
 }
 

@@ -15,6 +15,9 @@
 #include <QPushButton>
 #include <QToolBar>
 
+#include <QKeySequence>
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -178,6 +181,20 @@ TEST_F(MainWindowTest, MenuCaptionsInOrder) {
     EXPECT_EQ(seen, expected);
     EXPECT_FALSE(form->MenuAction(Cmd::DrawLinesCircles)->isEnabled());
     EXPECT_FALSE(form->MenuAction(Cmd::SetPanZoom)->isEnabled());
+}
+
+TEST_F(MainWindowTest, StandardShortcutsOpenSaveAndQuit) {
+    EXPECT_EQ(form->MenuAction(Cmd::OpenDimensions)->shortcut(), QKeySequence::fromString("Ctrl+O"));
+    EXPECT_EQ(form->MenuAction(Cmd::SaveAsDimensions)->shortcut(), QKeySequence::fromString("Ctrl+S"));
+    EXPECT_EQ(form->MenuAction(Cmd::Exit)->shortcut(), QKeySequence::fromString("Ctrl+Q"));
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QTest::keyClick(form.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(form->isVisible());
+    // Every menu title carries an access key.
+    for (QAction* top : form->menuBar()->actions())
+        EXPECT_TRUE(top->text().contains('&')) << top->text().toStdString();
 }
 
 TEST_F(MainWindowTest, ToolBarHintsInOrder) {

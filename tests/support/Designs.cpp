@@ -39,11 +39,43 @@ CountingState NegativeLiftingArm() {
     return Recentred(std::move(c));
 }
 
+// One overlay entry: type, colour, reference mode, the pivots and the four values.
+void SetLine(State& s, int n, float type, float color, float mode, float p1, float p2,
+             float h1, float v1, float h2, float v2) {
+    s.LineType[n] = type;
+    s.LineColor[n] = color;
+    s.LineRefMode[n] = mode;
+    s.LinePivot1[n] = p1;
+    s.LinePivot2[n] = p2;
+    s.LineP1Horz[n] = h1;
+    s.LineP1Vert[n] = v1;
+    s.LineP2Horz[n] = h2;
+    s.LineP2Vert[n] = v2;
+}
+
 CountingState LongTravel() {
     CountingState c = BuiltIn();
     c->EccCircleDia = 1.0f;
     c->ValveLenRear = c->ValveLenFront = 0.75f;
+    // Construction lines: the valve stem's centre line, a circle on the crank pin's path,
+    // the link's radius from the die block to the arc centre, and the lifting link's
+    // reach drawn about the lifting arm end.
+    SetLine(*c, 1, 0, 8421504, 0, 0, 0, 8, 2.062f, 17.5f, 2.062f);
+    SetLine(*c, 2, 1, 255, 0, 0, 0, 0, 0, 1.5f, 0);
+    SetLine(*c, 3, 0, 32768, 3, 8, 14, 0, 0, 0, 0);
+    SetLine(*c, 4, 1, 16711680, 1, 15, 0, 0, 0, 2, 0);
+    c->CurLineNo = 5;
     return Recentred(std::move(c));
+}
+
+std::span<const SampleDesign> SampleDesigns() {
+    static constexpr SampleDesign kDesigns[] = {
+        {"Nominal.dvt", BuiltIn},
+        {"Crossed Rods.dvt", CrossedRods},
+        {"Negative Lifting Arm.dvt", NegativeLiftingArm},
+        {"Long Travel.dvt", LongTravel},
+    };
+    return kDesigns;
 }
 
 } // namespace vt::test

@@ -5,6 +5,7 @@
 #include "model/State.h"
 
 #include <memory>
+#include <span>
 
 namespace vt::test {
 
@@ -26,7 +27,14 @@ CountingState BuiltIn();
 CountingState CrossedRods();
 // The lifting arm on the other side of the shaft (negative length), shaft moved to suit.
 CountingState NegativeLiftingArm();
-// Long-travel valve: larger eccentric throw and longer laps.
+// Long-travel valve: larger eccentric throw and longer laps, with four overlay entries.
 CountingState LongTravel();
+
+// The canonical designs with the names of their sample files in data/.
+struct SampleDesign {
+    const char* file; // "Nominal.dvt", ...
+    CountingState (*make)();
+};
+std::span<const SampleDesign> SampleDesigns();
 
 } // namespace vt::test
