@@ -1,7 +1,10 @@
-// One redraw of each valve diagram with nine stored positions, as the graph window runs
-// it: the backing image cleared, the whole diagram drawn through the Qt canvas.
+// One redraw of each diagram as the graph window runs it: the backing image cleared, the
+// whole diagram drawn through the Qt canvas. The sine, oval and steam diagrams with nine
+// stored positions; the port events diagram in each of its modes.
 #include "graphs/OvalDraw.h"
+#include "graphs/PortsDraw.h"
 #include "graphs/SineDraw.h"
+#include "graphs/SteamDraw.h"
 #include "render/QtCanvas.h"
 #include "support/Designs.h"
 
@@ -18,8 +21,10 @@ vt::test::CountingState NinePositions() {
     return c;
 }
 
-void Redraw(benchmark::State& st, void (*draw)(vt::Canvas&, vt::State&), int height) {
+void Redraw(benchmark::State& st, void (*draw)(vt::Canvas&, vt::State&), int height,
+            char portMode = 'F') {
     auto c = NinePositions();
+    c->PortGraphMode = portMode;
     vt::QtCanvas canvas(632, height);
     for (auto _ : st) {
         canvas.Clear();
@@ -33,5 +38,16 @@ BENCHMARK(BM_SineRedraw)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportA
 
 void BM_OvalRedraw(benchmark::State& st) { Redraw(st, vt::DrawOvalDiagram, 426); }
 BENCHMARK(BM_OvalRedraw)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+void BM_SteamRedraw(benchmark::State& st) { Redraw(st, vt::DrawSteamDiagram, 414); }
+BENCHMARK(BM_SteamRedraw)
+    ->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+// Argument: the mode, 'F', 'R' or 'B'.
+void BM_PortsRedraw(benchmark::State& st) {
+    Redraw(st, vt::DrawPortsDiagram, 414, char(st.range(0)));
+}
+BENCHMARK(BM_PortsRedraw)->Arg('F')->Arg('R')->Arg('B')->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)->ReportAggregatesOnly(true);
 
 } // namespace

@@ -12,15 +12,16 @@
 #include "dialogs/EventsTableWindow.h"
 #include "graphs/GraphWindow.h"
 #include "graphs/Oval.h"
+#include "graphs/Ports.h"
 #include "graphs/SetReverArm.h"
 #include "graphs/Sine.h"
+#include "graphs/Steam.h"
 #include "render/Line.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
 
-#include <array>
 #include <memory>
 
 int main(int argc, char** argv) {
@@ -35,15 +36,14 @@ int main(int argc, char** argv) {
     vt::MainForm main(*state);
 
     // The analysis windows: created once, titled by every tick like the data table. The
-    // steam and port windows are empty until their diagrams exist. The positions dialog
-    // comes first, as the sine and oval windows open it.
+    // positions dialog comes first, as the sine, oval and steam windows open it.
     vt::SetRevArmDialog positions(*state, &main);
     const vt::GraphHost host{[&main](bool on) { on ? main.Timer().start() : main.Timer().stop(); },
                              [&main] { main.SharedStateChanged(); }};
     vt::GraphWindow sine(vt::SineDiaFacts(), *state, host, &positions, &main);
     vt::GraphWindow oval(vt::OvalDiaFacts(), *state, host, &positions, &main);
-    std::array<std::unique_ptr<QWidget>, 2> graphs;
-    for (auto& g : graphs) g = std::make_unique<QWidget>(nullptr, Qt::Window);
+    vt::GraphWindow steam(vt::SteamDiaFacts(), *state, host, &positions, &main);
+    vt::GraphWindow ports(vt::PortDiaFacts(), *state, host, nullptr, &main);
     vt::HelpWindow special(vt::kSpecialInstructions, &main);
     vt::RefPointsDialog refPoints(*state, main.controls(), &main);
     vt::SettingDialog revArmPosition(vt::SettingKind::RevArmPosition, *state, main.controls(), &main);
@@ -52,8 +52,8 @@ int main(int argc, char** argv) {
     vt::HelpWindow instructions(vt::kInstructions, &main);
     vt::AboutBox about(&main);
     vt::DataTableWindow dataTable(*state, &main);
-    main.SetTitledWindows({&sine, &oval, graphs[0].get(), graphs[1].get(), &dataTable});
-    main.SetGraphWindows({&sine, &oval});
+    main.SetTitledWindows({&sine, &oval, &steam, &ports, &dataTable});
+    main.SetGraphWindows({&sine, &oval, &steam, &ports});
     vt::GraphicZoomDialog graphicZoom(*state, &main);
     vt::DimensionEditor frameDimensions(vt::FrameEditorLayout(), *state, main.controls(), &main);
     vt::DimensionEditor cylDimensions(vt::CylEditorLayout(), *state, main.controls(), &main);

@@ -279,6 +279,8 @@ void MainForm::Command(Cmd cmd) {
     case Cmd::PivotData: Apply([](State& s, Controls& c) { SetPivotDataClick(s, c.View); }); break;
     case Cmd::SineDiagram: ShowModal(graphs_.sine); break;
     case Cmd::OvalDiagram: ShowModal(graphs_.oval); break;
+    case Cmd::SteamDiagram: ShowModal(graphs_.steam); break;
+    case Cmd::PortOpenClose: FourEventsClick(); break;
     case Cmd::EventsTable: ShowModal(dialogs_.eventsTable); break;
     default: break; // the windows these open are not part of the program yet
     }
@@ -287,6 +289,12 @@ void MainForm::Command(Cmd cmd) {
 void MainForm::SharedStateChanged() {
     Refresh();
     SoundPendingBeep();
+}
+
+// The port events window always opens on the forward graph.
+void MainForm::FourEventsClick() {
+    s_.PortGraphMode = 'F';
+    ShowModal(graphs_.ports);
 }
 
 void MainForm::CalcCentRevArmClick() {

@@ -60,6 +60,8 @@ public:
     struct GraphWindows {
         QDialog* sine = nullptr;
         QDialog* oval = nullptr;
+        QDialog* steam = nullptr;
+        QDialog* ports = nullptr;
     };
     void SetGraphWindows(GraphWindows graphs) { graphs_ = graphs; }
     // A graph window changed the shared state: the controls show it, a beep sounds.
@@ -94,6 +96,7 @@ private:
     void Refresh();
     void RefreshMenus();
     void ResetAllDimensionsClick();
+    void FourEventsClick();
     void CalcCentRevArmClick();
     // The file commands (MainFiles.cpp).
     void SaveAsDimensionsClick();

@@ -12,6 +12,20 @@ namespace vt {
 
 enum class GraphOpening { Normal, Maximized, Minimized };
 
+// An item of a window's own menu: it sets what it stands for, then the window redraws.
+struct GraphMenuItem {
+    const char* caption;
+    const char* handler;     // its handler, "ForwardGraph1Click"
+    void (*apply)(State& s);
+};
+
+inline constexpr std::size_t kGraphMenuItems = 3;
+
+struct GraphMenu {
+    const char* caption;
+    std::array<GraphMenuItem, kGraphMenuItems> items;
+};
+
 struct GraphFacts {
     const char* name;                    // the window class, "TSineDia"
     int clientWidth, clientHeight;       // the white client area
@@ -30,6 +44,8 @@ struct GraphFacts {
     bool asksPositions;                  // opening and mouse moves go through the positions
     int undoRedraws;                     // redraws after the undo button
     void (*draw)(Canvas& c, State& s);   // the whole diagram, gear restored at the end
+    const GraphMenu* ownMenu;            // first in the menu bar, where the positions item is
+    bool barsBeforeRedraw;               // the dynamic-variables menu: main window's bars first
 };
 
 } // namespace vt

@@ -4,9 +4,11 @@
 #include "model/DynVars.h"
 #include "model/Format.h"
 #include "model/MidGear.h"
+#include "model/Real.h"
 #include "model/Rounding.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace vt {
 
@@ -39,8 +41,7 @@ void DrawUndoLine(Canvas& c, State& s) {
     if (!s.UndoOn) return;
     const int x = TextX(s, 150), y = TextY(s, 55);
     c.TextOut(x, y, s.UndoStatusText);
-    BuildUndoStatus(s);
-    s.UndoStatusText.append(kUndoLineBlanks, ' ');
+    PassGraphFooter(s);
     if (s.DynVarsOn) c.TextOut(x, y, s.UndoStatusText);
 }
 
@@ -70,6 +71,20 @@ void DrawLegendRow(Canvas& c, const State& s, int k) {
     c.TextOut(TextX(s, 545), y, FormatFixed(k, 5, 0));
     c.TextOut(TextX(s, 580), y, FormatFixed(p, 6, 3));
     c.TextOut(TextX(s, 533), y, DirectionWord(s, p));
+}
+
+void PassGraphFooter(State& s) {
+    if (!s.UndoOn) return;
+    BuildUndoStatus(s);
+    s.UndoStatusText.append(kUndoLineBlanks, ' ');
+}
+
+float SweepAngle(float angle, float step) {
+    float a = F32(double(angle) + step);
+    if (!std::isfinite(a)) return a;
+    while (a > 360) a -= 360;
+    while (a < 0) a += 360;
+    return a;
 }
 
 void DrawGraphFooter(Canvas& c, State& s) {

@@ -49,5 +49,12 @@ void DrawLegendRow(Canvas& c, const State& s, int k);
 
 // The dynamic-variable block, then the undo line (which also rebuilds UndoStatusText).
 void DrawGraphFooter(Canvas& c, State& s);
+// The footer of a pass that the next pass draws over: its texts would be written over by
+// the next pass's, so only the undo line's rebuilding is left.
+void PassGraphFooter(State& s);
+
+// One step of a sweep: angle + step, brought back by 360 while above 360 (360 stays) or
+// below 0. A sweep's angles lie within a step of the circle, so this is one turn at most.
+float SweepAngle(float angle, float step);
 
 } // namespace vt

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QFont>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
@@ -71,11 +72,25 @@ void GraphWindow::BuildMenus(QMenuBar* bar) {
                  {facts_.unDoCaption, &GraphWindow::UnDoMenuClick},
                  {facts_.dynVarsCaption, &GraphWindow::DynamicVariClick}};
     for (std::size_t i = 0; i < std::size(items); ++i) {
+        if (i == 0 && facts_.ownMenu) {
+            BuildOwnMenu(bar);
+            continue;
+        }
         if (!items[i].caption) continue;
         menu_[i] = bar->addAction(items[i].caption);
         connect(menu_[i], &QAction::triggered, this, items[i].handler);
     }
     menu_[2]->setObjectName(facts_.unDoMenuName);
+}
+
+void GraphWindow::BuildOwnMenu(QMenuBar* bar) {
+    QMenu* menu = bar->addMenu(facts_.ownMenu->caption);
+    menu_[0] = menu->menuAction();
+    for (std::size_t i = 0; i < own_.size(); ++i) {
+        own_[i] = menu->addAction(facts_.ownMenu->items[i].caption);
+        own_[i]->setObjectName(facts_.ownMenu->items[i].handler);
+        connect(own_[i], &QAction::triggered, this, [this, i] { OwnMenuClick(int(i)); });
+    }
 }
 
 void GraphWindow::BuildControls(QWidget* client) {
@@ -163,10 +178,17 @@ void GraphWindow::FormMouseMove() {
     s_.RevArmSetChanged = false;
 }
 
+// The main window's bars and their panels follow, before or after the redraw.
 void GraphWindow::DynamicVariClick() {
     s_.DynVarsOn = !s_.DynVarsOn;
+    if (facts_.barsBeforeRedraw) Call(host_.sharedChanged);
     Redraw();
-    Call(host_.sharedChanged); // the main window's bars and their panels follow
+    if (!facts_.barsBeforeRedraw) Call(host_.sharedChanged);
+}
+
+void GraphWindow::OwnMenuClick(int i) {
+    facts_.ownMenu->items[std::size_t(i)].apply(s_);
+    Redraw();
 }
 
 // Off: the line goes with a clearing redraw. On: two runs, the second showing the line

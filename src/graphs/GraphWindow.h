@@ -41,6 +41,7 @@ public:
     void ReDrawClick() { Redraw(); }
     void FormMouseMove();
     void DynamicVariClick();
+    void OwnMenuClick(int i); // item i of the window's own menu
     void UnDoMenuClick();
     void UnDoButtonClick();
     void BarChange(int k, int position);
@@ -49,6 +50,7 @@ public:
 
     const QImage& Image() const { return canvas_.Image(); }
     QAction* MenuAction(int i) const { return menu_[std::size_t(i)]; } // in the menu's order
+    QAction* OwnMenuAction(int i) const { return own_[std::size_t(i)]; }
     int Drawings() const { return drawings_; } // runs of the drawing routine so far
 
 protected:
@@ -57,6 +59,7 @@ protected:
 
 private:
     void BuildMenus(QMenuBar* bar);
+    void BuildOwnMenu(QMenuBar* bar);
     void SetAnimation(bool on);
     void BuildControls(QWidget* client);
     // Clears the backing image and runs the drawing routine, `times` times, then shows
@@ -74,6 +77,7 @@ private:
     QPushButton* undo_ = nullptr;
     std::array<ScrollBar*, 4> bars_{};
     std::array<QAction*, 4> menu_{};
+    std::array<QAction*, kGraphMenuItems> own_{};
     int drawings_ = 0;
     bool activatePending_ = false;
 };

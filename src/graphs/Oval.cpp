@@ -10,7 +10,7 @@ const GraphFacts& OvalDiaFacts() {
         "TOvalDia", 632, 426, GraphOpening::Maximized, 0, 0, "CloseOval", 408, 8,
         {"SBDynVarO1", "SBDynVarO2", "SBDynVarO3", "SBDynVarO4"}, "UnDoDnO",
         "SetRevArmPos", "ReDraw", "&UnDo", "DynamicVari", "UnDoOval",
-        true, 2, DrawOvalDiagram};
+        true, 2, DrawOvalDiagram, nullptr, false};
     return kOval;
 }
 

@@ -2,6 +2,7 @@
 #include "graphs/OvalDraw.h"
 
 #include "graphs/GraphParts.h"
+#include "graphs/PistonAxis.h"
 #include "graphs/ValveDiagram.h"
 #include "model/Format.h"
 #include "model/Guards.h"
@@ -15,27 +16,12 @@ namespace vt {
 
 namespace {
 
-void VMark(Canvas& c, int x, int y0, int y1) {
-    c.MoveTo(x, y0);
-    c.LineTo(x, y1);
-}
-
+// The rows i = 1..9 with marks of half height 5, the end lines at both dead centres.
 void Axis(Canvas& c) {
-    for (int i = 1; i <= 9; ++i) {
-        for (int j = 2; j <= 20; ++j) VMark(c, 27 * j + 17, 32 * i + 52, 32 * i + 58);
-        for (int k = 2; k <= 10; ++k) VMark(c, 54 * k - 10, 32 * i + 50, 32 * i + 60);
-    }
-    VMark(c, 44, 84, 346);
-    VMark(c, 584, 84, 346);
-    const struct {
-        int x;
-        const char* text;
-    } labels[] = {{45, "100"}, {91, "90"},  {145, "80"}, {199, "70"}, {253, "60"},
-                  {307, "50"}, {361, "40"}, {415, "30"}, {469, "20"}, {523, "10"}};
-    for (const auto& l : labels) c.TextOut(l.x, 353, l.text);
-    c.TextOut(577, 348, "0");
-    c.TextOut(186, 367, "Percent Piston Travel");
-    c.TextOut(386, 367, "Forward End --->");
+    DrawPistonGrid(c, {1, 17, -10, 5});
+    VLine(c, 44, 84, 346);
+    VLine(c, 584, 84, 346);
+    DrawStrokeLabels(c, 353, 367);
 }
 
 float WrappedAngle(int j) {

@@ -10,7 +10,7 @@ const GraphFacts& SineDiaFacts() {
         "TSineDia", 632, 414, GraphOpening::Maximized, 640, 479, "CloseSin", 408, 8,
         {"SBDynVarS1", "SBDynVarS2", "SBDynVarS3", "SBDynVarS4"}, "UnDoDnS",
         "&SetRevArmPos", "&ReDraw", "&UnDo", "&DymamicVariables", "UnDoSine",
-        true, 2, DrawSineDiagram};
+        true, 2, DrawSineDiagram, nullptr, false};
     return kSine;
 }
 

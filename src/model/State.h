@@ -275,11 +275,14 @@ struct MarkerState {
     MarkerEditor MarkerReturn = MarkerEditor::None;
 };
 
-// What the graph windows share beyond the mechanism: the position being plotted and the
-// flag that the reverse arm positions dialog has closed since the last redraw.
+// What the graph windows share beyond the mechanism: the position being plotted, the
+// flag that the reverse arm positions dialog has closed since the last redraw, and the
+// port events graph's mode ('F' forward, 'R' reverse, 'B' both) and cycle arrows.
 struct GraphState {
     float PlotRevArmPos = 0;
     bool RevArmSetChanged = false;
+    char PortGraphMode = 'F';
+    bool PortCycleNotesOn = true;
 };
 
 // Effects that leave the core. The shell binds them; tests observe them.

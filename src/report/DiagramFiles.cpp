@@ -3,7 +3,9 @@
 #include "report/DiagramFiles.h"
 
 #include "graphs/Oval.h"
+#include "graphs/Ports.h"
 #include "graphs/Sine.h"
+#include "graphs/Steam.h"
 #include "render/QtCanvas.h"
 
 #include <QDir>
@@ -22,6 +24,8 @@ struct DiagramFile {
 constexpr DiagramFile kDiagrams[] = {
     {"sine", SineDiaFacts},
     {"oval", OvalDiaFacts},
+    {"steam", SteamDiaFacts},
+    {"ports", PortDiaFacts},
 };
 
 } // namespace
@@ -29,6 +33,7 @@ constexpr DiagramFile kDiagrams[] = {
 std::string WriteDiagramPngs(State& s, const std::string& dir) {
     const QString folder = QString::fromStdString(dir);
     if (!QDir().mkpath(folder)) return "the folder cannot be made";
+    s.PortGraphMode = 'B'; // the port events diagram with both graphs, forward and reverse
     for (const DiagramFile& d : kDiagrams) {
         const GraphFacts& f = d.facts();
         QtCanvas canvas(f.clientWidth, f.clientHeight);

@@ -1,10 +1,12 @@
 // The valve events table against the rest of the system and against direct computation:
-// the sine diagram's mid-gear lead, a coarse sweep's cut-offs, the die block's range
-// over a turn, the turning direction, a finer step, and the beeps of impossible gears.
+// the sine diagram's mid-gear lead, the steam and port events diagrams' cut-offs, the die
+// block's range over a turn, the turning direction, a finer step, impossible gears.
 #include "analysis/EventsTable.h"
 
 #include "graphs/Recorded.h"
+#include "graphs/PortsDraw.h"
 #include "graphs/SineDraw.h"
+#include "graphs/SteamDraw.h"
 #include "model/Controls.h"
 #include "model/MidGear.h"
 #include "model/Real.h"
@@ -58,40 +60,57 @@ TEST(EventsTable, MidGearLeadAgreesWithTheSineDiagramWithinItsSampling) {
     }
 }
 
-// The port events diagram's way: 4-degree steps from the front dead centre, crossings
-// interpolated linearly. Its cut-offs differ from the fine sweep's by the curvature of
-// piston and valve over 4 degrees.
-struct CoarseCutOffs {
-    double front = NAN, rear = NAN;
-};
-CoarseCutOffs CoarseSweep(State& s, float pos) {
-    CoarseCutOffs out;
-    s.RevArmPos = pos;
-    double pp = 0, fp = 0, rp = 0;
-    for (int j = 0; j <= 90; ++j) {
-        s.DriverAngle = float(4 * j);
-        SolveLinkage(s);
-        ComputeValveEvents(s);
-        const double p = s.PistonPos, f = s.FrontSteamOpening, r = s.RearSteamOpening;
-        if (j > 0 && fp > 0 && f <= 0) out.front = (p - f / (fp - f) * (pp - p)) / 6.4;
-        if (j > 0 && rp > 0 && r <= 0) out.rear = (640 - (p - r / (rp - r) * (pp - p))) / 6.4;
-        pp = p, fp = f, rp = r;
-    }
-    return out;
+// The piston's greatest travel in one 4-degree step of the steam and port events
+// diagrams, in percent of stroke: 4 degrees x half the stroke x (1 + crank / rod).
+double CoarseStep(const Mechanism& m) {
+    return 4 * kRadPerDeg * 50 * (1 + m.StrokeLen / 2.0 / m.MainRodLen);
 }
 
-TEST(EventsTable, NormalForwardCutOffsAgreeWithACoarseSweep) {
+TEST(EventsTable, NormalForwardCutOffsAgreeWithTheSteamDiagram) {
     for (const auto& design : test::SampleDesigns()) {
         auto c = design.make();
         SCOPED_TRACE(design.file);
-        const float pos = NormalForward(*c);
-        const EventsRow row = RowAt(*c, pos, true);
-        const CoarseCutOffs coarse = CoarseSweep(*c, pos);
+        State s = *c;
+        s.RevArmCount = 1;
+        s.RevArmSet[1] = NormalForward(*c);
+        RecordingCanvas r(632, 414);
+        DrawSteamDiagram(r, s);
+        const EventsRow row = RowAt(*c, NormalForward(*c), true);
         ASSERT_TRUE(row.Front.CutOff && row.Rear.CutOff);
-        EXPECT_NEAR(*row.Front.CutOff, coarse.front, 0.5);
-        EXPECT_NEAR(*row.Rear.CutOff, coarse.rear, 0.5);
-        EXPECT_GT(*row.Front.CutOff, 5.0);
-        EXPECT_LT(*row.Front.CutOff, 95.0);
+        EXPECT_NEAR(*row.Front.CutOff, NumberAt(r, 600, CutOffRow(1)), CoarseStep(*c));
+        EXPECT_NEAR(*row.Rear.CutOff, NumberAt(r, 15, CutOffRow(1)), CoarseStep(*c));
+    }
+}
+
+// Every row of the port events diagram, forward and reverse: its cut-offs against the
+// table's rows of the same positions.
+TEST(EventsTable, CutOffsAgreeWithThePortEventsDiagramInEveryRow) {
+    for (const auto& design : test::SampleDesigns()) {
+        auto c = design.make();
+        SCOPED_TRACE(design.file);
+        const auto rows = DefaultEventRows(*c);
+        const EventsTable t = ComputeEventsTable(*c, std::span(rows).first(2 * kPortRows));
+        for (int i = 0; i < 2 * kPortRows; ++i) {
+            const bool reverse = i >= kPortRows;
+            SCOPED_TRACE(i);
+            State s = *c;
+            s.RevArmPos = PortRowRevArmPos(s, i % kPortRows, reverse);
+            ASSERT_FLOAT_EQ(s.RevArmPos, rows[std::size_t(i)].RevArmPos);
+            std::optional<double> front, rear;
+            SweepPortRow(s, reverse, [&](int kind, float f) {
+                if (kind == FrontCutOff && !front) front = f / 6.4;
+                if (kind == RearCutOff && !rear) rear = (640 - f) / 6.4;
+            });
+            const EventsRow& row = t.Rows[std::size_t(i)];
+            ASSERT_EQ(front.has_value(), row.Front.CutOff.has_value());
+            ASSERT_EQ(rear.has_value(), row.Rear.CutOff.has_value());
+            if (front) {
+                EXPECT_NEAR(*row.Front.CutOff, *front, CoarseStep(*c));
+            }
+            if (rear) {
+                EXPECT_NEAR(*row.Rear.CutOff, *rear, CoarseStep(*c));
+            }
+        }
     }
 }
 

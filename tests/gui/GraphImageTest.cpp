@@ -1,7 +1,11 @@
-// The sine and oval diagrams of the built-in design, positions mid gear, normal forward
-// and normal reverse, drawn through the Qt canvas and compared with committed goldens.
+// The diagrams of the built-in design drawn through the Qt canvas and compared with
+// committed goldens: the sine and oval diagrams at mid gear, normal forward and normal
+// reverse; the steam diagram at mid gear, normal forward and full forward; the port
+// events diagram in each of its three modes.
 #include "graphs/OvalDraw.h"
+#include "graphs/PortsDraw.h"
 #include "graphs/SineDraw.h"
+#include "graphs/SteamDraw.h"
 #include "render/QtCanvas.h"
 #include "support/Designs.h"
 #include "support/Golden.h"
@@ -25,6 +29,27 @@ TEST(GraphImage, SineDiagramMatchesTheGolden) {
 
 TEST(GraphImage, OvalDiagramMatchesTheGolden) {
     test::ExpectGolden(Diagram(DrawOvalDiagram, 426), VT_GOLDEN_DIR, "oval_diagram");
+}
+
+TEST(GraphImage, SteamDiagramMatchesTheGolden) {
+    auto c = test::BuiltIn();
+    c->RevArmCount = 3;
+    c->RevArmSet[1] = c->RevArmSet[0];                    // mid gear
+    c->RevArmSet[3] = c->RevArmSet[0] + c->RevArmCentMax; // full forward; [2] normal forward
+    QtCanvas canvas(632, 414);
+    DrawSteamDiagram(canvas, *c);
+    test::ExpectGolden(canvas.Image().copy(), VT_GOLDEN_DIR, "steam_diagram");
+}
+
+TEST(GraphImage, PortEventsDiagramInEachModeMatchesItsGolden) {
+    for (auto [mode, name] : {std::pair{'F', "port_events_forward"}, {'R', "port_events_reverse"},
+                              {'B', "port_events_both"}}) {
+        auto c = test::BuiltIn();
+        c->PortGraphMode = mode;
+        QtCanvas canvas(632, 414);
+        DrawPortsDiagram(canvas, *c);
+        test::ExpectGolden(canvas.Image().copy(), VT_GOLDEN_DIR, name);
+    }
 }
 
 } // namespace
