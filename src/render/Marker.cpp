@@ -181,13 +181,16 @@ void EndMarker(State& s) {
     s.ViewOffsetY = s.SavedViewOffsetY;
 }
 
+MarkerView ViewOf(const ViewState& v, const MarkerRow& row) {
+    return {F32(row.K / v.GraphicZoom * 7.5), row.KeepOffsets, row.OffsetX, row.OffsetY};
+}
+
 } // namespace
 
 bool MarkerViewFor(const ViewState& v, int32_t markerNo, MarkerView& out) {
     const MarkerRow* row = FindRow(markerNo);
-    if (!row) return false;
-    out = {F32(row->K / v.GraphicZoom * 7.5), row->KeepOffsets, row->OffsetX, row->OffsetY};
-    return true;
+    if (row) out = ViewOf(v, *row);
+    return row != nullptr;
 }
 
 const char* MarkerLabel(int32_t markerNo) {
@@ -211,8 +214,9 @@ MarkerOutcome DrawMarker(Canvas& c, State& s) {
     ++s.HighlightBlink;
     const Color pen = s.HighlightBlink <= kRedFrames ? colors::Red : colors::Black;
     c.SetPenColor(pen);
-    MarkerView view;
-    if (const MarkerRow* row = FindRow(s.MarkerNo); row && MarkerViewFor(s, s.MarkerNo, view)) {
+    const MarkerRow* row = FindRow(s.MarkerNo);
+    if (row) {
+        const MarkerView view = ViewOf(s, *row);
         s.ViewScale = view.Scale;
         if (!view.KeepOffsets) {
             s.ViewOffsetX = view.OffsetX;
@@ -224,7 +228,7 @@ MarkerOutcome DrawMarker(Canvas& c, State& s) {
         c.SetFont(colors::Black, 8, false);
     }
     if (s.HighlightBlink >= kBlinkPeriod) s.HighlightBlink = 0;
-    if (s.HighlightFrames > kMarkerFrames || !FindRow(s.MarkerNo)) {
+    if (s.HighlightFrames > kMarkerFrames || !row) {
         EndMarker(s);
         out.reopen = s.MarkerReturn;
     }

@@ -4,6 +4,7 @@
 #include "graphs/OvalDraw.h"
 
 #include "graphs/Recorded.h"
+#include "graphs/ValveDiagramTest.h"
 #include "model/Format.h"
 #include "model/Rounding.h"
 #include "model/Solver.h"
@@ -21,22 +22,7 @@ using test::CurveSegments;
 using test::FindText;
 using test::TextsAt;
 
-struct OvalDrawTest : ::testing::Test {
-    test::CountingState c = test::BuiltIn();
-    void SetUp() override { c->RevArmCount = 3; }
-    RecordingCanvas Draw() {
-        RecordingCanvas r(632, 426);
-        DrawOvalDiagram(r, *c);
-        return r;
-    }
-    double TravelAt(float revArmPos, float angle) const {
-        State copy = *c;
-        copy.RevArmPos = revArmPos;
-        copy.DriverAngle = angle;
-        SolveLinkage(copy);
-        return copy.ValveTravel;
-    }
-    int Row(double travel) const { return ToPixel(215 - travel * 375 / double(c->VertScale)); }
+struct OvalDrawTest : test::ValveDiagramTest<DrawOvalDiagram, 426> {
     int Column(double angle) const {
         const double a = angle * 3.14159265358979323846 / 180;
         const double l = c->MainRodLen, s = c->StrokeLen;

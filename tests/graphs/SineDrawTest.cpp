@@ -4,6 +4,7 @@
 #include "graphs/SineDraw.h"
 
 #include "graphs/Recorded.h"
+#include "graphs/ValveDiagramTest.h"
 #include "model/Real.h"
 #include "model/Rounding.h"
 #include "model/Solver.h"
@@ -21,24 +22,7 @@ using test::CurveSegments;
 using test::FindText;
 using test::TextsAt;
 
-struct SineDrawTest : ::testing::Test {
-    test::CountingState c = test::BuiltIn();
-    void SetUp() override { c->RevArmCount = 3; }
-    RecordingCanvas Draw() {
-        RecordingCanvas r(632, 414);
-        DrawSineDiagram(r, *c);
-        return r;
-    }
-    // The valve travel at one gear position, solved on a copy of the state.
-    double TravelAt(float revArmPos, float angle) const {
-        State copy = *c;
-        copy.RevArmPos = revArmPos;
-        copy.DriverAngle = angle;
-        SolveLinkage(copy);
-        return copy.ValveTravel;
-    }
-    int Row(double travel) const { return ToPixel(215 - travel * 375 / double(c->VertScale)); }
-};
+using SineDrawTest = test::ValveDiagramTest<DrawSineDiagram, 414>;
 
 TEST_F(SineDrawTest, GridAndLabelsAtTheirPlaces) {
     const RecordingCanvas r = Draw();
