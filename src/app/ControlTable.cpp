@@ -148,8 +148,20 @@ bool IsShown(Shown when, const State& s, const Controls& c) {
     return false;
 }
 
+// The tab order: block by block as the panel shows them, left to right, and along the
+// rows within a block. The bars sit between the buttons, so creation order will not do.
+constexpr const char* kTabOrder[] = {
+    "Preset1",    "Preset2",    "Preset3",    "Preset4",    "Preset5",    "Preset6",
+    "Preset0",    "NormVHZ",    "RefPt1",     "RefPt2",     "SBPanVert",  "SBPanHorz",
+    "SBZoom",     "RefPt1Zero", "SBRef1Vert", "SBRef1Horz", "RefPt2Zero", "SBRef2Vert",
+    "SBRef2Horz", "Rev",        "Center",     "Fwd",        "Deg180",     "Run",
+    "Deg00",      "Step1",      "Step10",     "Step45",     "SBRevArm",   "SBDrvAng",
+    "SBStepAng",  "SBDynVar1",  "SBDynVar2",  "SBDynVar3",  "SBDynVar4",  "UnDoDn",
+    "DataTableBut"};
+
 std::span<const ButtonFacts> MainButtons() { return kButtons; }
 std::span<const BarFacts> MainBars() { return kBars; }
 std::span<const PanelFacts> MainPanels() { return kPanels; }
+std::span<const char* const> MainTabOrder() { return kTabOrder; }
 
 } // namespace vt

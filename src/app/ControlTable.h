@@ -57,5 +57,7 @@ struct PanelFacts {
 std::span<const ButtonFacts> MainButtons();
 std::span<const BarFacts> MainBars();
 std::span<const PanelFacts> MainPanels();
+// The names of every button and bar in the order the Tab key visits them.
+std::span<const char* const> MainTabOrder();
 
 } // namespace vt

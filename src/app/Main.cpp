@@ -213,6 +213,9 @@ void MainForm::BuildControls(QWidget* client) {
         }
         bars_.push_back(bar);
     }
+    const auto order = MainTabOrder();
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(client->findChild<QWidget*>(order[i - 1]), client->findChild<QWidget*>(order[i]));
 }
 
 void MainForm::Refresh() {

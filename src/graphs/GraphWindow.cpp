@@ -94,11 +94,6 @@ void GraphWindow::BuildOwnMenu(QMenuBar* bar) {
 }
 
 void GraphWindow::BuildControls(QWidget* client) {
-    close_ = new QPushButton("Close", client);
-    close_->setObjectName(facts_.closeName);
-    close_->setGeometry(facts_.closeX, facts_.closeY, 75, 25);
-    close_->setAutoDefault(false);
-    connect(close_, &QPushButton::clicked, this, &QDialog::close);
     for (int k = 1; k <= 4; ++k) {
         auto* bar = new ScrollBar(client);
         bar->setObjectName(facts_.barNames[std::size_t(k - 1)]);
@@ -118,6 +113,12 @@ void GraphWindow::BuildControls(QWidget* client) {
     undo_->setEnabled(false);
     undo_->hide();
     connect(undo_, &QPushButton::clicked, this, &GraphWindow::UnDoButtonClick);
+    // Made last, as it stands to the right of the bars and UnDo: it comes last in the tab order.
+    close_ = new QPushButton("Close", client);
+    close_->setObjectName(facts_.closeName);
+    close_->setGeometry(facts_.closeX, facts_.closeY, 75, 25);
+    close_->setAutoDefault(false);
+    connect(close_, &QPushButton::clicked, this, &QDialog::close);
 }
 
 void GraphWindow::Redraw(int times) {

@@ -50,7 +50,9 @@ SetRevArmDialog::SetRevArmDialog(State& s, QWidget* parent) : QDialog(parent), s
         const QPoint p = kLabelPlaces[k];
         labels_[std::size_t(k)] = Text(this, QString("Rev Arm Position  %1").arg(k), p.x(), p.y());
     }
-    for (int k = 1; k <= 10; ++k) {
+    // The vertical scale's field stands above the positions' fields, so it is made first
+    // and comes first in the tab order.
+    for (int k : {10, 1, 2, 3, 4, 5, 6, 7, 8, 9}) {
         auto* edit = new NumberEdit(true, this);
         edit->setObjectName(QString("Edit%1").arg(k));
         edit->setGeometry(QRect(kFieldPlaces[k], QSize(49, 16)));
