@@ -19,7 +19,7 @@ std::string Lower(std::string_view s) {
     return out;
 }
 
-// What follows the last dot of the name's last part; a dot in a folder's name is not one.
+// What follows the last dot after the last slash; a dot in a folder's name is not one.
 std::string_view Extension(std::string_view fileName) {
     const auto slash = fileName.find_last_of("/\\");
     const std::string_view base = slash == std::string_view::npos ? fileName : fileName.substr(slash + 1);

@@ -7,6 +7,8 @@
 
 #include <QMenu>
 
+#include <utility>
+
 namespace vt {
 
 class DiagramMenu final : public QMenu {
