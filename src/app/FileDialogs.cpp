@@ -1,6 +1,8 @@
 // The file dialogs and the file error box; see FileDialogs.h.
 #include "app/FileDialogs.h"
 
+#include "files/FileNames.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -13,6 +15,12 @@ std::unique_ptr<QFileDialog> MakeFileDialog(const FileDialogFacts& f, QWidget* p
     d->setAcceptMode(f.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     d->setFileMode(f.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     d->setSizeGripEnabled(true);
+    // A name typed without an extension gets the one of the filter chosen last.
+    QObject::connect(d.get(), &QFileDialog::filterSelected, d.get(),
+                     [dialog = d.get(), f](const QString& filter) {
+                         const std::string suffix = FilterSuffix(filter.toStdString());
+                         dialog->setDefaultSuffix(QString::fromStdString(suffix.empty() ? f.suffix : suffix));
+                     });
     return d;
 }
 

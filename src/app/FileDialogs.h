@@ -15,7 +15,8 @@ namespace vt {
 struct FileDialogFacts {
     const char* title; // empty: the platform's default title
     const char* filter;
-    const char* suffix; // added to a name typed without an extension
+    const char* suffix; // added to a name typed without an extension, unless the chosen
+                        // filter names another
     bool save;          // a save dialog, which asks before overwriting
     bool mustExist;
 };

@@ -8,6 +8,7 @@
 #include "app/Look.h"
 #include "app/SceneView.h"
 #include "app/ScrollBar.h"
+#include "graphs/DiagramMenu.h"
 #include "model/DynVars.h"
 
 #include <QAction>
@@ -57,6 +58,7 @@ GraphWindow::GraphWindow(const GraphFacts& facts, State& s, GraphHost host, QDia
     box->addWidget(view_);
     BuildMenus(bar);
     BuildControls(view_);
+    BuildContextMenu();
     if (facts.maxWidth > 0) setMaximumSize(facts.maxWidth, facts.maxHeight);
     if (facts.opening == GraphOpening::Maximized) setWindowState(Qt::WindowMaximized);
     if (facts.opening == GraphOpening::Minimized) setWindowState(Qt::WindowMinimized);
@@ -119,6 +121,13 @@ void GraphWindow::BuildControls(QWidget* client) {
     close_->setGeometry(facts_.closeX, facts_.closeY, 75, 25);
     close_->setAutoDefault(false);
     connect(close_, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void GraphWindow::BuildContextMenu() {
+    contextMenu_ = new DiagramMenu(canvas_, StandardFileUi(this), this);
+    view_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(view_, &QWidget::customContextMenuRequested, this,
+            [this](QPoint at) { contextMenu_->popup(view_->mapToGlobal(at)); });
 }
 
 void GraphWindow::Redraw(int times) {

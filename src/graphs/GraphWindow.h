@@ -1,7 +1,8 @@
 // The graph window every analysis diagram shares, built from its GraphFacts: a modal
 // tool window that stops the main window's animation while open, shows its diagram from
 // a backing image (so it survives being covered), and carries the Close button, four
-// dynamic-variable bars and an "UnDo" button bound to the shared slots and undo stack.
+// dynamic-variable bars and an "UnDo" button bound to the shared slots and undo stack;
+// the right mouse button over the diagram opens the menu that copies or saves it.
 #pragma once
 
 #include "graphs/GraphFacts.h"
@@ -19,6 +20,7 @@ class QPushButton;
 
 namespace vt {
 
+class DiagramMenu;
 class SceneView;
 class ScrollBar;
 
@@ -52,6 +54,7 @@ public:
     QAction* MenuAction(int i) const { return menu_[std::size_t(i)]; } // in the menu's order
     QAction* OwnMenuAction(int i) const { return own_[std::size_t(i)]; }
     int Drawings() const { return drawings_; } // runs of the drawing routine so far
+    DiagramMenu* ContextMenu() const { return contextMenu_; }
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -62,6 +65,7 @@ private:
     void BuildOwnMenu(QMenuBar* bar);
     void SetAnimation(bool on);
     void BuildControls(QWidget* client);
+    void BuildContextMenu();
     // Clears the backing image and runs the drawing routine, `times` times, then shows
     // the picture and mirrors the shared state into the controls.
     void Redraw(int times = 1);
@@ -75,6 +79,7 @@ private:
     SceneView* view_ = nullptr;
     QPushButton* close_ = nullptr;
     QPushButton* undo_ = nullptr;
+    DiagramMenu* contextMenu_ = nullptr;
     std::array<ScrollBar*, 4> bars_{};
     std::array<QAction*, 4> menu_{};
     std::array<QAction*, kGraphMenuItems> own_{};
