@@ -18,12 +18,8 @@ namespace {
 
 constexpr int kRounds = 200;
 // The events table window builds its table afresh at every opening, a fine sweep of the
-// gear that sanitized costs about a second; that build opens it fewer times.
-#if defined(__SANITIZE_ADDRESS__)
+// gear that costs about a second even optimised; it is opened fewer times.
 constexpr int kEventsTableRounds = 20;
-#else
-constexpr int kEventsTableRounds = kRounds;
-#endif
 constexpr int kWaitRounds = 2000; // 1 ms waits for a graph window's first drawing
 
 struct AppWindowsTest : ::testing::Test {
@@ -137,7 +133,8 @@ struct DialogRounds : AppWindowsTest, ::testing::WithParamInterface<int> {
 
 TEST_P(DialogRounds, OpenedAndClosedRepeatedly) {
     QDialog* d = Dialog();
-    SCOPED_TRACE(d->metaObject()->className() + (" " + d->windowTitle().toStdString()));
+    const QString name = QString("%1 %2").arg(d->metaObject()->className(), d->windowTitle());
+    SCOPED_TRACE(name.toStdString());
     Repeat([d] { OpenAndClose(*d); }, d == &w.eventsTable ? kEventsTableRounds : kRounds);
 }
 
