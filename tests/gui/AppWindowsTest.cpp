@@ -19,7 +19,7 @@ namespace {
 
 constexpr int kRounds = 200;
 // The events table window builds its table afresh at every opening, a fine sweep of the
-// gear that costs about a second even optimised; it is opened fewer times.
+// gear that costs over half a second, optimised or not; it is opened fewer times.
 constexpr int kEventsTableRounds = 20;
 constexpr int kWaitRounds = 2000; // 1 ms waits for a graph window's first drawing
 constexpr int kDialogs = 14;
