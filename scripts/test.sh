@@ -21,7 +21,7 @@ ctest --test-dir "$build" --output-on-failure --timeout 600 -j "$(nproc)"
 # window's memory is measured (the sanitizers' quarantine holds freed blocks on purpose).
 soak="$root/build/soak"
 cmake -S "$root" -B "$soak" -DCMAKE_BUILD_TYPE=Release -DVALVETRACE_TESTS=ON
-cmake --build "$soak" --parallel "$(nproc)" --target vt_soak_tests
+cmake --build "$soak" --parallel "$(nproc)" --target vt_soak_tests vt_design_soak_tests
 ctest --test-dir "$soak" --output-on-failure -L soak
 
 # The file reader under libFuzzer, seeded with the sample designs. The corpus grows in

@@ -1,42 +1,24 @@
 // The four diagrams drawn from damaged designs (every dimension in turn NaN, infinite,
 // zero or huge; bad stored positions and settings from a file): each drawing returns in
 // bounded work, its coordinates stay bounded, and the gear is put back bit for bit.
-#include "graphs/OvalDraw.h"
-#include "graphs/PortsDraw.h"
-#include "graphs/SineDraw.h"
-#include "graphs/SteamDraw.h"
-
 #include "model/Dimensions.h"
 #include "model/MidGear.h"
-#include "model/Rounding.h"
-#include "render/RecordingCanvas.h"
 #include "support/Designs.h"
+#include "support/DrawingChecks.h"
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <limits>
 
 namespace vt {
 namespace {
 
-using Draw = void (*)(Canvas&, State&);
+using test::CheckDiagram;
+using test::Diagram;
+using test::kDiagrams;
 
-constexpr Draw kDiagrams[] = {DrawSineDiagram, DrawOvalDiagram, DrawSteamDiagram, DrawPortsDiagram};
 constexpr float kInf = std::numeric_limits<float>::infinity();
-
-void CheckDrawing(State& s, Draw draw, const char* what) {
-    const uint32_t angle = std::bit_cast<uint32_t>(s.DriverAngle);
-    const uint32_t arm = std::bit_cast<uint32_t>(s.RevArmPos);
-    RecordingCanvas r(632, 426);
-    draw(r, s);
-    EXPECT_LT(r.Calls().size(), 20000u) << what;
-    for (const CanvasCall& c : r.Calls(CanvasCall::Line))
-        for (int i = 0; i < 4; ++i) ASSERT_LE(std::abs(c.c[i]), kPixelLimit + 1000) << what;
-    EXPECT_EQ(std::bit_cast<uint32_t>(s.DriverAngle), angle) << what;
-    EXPECT_EQ(std::bit_cast<uint32_t>(s.RevArmPos), arm) << what;
-}
 
 TEST(DiagramRobustness, EveryDimensionDamagedInTurn) {
     auto c = test::BuiltIn();
@@ -50,7 +32,7 @@ TEST(DiagramRobustness, EveryDimensionDamagedInTurn) {
             const float saved = *p;
             *p = bad;
             FindRevArmCent(*c);
-            for (Draw d : kDiagrams) CheckDrawing(*c, d, "dimension");
+            for (Diagram d : kDiagrams) CheckDiagram(*c, d, "dimension");
             *p = saved;
             if (HasFatalFailure()) return;
         }
@@ -71,13 +53,13 @@ TEST(DiagramRobustness, DamagedPositionsAndSettings) {
         c->DynVarValue[1] = bad;
         for (char mode : {'F', 'R', 'B', '?'}) {
             c->PortGraphMode = mode;
-            for (Draw d : kDiagrams) CheckDrawing(*c, d, "settings");
+            for (Diagram d : kDiagrams) CheckDiagram(*c, d, "settings");
         }
     }
     for (int32_t count : {-5, 0, 10, 1 << 30}) {
         auto c = test::BuiltIn();
         c->RevArmCount = count;
-        for (Draw d : kDiagrams) CheckDrawing(*c, d, "count");
+        for (Diagram d : kDiagrams) CheckDiagram(*c, d, "count");
     }
 }
 

@@ -7,6 +7,7 @@
 #include "model/Rounding.h"
 #include "model/Solver.h"
 #include "model/ValveEvents.h"
+#include "support/Adversarial.h"
 #include "support/Designs.h"
 
 #include <gtest/gtest.h>
@@ -19,19 +20,7 @@
 namespace vt {
 namespace {
 
-// Every value a bad file or a careless edit could put into a dimension.
-float Adversarial(std::mt19937& rng, float nominal) {
-    constexpr float inf = std::numeric_limits<float>::infinity();
-    const float specials[] = {0.0f,   -0.0f,  1e-30f, -1e-30f, 1e-42f, 1e30f,
-                              -1e30f, 3e38f,  -3e38f, inf,     -inf,   std::nanf("")};
-    std::uniform_int_distribution<int> pick(0, 9);
-    switch (pick(rng)) {
-    case 0: return specials[std::uniform_int_distribution<std::size_t>(0, 11)(rng)];
-    case 1: return -nominal;
-    case 2: return nominal * std::uniform_real_distribution<float>(-20.0f, 20.0f)(rng);
-    default: return nominal * std::uniform_real_distribution<float>(0.5f, 1.5f)(rng);
-    }
-}
+using test::Adversarial;
 
 std::vector<float*> AllInputs(State& s) {
     std::vector<float*> v;
