@@ -96,7 +96,7 @@ TEST_F(OvalDrawTest, CurveNumbersNearTwoSeventyTwoAndEightyDegrees) {
     ASSERT_GT(c->ValveLenRear, c->SteamPortWidthRear);
     for (int k = 1; k <= 3; ++k) {
         const float pos = c->RevArmSet[k];
-        const std::string number = " " + std::to_string(k);
+        const std::string number = std::string(" ").append(std::to_string(k));
         // The value of the step before: 280 and 88 degrees.
         const int y272 = ToPixel(204 - TravelAt(pos, 280) * 375 / 1.5);
         const int y80 = ToPixel(213 - TravelAt(pos, 88) * 375 / 1.5);

@@ -79,7 +79,7 @@ TEST_F(SineDrawTest, OneCurveOfSixtySixSegmentsPerPositionFollowingTheSolver) {
         // The curve's number in bold where the curve starts.
         bool numbered = false;
         for (const CanvasCall& t : TextsAt(r, 45, first.c[1]))
-            numbered = numbered || (t.text == " " + std::to_string(k) && t.bold);
+            numbered = numbered || (t.text == std::string(" ").append(std::to_string(k)) && t.bold);
         EXPECT_TRUE(numbered) << k;
     }
 }
