@@ -1,11 +1,15 @@
 // Writing a diagram's picture as PNG or SVG; see DiagramFile.h.
 #include "graphs/DiagramFile.h"
 
+#include "files/FileIo.h"
 #include "files/FileNames.h"
 
+#include <QBuffer>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
+
+#include <cstdint>
+#include <span>
 
 namespace vt {
 
@@ -33,11 +37,14 @@ bool WriteSvg(const QImage& picture, QIODevice& out) {
 QString SaveDiagramFile(const QImage& picture, const QString& path) {
     const ImageFormat format = ImageFormatOf(path.toStdString());
     if (format == ImageFormat::None) return "the name must end in .png or .svg";
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    const bool written = format == ImageFormat::Png ? WritePng(picture, file) : WriteSvg(picture, file);
-    if (!written || !file.commit()) return file.errorString();
-    return {};
+    QBuffer encoded;
+    encoded.open(QIODevice::WriteOnly);
+    const bool written = format == ImageFormat::Png ? WritePng(picture, encoded) : WriteSvg(picture, encoded);
+    if (!written) return "the picture could not be encoded";
+    const QByteArray& bytes = encoded.data();
+    const std::span<const uint8_t> view(reinterpret_cast<const uint8_t*>(bytes.constData()),
+                                        std::size_t(bytes.size()));
+    return QString::fromStdString(ReplaceFile(path.toStdString(), view));
 }
 
 } // namespace vt

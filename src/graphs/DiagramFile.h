@@ -13,8 +13,8 @@ inline constexpr FileDialogFacts kSaveImageDialog{
     "Save Image As", "PNG Image (*.png);;SVG Image (*.svg)", "png", true, false};
 
 // PNG holds the picture itself; SVG holds it as one image at 1:1, since the diagrams are
-// drawn pixel by pixel. Written through QSaveFile, so a failure leaves any file there as
-// it was. Returns the reason of a failure in plain words, empty on success.
+// drawn pixel by pixel. Written as the dimension files are (ReplaceFile), so a failure
+// leaves any file there as it was. Returns the reason of a failure in plain words, empty on success.
 QString SaveDiagramFile(const QImage& picture, const QString& path);
 
 } // namespace vt
