@@ -46,10 +46,7 @@ struct SteamDrawTest : ::testing::Test {
     }
     // The piston position at one gear position, solved on a copy of the state.
     float PistonAt(float revArmPos, float angle) const {
-        State copy = *c;
-        copy.RevArmPos = revArmPos;
-        copy.DriverAngle = angle;
-        SolveLinkage(copy);
+        State copy = test::SolvedAt(*c, revArmPos, angle);
         ComputeValveEvents(copy);
         return copy.PistonPos;
     }

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "model/Rounding.h"
-#include "model/Solver.h"
 #include "render/RecordingCanvas.h"
 #include "support/Designs.h"
 
@@ -23,11 +22,7 @@ struct ValveDiagramTest : ::testing::Test {
     }
     // The valve travel at one gear position, solved on a copy of the state.
     double TravelAt(float revArmPos, float angle) const {
-        State copy = *c;
-        copy.RevArmPos = revArmPos;
-        copy.DriverAngle = angle;
-        SolveLinkage(copy);
-        return copy.ValveTravel;
+        return SolvedAt(*c, revArmPos, angle).ValveTravel;
     }
     int Row(double travel) const { return ToPixel(215 - travel * 375 / double(c->VertScale)); }
 };

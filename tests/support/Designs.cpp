@@ -3,6 +3,7 @@
 
 #include "model/Defaults.h"
 #include "model/MidGear.h"
+#include "model/Solver.h"
 
 namespace vt::test {
 
@@ -66,6 +67,14 @@ CountingState LongTravel() {
     SetLine(*c, 4, 1, 16711680, 1, 15, 0, 0, 0, 2, 0);
     c->CurLineNo = 5;
     return Recentred(std::move(c));
+}
+
+State SolvedAt(const State& s, float revArmPos, float driverAngle) {
+    State copy = s;
+    copy.RevArmPos = revArmPos;
+    copy.DriverAngle = driverAngle;
+    SolveLinkage(copy);
+    return copy;
 }
 
 std::span<const SampleDesign> SampleDesigns() {

@@ -30,6 +30,9 @@ CountingState NegativeLiftingArm();
 // Long-travel valve: larger eccentric throw and longer laps, with four overlay entries.
 CountingState LongTravel();
 
+// A copy of the state with the linkage solved at one gear position.
+State SolvedAt(const State& s, float revArmPos, float driverAngle);
+
 // The canonical designs with the names of their sample files in data/.
 struct SampleDesign {
     const char* file; // "Nominal.dvt", ...
