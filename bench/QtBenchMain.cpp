@@ -1,6 +1,6 @@
 // Entry of the benchmark programs that draw or open windows: a QApplication on the
 // offscreen platform unless another is asked for, with the program's look.
-#include "app/Look.h"
+#include "widgets/Look.h"
 
 #include <QApplication>
 

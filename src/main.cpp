@@ -1,7 +1,7 @@
 // VALVETRACE: creates the one state and the windows, then runs the event loop until the
 // main window closes.
 #include "app/AppWindows.h"
-#include "app/Look.h"
+#include "widgets/Look.h"
 
 #include <QApplication>
 #include <QIcon>

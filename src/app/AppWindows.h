@@ -14,7 +14,7 @@
 #include "graphs/GraphWindow.h"
 #include "graphs/SetReverArm.h"
 #include "model/State.h"
-#include "render/Line.h"
+#include "dialogs/Line.h"
 
 #include <memory>
 

@@ -4,12 +4,12 @@
 
 #include "app/Commands.h"
 #include "app/ExhaustSound.h"
-#include "app/FileDialogs.h"
+#include "widgets/FileDialogs.h"
 #include "model/Controls.h"
 #include "model/State.h"
 #include "model/Titles.h"
 #include "render/Marker.h"
-#include "render/QtCanvas.h"
+#include "canvas/QtCanvas.h"
 
 #include <QMainWindow>
 #include <QTimer>

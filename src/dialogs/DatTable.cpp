@@ -1,7 +1,7 @@
 // The pivot data table window; see DatTable.h.
 #include "dialogs/DatTable.h"
 
-#include "app/Look.h"
+#include "widgets/Look.h"
 #include "model/PivotData.h"
 
 #include <QAction>

@@ -2,8 +2,8 @@
 // places the widgets from the layout and turns focus changes into field exits.
 #include "dialogs/DimensionEditor.h"
 
-#include "app/Look.h"
-#include "app/NumberEdit.h"
+#include "widgets/Look.h"
+#include "widgets/NumberEdit.h"
 #include "model/EditorRules.h"
 #include "model/Rounding.h"
 

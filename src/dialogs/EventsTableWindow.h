@@ -3,7 +3,7 @@
 #pragma once
 
 #include "analysis/EventsTable.h"
-#include "app/FileDialogs.h"
+#include "widgets/FileDialogs.h"
 #include "model/State.h"
 
 #include <QDialog>

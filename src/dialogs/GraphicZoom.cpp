@@ -1,7 +1,7 @@
 // The graphic zoom dialog; see GraphicZoom.h.
 #include "dialogs/GraphicZoom.h"
 
-#include "app/NumberEdit.h"
+#include "widgets/NumberEdit.h"
 #include "model/Format.h"
 #include "model/ViewControls.h"
 

@@ -1,7 +1,7 @@
 // Help windows; see HelpWindow.h.
 #include "dialogs/HelpWindow.h"
 
-#include "app/DataFiles.h"
+#include "widgets/DataFiles.h"
 
 #include <QFile>
 #include <QPlainTextEdit>

@@ -3,7 +3,7 @@
 // leaves the window empty.
 #pragma once
 
-#include "app/DataFiles.h"
+#include "widgets/DataFiles.h"
 
 #include <QDialog>
 #include <QString>

@@ -1,7 +1,7 @@
 // The reference points dialog; see RefPoint.h.
 #include "dialogs/RefPoint.h"
 
-#include "app/NumberEdit.h"
+#include "widgets/NumberEdit.h"
 #include "model/Format.h"
 
 #include <QGridLayout>

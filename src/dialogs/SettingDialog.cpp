@@ -1,7 +1,7 @@
 // The setting dialogs; see SettingDialog.h.
 #include "dialogs/SettingDialog.h"
 
-#include "app/NumberEdit.h"
+#include "widgets/NumberEdit.h"
 #include "model/SettingRules.h"
 
 #include <QKeyEvent>

@@ -2,7 +2,7 @@
 // the dialog that asks for the name.
 #pragma once
 
-#include "app/FileDialogs.h"
+#include "widgets/FileDialogs.h"
 
 #include <QImage>
 #include <QString>

@@ -5,9 +5,9 @@
 // backing image first, which leaves the picture the stated sequence shows.
 #include "graphs/GraphWindow.h"
 
-#include "app/Look.h"
-#include "app/SceneView.h"
-#include "app/ScrollBar.h"
+#include "widgets/Look.h"
+#include "widgets/SceneView.h"
+#include "widgets/ScrollBar.h"
 #include "graphs/DiagramMenu.h"
 #include "model/DynVars.h"
 

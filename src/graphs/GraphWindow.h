@@ -7,7 +7,7 @@
 
 #include "graphs/GraphFacts.h"
 #include "model/State.h"
-#include "render/QtCanvas.h"
+#include "canvas/QtCanvas.h"
 
 #include <QDialog>
 

@@ -2,7 +2,7 @@
 // so every redraw of the framework draws both graphs while the mode is 'B'.
 #include "graphs/Ports.h"
 
-#include "graphs/PortsDraw.h"
+#include "diagrams/Diagrams.h"
 
 namespace vt {
 
@@ -22,10 +22,11 @@ constexpr GraphMenu kSetUp = {"SetUp",
 
 const GraphFacts& PortDiaFacts() {
     static constexpr GraphFacts kPorts = {
-        "TPortDia", 632, 414, GraphOpening::Normal, 0, 0, "ClosePort", 447, 2,
+        "TPortDia", kPortsDiagram.width, kPortsDiagram.height,
+        GraphOpening::Normal, 0, 0, "ClosePort", 447, 2,
         {"SBDynVarP1", "SBDynVarP2", "SBDynVarP3", "SBDynVarP4"}, "UnDoDnP",
         nullptr, "ReDraw", "&UnDo", "DynamicVari", "UnDoPorts",
-        false, 1, DrawPortsDiagram, &kSetUp, true};
+        false, 1, kPortsDiagram.draw, &kSetUp, true};
     return kPorts;
 }
 

@@ -5,7 +5,7 @@
 // which is where they meet their fields.
 #include "graphs/SetReverArm.h"
 
-#include "app/NumberEdit.h"
+#include "widgets/NumberEdit.h"
 #include "model/Rounding.h"
 
 #include <QKeyEvent>

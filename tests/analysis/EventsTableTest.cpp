@@ -3,10 +3,10 @@
 // block's range over a turn, the turning direction, a finer step, impossible gears.
 #include "analysis/EventsTable.h"
 
-#include "graphs/Recorded.h"
-#include "graphs/PortsDraw.h"
-#include "graphs/SineDraw.h"
-#include "graphs/SteamDraw.h"
+#include "diagrams/Recorded.h"
+#include "diagrams/PortsDraw.h"
+#include "diagrams/SineDraw.h"
+#include "diagrams/SteamDraw.h"
 #include "model/Controls.h"
 #include "model/MidGear.h"
 #include "model/Real.h"

@@ -1,10 +1,10 @@
 // Checks of drawings from damaged designs; see DrawingChecks.h.
 #include "support/DrawingChecks.h"
 
-#include "graphs/OvalDraw.h"
-#include "graphs/PortsDraw.h"
-#include "graphs/SineDraw.h"
-#include "graphs/SteamDraw.h"
+#include "diagrams/OvalDraw.h"
+#include "diagrams/PortsDraw.h"
+#include "diagrams/SineDraw.h"
+#include "diagrams/SteamDraw.h"
 #include "model/Rounding.h"
 
 #include <gtest/gtest.h>

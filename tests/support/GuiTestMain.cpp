@@ -1,6 +1,6 @@
 // The main of the test programs that paint with Qt or open windows: a QApplication on
 // the offscreen platform unless another is asked for, with the look of the program.
-#include "app/Look.h"
+#include "widgets/Look.h"
 
 #include <QApplication>
 

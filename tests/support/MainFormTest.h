@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/Main.h"
-#include "app/ScrollBar.h"
+#include "widgets/ScrollBar.h"
 
 #include <QPushButton>
 

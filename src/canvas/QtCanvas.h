@@ -1,0 +1,109 @@
+// The Canvas painted onto a QImage (Format_RGB32) with QPainter, crisp pixels and no
+// antialiasing; single pixels go straight into the image's bits.
+#pragma once
+
+#include "render/Canvas.h"
+#include "render/Clip.h"
+#include "canvas/GlyphCache.h"
+#include "render/ThinPen.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace vt {
+
+// One-pixel lines and outlines are rasterised here, straight into the bits (ThinPen),
+// because the end-pixel rule depends on direction: Qt's one-pixel line treats its two
+// ends alike. Wider pens and text go through QPainter.
+//
+// Owns its image. The painter is begun on the first primitive that needs it and stays
+// open until Image() is asked for, so a frame costs one begin/end pair. SetPixel and
+// Clear write through a cached pointer to the bits; that is safe while the painter is
+// open because the raster engine draws into those same bits immediately. Image() drops
+// the pointer as well: a copy of the image taken then is a true snapshot, because the
+// next write re-fetches the bits and so detaches from the copy.
+//
+// Fonts need a QGuiApplication; everything else works without one.
+// The face of the scene's text.
+inline constexpr const char* kCanvasFace = "Liberation Sans";
+
+class QtCanvas final : public Canvas {
+public:
+    explicit QtCanvas(int width = 1280, int height = 1024);
+    QtCanvas(const QtCanvas&) = delete; // the painter holds the image's address
+    QtCanvas& operator=(const QtCanvas&) = delete;
+
+    int Width() const override { return width_; }
+    int Height() const override { return height_; }
+    void Clear() override;
+    void SetPenColor(Color c) override;
+    void SetPenWidth(int width) override;
+    void SetFont(Color c, int pointSize, bool bold) override;
+    void SetPixel(int x, int y, Color c) override;
+    void MoveTo(int x, int y) override;
+    void LineTo(int x, int y) override;
+    void Ellipse(int x1, int y1, int x2, int y2) override;
+    void Arc(int x1, int y1, int x2, int y2, int xs, int ys, int xe, int ye) override;
+    void TextOut(int x, int y, std::string_view text) override;
+    PixelGrid Pixels() override { return Grid(); }
+    void PixelsWritten(int x0, int y0, int x1, int y1) override;
+
+    // Where the image may differ from the frame before the last Clear: what that Clear
+    // whitened and what has been drawn since. A window repaints only this.
+    QRect ChangedRect() const;
+
+    // The finished picture. Ends the painter (see above); drawing may go on afterwards.
+    const QImage& Image() const;
+
+    // Pen widths are clamped to this, which keeps the clipping margin small.
+    static constexpr int kMaxPenWidth = 16;
+
+private:
+    QPainter& Painter();
+    uint32_t* Bits();
+    PixelGrid Grid();
+    QPen MakePen() const;
+    QFont MakeFont() const;
+    // Where lines and outlines are clipped to: the image plus a margin wider than the pen,
+    // so clipped ends never show.
+    clip::Rect DrawRect() const;
+    double PixelCentre() const;
+    QPointF ToQt(clip::Point p) const;
+    void DrawOutline(const clip::EllipseShape& e, clip::Range arc);
+    void DrawPolyline(const std::vector<clip::Point>& points);
+    void DrawStampedOutline(const clip::EllipseShape& e, clip::Range arc);
+    void DrawStampedLine(clip::Point from, clip::Point to);
+    template <typename Draw> void Stamp(Draw draw);
+    // Outlines up to this pen width are stamped; wider ones are stroked by QPainter.
+    static constexpr int kMaxStampedWidth = 3;
+
+    // Grows the rectangle that the next Clear whitens by a shape's extent and the pen.
+    void MarkDirty(double x0, double y0, double x1, double y1);
+
+    QImage image_;
+    int width_, height_;
+    ptrdiff_t stride_; // pixels from one row to the next
+    mutable QPainter painter_;
+    mutable uint32_t* bits_ = nullptr; // valid while set; see the class comment
+    Color pen_ = colors::Black;
+    int penWidth_ = 1;
+    Color fontColor_ = colors::Black;
+    int fontSize_ = 8;
+    bool bold_ = false;
+    bool fontDirty_ = true; // font_ lags behind the settings above
+    QFont font_;
+    GlyphCache glyphs_;
+    int penX_ = 0, penY_ = 0;
+    struct {
+        int x0, y0, x1, y1; // inclusive; empty when x0 > x1
+    } dirty_;
+    QRect cleared_;
+};
+
+} // namespace vt
