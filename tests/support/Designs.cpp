@@ -69,6 +69,14 @@ CountingState LongTravel() {
     return Recentred(std::move(c));
 }
 
+CountingState OffsetPins() {
+    CountingState c = BuiltIn();
+    c->LinkCentPivotVert = 0.15f;
+    c->RockerUpperBackSet = 0.1f;
+    c->RevArmBackSet = 0.2f;
+    return Recentred(std::move(c));
+}
+
 CountingState UnequalPorts() {
     CountingState c = BuiltIn();
     c->BridgeWidthRear = 0.16f;
