@@ -32,6 +32,19 @@ TEST(DataTable, BuiltOnOpeningAndCopiedWhole) {
     EXPECT_EQ(QApplication::clipboard()->text(), table.Text());
 }
 
+TEST(DataTable, NumbersAreCutToTenCharacters) {
+    auto s = std::make_unique<State>();
+    MainForm form(*s);
+    form.Timer().stop();
+    DataTableWindow table(*s, &form);
+    s->StepAngle = 1234567;
+    s->PivotSel[1] = 19;
+    s->PivotX[19] = 123456789.0f;
+    table.show();
+    EXPECT_TRUE(table.Text().contains("Step Angle 1234567.00\n"));
+    EXPECT_TRUE(table.Text().contains("  123456792.   "));
+}
+
 TEST(DataTable, ButtonComesWithThePivotData) {
     auto s = std::make_unique<State>();
     MainForm form(*s);

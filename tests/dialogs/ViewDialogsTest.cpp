@@ -96,5 +96,18 @@ TEST_F(ViewDialogsTest, MousePlacesTheReferencePoints) {
     EXPECT_FLOAT_EQ(s->PivotX[19], 2.0f);
 }
 
+// A press on another row's number completes the pending pick and then arms that row.
+TEST_F(ViewDialogsTest, PivotPickOnAnotherRowsNumberArmsThatRow) {
+    form->show();
+    form->MenuAction(Cmd::PivotData)->trigger();
+    QWidget* view = form->centralWidget();
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(10, 155)); // row 1's number
+    EXPECT_EQ(s->PivotPickRow, 1);
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(10, 165)); // row 2's number
+    EXPECT_GT(s->PivotSel[1], 0.0f);
+    EXPECT_EQ(s->PivotPickRow, 2);
+    EXPECT_EQ(s->PivotSelOn[2], 1);
+}
+
 } // namespace
 } // namespace vt
