@@ -7,6 +7,11 @@
 
 namespace vt {
 
+namespace {
+// The buttons a scroll bar acts on; the right one opens its menu.
+constexpr Qt::MouseButtons kScrollButtons = Qt::LeftButton | Qt::MiddleButton;
+} // namespace
+
 ScrollBar::ScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QScrollBar::valueChanged, this, [this](int v) {
@@ -39,11 +44,6 @@ void ScrollBar::EndWheel() {
     wheelRest_.stop();
     emit endScroll();
 }
-
-namespace {
-// The buttons a scroll bar acts on; the right one opens its menu.
-constexpr Qt::MouseButtons kScrollButtons = Qt::LeftButton | Qt::MiddleButton;
-} // namespace
 
 void ScrollBar::mousePressEvent(QMouseEvent* e) {
     if (!pressed_ && (e->button() & kScrollButtons)) {
