@@ -14,6 +14,10 @@ constexpr Qt::MouseButtons kScrollButtons = Qt::LeftButton | Qt::MiddleButton;
 
 ScrollBar::ScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
     setFocusPolicy(Qt::StrongFocus);
+    // A scroll bar inverts its keys and wheel by default (Page Up towards the top), which on
+    // a horizontal bar makes Left increase. Here Right, Up, Page Up and the wheel turned away
+    // from the user increase, as the bar's right arrow does.
+    setInvertedControls(false);
     connect(this, &QScrollBar::valueChanged, this, [this](int v) {
         if (mirroring_) return;
         ++moves_;
