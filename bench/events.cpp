@@ -50,7 +50,10 @@ void BM_EventsOnePosition(benchmark::State& st) {
     }
     st.counters["solves"] = solves;
 }
-BENCHMARK(BM_EventsOnePosition)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_EventsOnePosition)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 void BM_EventsDefaultTable(benchmark::State& st) {
     auto c = vt::test::BuiltIn();
@@ -66,7 +69,10 @@ void BM_EventsDefaultTable(benchmark::State& st) {
     st.counters["rows"] = double(rows.size());
     st.counters["solves"] = solves;
 }
-BENCHMARK(BM_EventsDefaultTable)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_EventsDefaultTable)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 // The former table's way, one position: 7,201 solves in 0.05 degree steps.
 void BM_ReferenceSweepOnePosition(benchmark::State& st) {
@@ -76,6 +82,9 @@ void BM_ReferenceSweepOnePosition(benchmark::State& st) {
         benchmark::DoNotOptimize(r.Front.CutOff);
     }
 }
-BENCHMARK(BM_ReferenceSweepOnePosition)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ReferenceSweepOnePosition)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 } // namespace

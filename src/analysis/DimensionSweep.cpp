@@ -1,5 +1,6 @@
 // One dimension varied over a range: each value written as the editors write it, mid
-// gear recalculated as closing an editor does, then the two normal positions swept.
+// gear recalculated as closing an editor does, then the events engine at the two normal
+// positions.
 #include "analysis/DimensionSweep.h"
 
 #include "model/Controls.h"

@@ -40,14 +40,21 @@
 //    openings are limited to the port's width. Full travel is the range of ValveTravel,
 //    die slip the range of the die block's place along the link's arc (DieBlockPlace).
 //
-// How precise. Each event's angle is a root of the solver's opening to within Tolerance;
-// the opening solved there is within the solver's own resolution of zero (one step of
-// the 32-bit valve position, about 0.000001, where the opening crosses zero smoothly).
+// How precise. Each event is a change of state of the solver's opening: the final
+// bracket is at most Tolerance wide and has the port open at one end and closed at the
+// other. Where the opening crosses zero smoothly, the opening solved at the reported angle
+// is within one step of the 32-bit valve position of zero (about 0.000001). The solver
+// itself resolves the valve's place only to about 0.00005, though: its link search stops
+// up to 0.00016 past the link pin's height, and between two angles however close an
+// opening can jump by up to 0.0001. Where such a jump carries it across zero (a few
+// events in a hundred of the sample designs) no angle there has an opening nearer zero
+// than the jump allows, and where the opening changes slowly the jumps blur the event
+// by 0.0001 / (its change a degree) degrees; any honest answer lies within that blur.
 // The piston moves at most 0.9 % of stroke a degree, so the percentages are exact to
-// 0.0001 % and halving Tolerance moves none by more than that: the root and extreme
-// searches visit the same angles whatever the tolerance and only stop earlier or later.
-// Against a sweep of the driver in 0.05 degree steps with linear interpolation, the
-// events agree within that sweep's own interpolation error.
+// 0.0001 % for the angle found, and halving Tolerance moves none by more than that: the
+// root and extreme searches visit the same angles whatever the tolerance and only stop
+// earlier or later. Against a sweep of the driver in 0.05 degree steps with linear
+// interpolation, each event agrees within that sweep's step widened by the blur.
 //
 // Impossible geometry goes through the solver's guards; their beeps are counted in
 // GuardBeeps, never sounded. A solve whose link search gives up, a value that is not

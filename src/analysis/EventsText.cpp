@@ -13,7 +13,9 @@ namespace vt {
 
 namespace {
 
-std::string Missing(int width) { return std::string(std::size_t(width > 1 ? width - 1 : 0), ' ') + "-"; }
+std::string Missing(int width) {
+    return std::string(std::size_t(width > 1 ? width - 1 : 0), ' ') + "-";
+}
 
 std::string Event(std::optional<double> v, int width, int decimals) {
     if (v) return FormatFixed(*v, width, decimals);

@@ -62,7 +62,9 @@ struct Probe {
         return exhaust ? s.FrontExhOpening : s.FrontSteamOpening;
     }
     // How fast the opening changes near an angle, per degree.
-    double Slope(double crank) { return std::abs(double((*this)(crank + 0.5)) - (*this)(crank - 0.5)); }
+    double Slope(double crank) {
+        return std::abs(double((*this)(crank + 0.5)) - (*this)(crank - 0.5));
+    }
 };
 
 double AngleBetween(double a, double b) { return std::abs(std::remainder(a - b, 360.0)); }
@@ -70,7 +72,9 @@ double AngleBetween(double a, double b) { return std::abs(std::remainder(a - b, 
 // Where the solver's opening changes slowly, its resolution blurs where it crosses zero
 // by kSolverResolution / slope degrees either way: the band within which any two honest
 // answers, the engine's or the sweep's, may differ beyond their own steps.
-double NoiseBand(Probe& p, double crank) { return kSolverResolution / std::max(p.Slope(crank), 1e-9); }
+double NoiseBand(Probe& p, double crank) {
+    return kSolverResolution / std::max(p.Slope(crank), 1e-9);
+}
 
 std::vector<EventsRowSpec> Rows(const Mechanism& m) { return DefaultEventRows(m); }
 
@@ -223,13 +227,15 @@ TEST_P(EventsEngineDesign, AnotherFirstStepFindsTheSameEvents) {
             for (bool rear : {false, true})
                 for (Kind k : kKinds) {
                     SCOPED_TRACE(testing::Message() << "step " << step << " row " << i
-                                                    << (rear ? " rear " : " front ") << kKindNames[k]);
+                                                    << (rear ? " rear " : " front ")
+                                                    << kKindNames[k]);
                     const auto& x = Get(rear ? t.Rows[i].Rear : t.Rows[i].Front, k);
                     const auto& y = Get(rear ? u.Rows[i].Rear : u.Rows[i].Front, k);
                     ASSERT_EQ(x.has_value(), y.has_value());
                     if (!x) continue;
                     Probe p(*c, rows[i], rear, k);
-                    EXPECT_LE(AngleBetween(x->Crank, y->Crank), 2 * o.Tolerance + NoiseBand(p, x->Crank));
+                    EXPECT_LE(AngleBetween(x->Crank, y->Crank),
+                              2 * o.Tolerance + NoiseBand(p, x->Crank));
                 }
     }
 }
@@ -407,7 +413,8 @@ TEST(EventsEngine, TheGearItWasGivenIsNotChanged) {
 TEST(EventsEngine, OneEngineForManyPositionsGivesWhatFindEventsGives) {
     auto c = test::CrossedRods();
     EventsEngine engine(*c);
-    for (GearPosition p : {GearPosition::FullForward, GearPosition::MidGear, GearPosition::NormalReverse}) {
+    for (GearPosition p :
+         {GearPosition::FullForward, GearPosition::MidGear, GearPosition::NormalReverse}) {
         const GearSetting g = GearAt(*c, p);
         const PositionEvents a = engine.Find(g.RevArmPos, g.Forward);
         const PositionEvents b = FindEvents(*c, g.RevArmPos, g.Forward);
@@ -456,8 +463,10 @@ TEST(GearPositions, NamesAndNumbersAreRead) {
     const struct {
         const char* text;
         GearPosition p;
-    } names[] = {{"full-fwd", GearPosition::FullForward}, {"Normal-Fwd", GearPosition::NormalForward},
-                 {" mid ", GearPosition::MidGear},        {"NORMAL-REV", GearPosition::NormalReverse},
+    } names[] = {{"full-fwd", GearPosition::FullForward},
+                 {"Normal-Fwd", GearPosition::NormalForward},
+                 {" mid ", GearPosition::MidGear},
+                 {"NORMAL-REV", GearPosition::NormalReverse},
                  {"full-rev", GearPosition::FullReverse}};
     for (const auto& n : names) {
         const auto g = ParseGearPosition(*c, n.text);
