@@ -60,9 +60,11 @@
 // GuardBeeps, never sounded. A solve whose link search gives up, a value that is not
 // finite, or a search that reaches its iteration limit is counted, and Ok() is false.
 //
-// Cost: with the built-in design about 250 solves, under a millisecond (bench_events).
-// The copy of the gear is the Mechanism record (about 2 KB of numbers and four short
-// strings) in a fresh State, made once per FindEvents or per EventsEngine.
+// Cost: with the built-in design about 220 solves, 0.3 ms (bench_events); the default
+// table of 41 positions about 10,000 times one solve. The copy of the gear is the
+// Mechanism record (about 2 KB of numbers and four short strings) in a fresh State, made
+// once per FindEvents or per EventsEngine (0.2 microseconds). Nothing is shared between
+// engines, so engines on different threads do not meet.
 #pragma once
 
 #include "model/State.h"
