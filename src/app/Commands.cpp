@@ -27,6 +27,7 @@ constexpr MenuRow kMenu[] = {
     {1, Cmd::SetLineWidth, "Set&LineWidth 2"},
     {1, Cmd::SetScreenData, "SetScree&nData Off"},
     {1, Cmd::SetPanZoom, "SetP&anZoom On", false},
+    {1, Cmd::FitGearToWindow, "&FitGearToWindow", true, "Ctrl+0"},
     {0, Cmd::None, "&EditDimen"},
     {1, Cmd::FrameDimensions, "&FrameDimensions"},
     {1, Cmd::CylinderDimensions, "&CylinderDimensions"},
@@ -78,6 +79,8 @@ constexpr ToolRow kTools[] = {
     {Cmd::SteamDiagram, "View Steam Diagram"},
     {Cmd::PortOpenClose, "View Port Events vs Reverse Arm Position"},
     {Cmd::EventsTable, "View Valve Events Table"},
+    {Cmd::None, ""},
+    {Cmd::FitGearToWindow, "Fit the Gear to the Window"},
 };
 
 } // namespace

@@ -23,6 +23,7 @@ enum class Cmd {
     SetLineWidth,
     SetScreenData,
     SetPanZoom,
+    FitGearToWindow,
     FrameDimensions,
     CylinderDimensions,
     SetGraphicZoom,

@@ -13,6 +13,7 @@
 #include "model/MidGear.h"
 #include "model/MouseDown.h"
 #include "model/PivotData.h"
+#include "model/ViewNavigation.h"
 #include "render/Readouts.h"
 #include "render/Scene.h"
 
@@ -31,6 +32,7 @@
 #include <QScreen>
 #include <QToolBar>
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 
@@ -66,6 +68,7 @@ ToolIcon IconOf(Cmd cmd) {
     case Cmd::OvalDiagram: return ToolIcon::OvalDiagram;
     case Cmd::SteamDiagram: return ToolIcon::SteamDiagram;
     case Cmd::EventsTable: return ToolIcon::EventsTable;
+    case Cmd::FitGearToWindow: return ToolIcon::FitToWindow;
     default: return ToolIcon::PortEvents;
     }
 }
@@ -107,6 +110,7 @@ MainForm::MainForm(State& s, QWidget* parent)
             [this](Qt::MouseButton button, QPoint pos, Qt::KeyboardModifiers) {
                 MousePressed(button, pos);
             });
+    ConnectNavigation();
     BuildMenus();
     BuildToolBar(view_);
     BuildControls(view_);
@@ -116,13 +120,29 @@ MainForm::MainForm(State& s, QWidget* parent)
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
-    timer1_.setInterval(1);
-    timer1_.setTimerType(Qt::PreciseTimer);
     connect(&timer1_, &QTimer::timeout, this, &MainForm::Timer1Timer);
     timer1_.start();
 }
 
 MainForm::~MainForm() = default;
+
+// Beside the clicks: the wheel zooms about the cursor, a middle-button drag pans, and
+// the scene image follows the drawing area's size.
+void MainForm::ConnectNavigation() {
+    connect(view_, &SceneView::wheelTurned, this, [this](QPointF pos, double notches) {
+        Apply([&](State& s, Controls& c) { WheelZoom(s, c.View, pos.x(), pos.y(), notches); });
+    });
+    connect(view_, &SceneView::middleDragged, this, [this](QPoint delta) {
+        Apply([&](State& s, Controls& c) { DragPan(s, c.View, delta.x(), delta.y()); });
+    });
+    connect(view_, &SceneView::resized, this, &MainForm::SceneResized);
+}
+
+// A new image starts white; the next tick draws into it.
+void MainForm::SceneResized(QSize size) {
+    const int w = std::min(size.width(), kMaxSceneSide), h = std::min(size.height(), kMaxSceneSide);
+    if (w != canvas_.Width() || h != canvas_.Height()) canvas_.Resize(w, h);
+}
 
 void MainForm::SetTitledWindows(std::array<QWidget*, kTitledWindows - 1> windows) {
     titled_ = windows;
@@ -285,6 +305,9 @@ void MainForm::Command(Cmd cmd) {
     case Cmd::SteamDiagram: ShowModal(graphs_.steam); break;
     case Cmd::PortOpenClose: FourEventsClick(); break;
     case Cmd::EventsTable: ShowModal(dialogs_.eventsTable); break;
+    case Cmd::FitGearToWindow:
+        Apply([this](State& s, Controls& c) { FitGearClick(s, c.View, view_->width(), view_->height()); });
+        break;
     default: break; // the windows these open are not part of the program yet
     }
 }

@@ -5,6 +5,7 @@
 #include "app/Commands.h"
 #include "app/ExhaustSound.h"
 #include "widgets/FileDialogs.h"
+#include "widgets/FrameTimer.h"
 #include "model/Controls.h"
 #include "model/State.h"
 #include "model/Titles.h"
@@ -12,7 +13,6 @@
 #include "canvas/QtCanvas.h"
 
 #include <QMainWindow>
-#include <QTimer>
 
 #include <array>
 #include <cstdint>
@@ -67,7 +67,8 @@ public:
     // A graph window changed the shared state: the controls show it, a beep sounds.
     void SharedStateChanged();
 
-    // One timer tick: solve, convert, step the angle, draw, show. Never re-entered.
+    // One timer tick: solve, convert, step the angle, draw, show. Never re-entered. The
+    // timer fires once for every frame the screen shows.
     void Timer1Timer();
     void Command(Cmd cmd);
 
@@ -75,7 +76,7 @@ public:
     const QImage& SceneImage() const { return canvas_.Image(); }
     QAction* MenuAction(Cmd cmd) const;
     uint64_t TickCount() const { return ticks_; }
-    QTimer& Timer() { return timer1_; }
+    FrameTimer& Timer() { return timer1_; }
     void SetFileUi(FileUi ui) { fileUi_ = std::move(ui); }
 
 protected:
@@ -110,13 +111,15 @@ private:
     QDialog* EditorOf(MarkerEditor e) const;
     void MousePressed(Qt::MouseButton button, QPoint pos);
     void DrawLinesCirclesClick();
+    void ConnectNavigation();
+    void SceneResized(QSize size);
 
     State& s_;
     Controls ctl_;
     QtCanvas canvas_;
     SceneView* view_ = nullptr;
     QToolBar* toolBar_ = nullptr;
-    QTimer timer1_;
+    FrameTimer timer1_{this};
     bool inTick_ = false;
     bool markerCursor_ = false; // the hourglass cursor of a running marker is set
     uint64_t ticks_ = 0;

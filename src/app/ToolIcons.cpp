@@ -329,6 +329,20 @@ void DrawEventsTable(Sketch& s) {
     for (qreal x : {3.0, 9.0, 15.0, 21.0}) s.Line({x, 4}, {x, 20}, O);
 }
 
+// --- the view ----------------------------------------------------------------------------
+
+// The wheel and its crank filling a frame of corner marks.
+void DrawFitToWindow(Sketch& s) {
+    s.Polyline({{3, 8}, {3, 3}, {8, 3}}, O);
+    s.Polyline({{16, 3}, {21, 3}, {21, 8}}, O);
+    s.Polyline({{21, 16}, {21, 21}, {16, 21}}, O);
+    s.Polyline({{8, 21}, {3, 21}, {3, 16}}, O);
+    const QPointF c(12, 12);
+    s.Circle(c, 6, A, Fill::Tint);
+    s.Line(c, Polar(c, 4, 30), O);
+    s.Dot(c, 1.5, O);
+}
+
 // --- the table -------------------------------------------------------------------------------
 
 struct IconDef {
@@ -357,6 +371,7 @@ constexpr std::array<IconDef, kToolIconCount> kIcons{{
     {ToolIcon::SteamDiagram, Group::Diagrams, DrawSteamDiagram},
     {ToolIcon::PortEvents, Group::Diagrams, DrawPortEvents},
     {ToolIcon::EventsTable, Group::Diagrams, DrawEventsTable},
+    {ToolIcon::FitToWindow, Group::Toggles, DrawFitToWindow},
 }};
 
 constexpr bool InEnumOrder() {

@@ -34,10 +34,16 @@ int PixelSizeOf(int points) {
 
 } // namespace
 
-QtCanvas::QtCanvas(int width, int height)
-    : image_(std::max(1, width), std::max(1, height), QImage::Format_RGB32), width_(image_.width()),
-      height_(image_.height()), stride_(image_.bytesPerLine() / 4),
-      dirty_{0, 0, width_ - 1, height_ - 1} {
+QtCanvas::QtCanvas(int width, int height) { Resize(width, height); }
+
+void QtCanvas::Resize(int width, int height) {
+    if (painter_.isActive()) painter_.end();
+    bits_ = nullptr;
+    image_ = QImage(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
+    width_ = image_.width();
+    height_ = image_.height();
+    stride_ = image_.bytesPerLine() / 4;
+    dirty_ = {0, 0, width_ - 1, height_ - 1};
     Clear();
 }
 
@@ -121,7 +127,7 @@ clip::Rect QtCanvas::DrawRect() const {
     return {-margin, -margin, width_ - 1 + margin, height_ - 1 + margin};
 }
 
-// Only what the last frame drew is whitened again: a full 1280 x 1024 fill would cost
+// Only what the last frame drew is whitened again: filling a whole large image would cost
 // more than drawing the whole gear.
 void QtCanvas::Clear() {
     if (dirty_.x0 <= dirty_.x1 && dirty_.y0 <= dirty_.y1) {

@@ -39,6 +39,10 @@ public:
     QtCanvas(const QtCanvas&) = delete; // the painter holds the image's address
     QtCanvas& operator=(const QtCanvas&) = delete;
 
+    // A new white image of the given size (at least 1 x 1) in place of the old one, whose
+    // address stays the same: a widget that shows Image() follows.
+    void Resize(int width, int height);
+
     int Width() const override { return width_; }
     int Height() const override { return height_; }
     void Clear() override;
@@ -87,8 +91,8 @@ private:
     void MarkDirty(double x0, double y0, double x1, double y1);
 
     QImage image_;
-    int width_, height_;
-    ptrdiff_t stride_; // pixels from one row to the next
+    int width_ = 0, height_ = 0;
+    ptrdiff_t stride_ = 0; // pixels from one row to the next
     mutable QPainter painter_;
     mutable uint32_t* bits_ = nullptr; // valid while set; see the class comment
     Color pen_ = colors::Black;
@@ -102,7 +106,7 @@ private:
     int penX_ = 0, penY_ = 0;
     struct {
         int x0, y0, x1, y1; // inclusive; empty when x0 > x1
-    } dirty_;
+    } dirty_{};
     QRect cleared_;
 };
 

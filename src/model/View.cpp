@@ -5,6 +5,8 @@
 #include "model/Real.h"
 #include "model/Rounding.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace vt {
@@ -13,6 +15,8 @@ namespace {
 constexpr double kMaxZoomScale = 3000;
 constexpr float kMinZoomScale = 0.5f;
 constexpr double kCentreX = 320, kCentreY = 240;
+// The extent of a single point still has this size, so a fit never divides by zero.
+constexpr double kSmallestExtent = 1e-3;
 
 void ReferenceFollows(ViewState& v) {
     v.ZoomRefScale = v.ViewScale;
@@ -84,6 +88,33 @@ int32_t PanVertPosFor(const ViewState& v) {
     return RoundClamped(((v.ViewOffsetY - kCentreY) * v.NormViewScale / v.ViewScale + kCentreY - norm) *
                             200.0 / norm,
                         -kPixelLimit, kPixelLimit);
+}
+
+bool ZoomAbout(ViewState& v, double px, double py, double factor) {
+    const double scale = v.ViewScale;
+    if (!(scale > 0) || !std::isfinite(scale) || !std::isfinite(factor)) return false;
+    const double next = F32(std::clamp(scale * factor, double(kMinZoomScale), kMaxZoomScale));
+    const double ratio = next / scale;
+    v.ViewScale = F32(next);
+    v.ViewOffsetX = F32(px - (px - v.ViewOffsetX) * ratio);
+    v.ViewOffsetY = F32(py - (py - v.ViewOffsetY) * ratio);
+    ReferenceFollows(v);
+    return true;
+}
+
+bool FitView(ViewState& v, const Extent& model, const Extent& pixels) {
+    if (!(pixels.x1 > pixels.x0) || !(pixels.y1 > pixels.y0)) return false;
+    const double width = std::max(model.x1 - model.x0, kSmallestExtent);
+    const double height = std::max(model.y1 - model.y0, kSmallestExtent);
+    const double scale = std::clamp(std::min((pixels.x1 - pixels.x0) / width, (pixels.y1 - pixels.y0) / height),
+                                    double(kMinZoomScale), kMaxZoomScale);
+    const double centreX = (model.x0 + model.x1) / 2, centreY = (model.y0 + model.y1) / 2;
+    if (!std::isfinite(scale * centreX) || !std::isfinite(scale * centreY)) return false;
+    v.ViewScale = F32(scale);
+    v.ViewOffsetX = F32((pixels.x0 + pixels.x1) / 2 - centreX * scale);
+    v.ViewOffsetY = F32((pixels.y0 + pixels.y1) / 2 + centreY * scale);
+    ReferenceFollows(v);
+    return true;
 }
 
 } // namespace vt

@@ -1,5 +1,6 @@
 // View arithmetic of the main window: the model-to-pixel transform, its stored views,
-// the spring-loaded pan, zoom and reference point bars, presets and centring.
+// the spring-loaded pan, zoom and reference point bars, presets, centring, zooming
+// about a pixel and fitting a box.
 #pragma once
 
 #include "model/State.h"
@@ -35,5 +36,20 @@ void Zoom(ViewState& v, double step);
 void CentreOn(ViewState& v, double x, double y);
 int32_t PanHorzPosFor(const ViewState& v);
 int32_t PanVertPosFor(const ViewState& v);
+
+// A box with x0 <= x1 and y0 <= y1: model units (y up) or pixels (y down).
+struct Extent {
+    double x0, y0, x1, y1;
+};
+
+// Scales the view by `factor` about the pixel (px, py), which keeps showing the same model
+// point; the scale stays within [0.5, 3000]. The zoom reference follows. A view whose
+// scale is not a positive finite number is left as it is (false).
+bool ZoomAbout(ViewState& v, double px, double py, double factor);
+
+// Scales and centres the view so that the model box fills the pixel box as far as its
+// aspect allows, within the scale limits. The zoom reference follows. A box that is not
+// finite, or a pixel box without area, changes nothing (false).
+bool FitView(ViewState& v, const Extent& model, const Extent& pixels);
 
 } // namespace vt

@@ -2,6 +2,8 @@
 #include "widgets/SceneView.h"
 
 #include <QMouseEvent>
+#include <QResizeEvent>
+#include <QWheelEvent>
 #include <QPainter>
 
 namespace vt {
@@ -26,9 +28,29 @@ void SceneView::paintEvent(QPaintEvent* e) {
 }
 
 void SceneView::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::MiddleButton) dragFrom_ = e->position().toPoint();
     emit mousePressed(e->button(), e->position().toPoint(), e->modifiers());
 }
 
-void SceneView::mouseMoveEvent(QMouseEvent* e) { emit mouseMoved(e->position().toPoint()); }
+void SceneView::mouseMoveEvent(QMouseEvent* e) {
+    const QPoint pos = e->position().toPoint();
+    if (e->buttons() & Qt::MiddleButton) {
+        emit middleDragged(pos - dragFrom_);
+        dragFrom_ = pos;
+    }
+    emit mouseMoved(pos);
+}
+
+void SceneView::wheelEvent(QWheelEvent* e) {
+    constexpr double kNotch = 120; // angle units of one notch of a common wheel
+    const int delta = e->angleDelta().y();
+    if (delta == 0) return e->ignore();
+    emit wheelTurned(e->position(), delta / kNotch);
+}
+
+void SceneView::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    emit resized(e->size());
+}
 
 } // namespace vt

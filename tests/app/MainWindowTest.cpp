@@ -180,7 +180,7 @@ TEST_F(MainWindowTest, MenuCaptionsInOrder) {
         "&File", "&OpenDimensions", "Open&DosVersionDim", "Save&AsDimensions", "-", "E&xit",
         "&SetUp", "Set&RevArmPos", "Set&DriverAng", "Set&StepAng", "SetRef&Points", "-",
         "SetLarge&Font", "&CalcCentRevArm", "SetS&teamDisp On", "Set&ErrorBeep Off",
-        "Set&LineWidth 2", "SetScree&nData Off", "SetP&anZoom On",
+        "Set&LineWidth 2", "SetScree&nData Off", "SetP&anZoom On", "&FitGearToWindow",
         "&EditDimen", "&FrameDimensions", "&CylinderDimensions", "-", "Set&GraphicZoom", "-",
         "&ResetAllDimensions",
         "&ReferPoints", "&DrawLinesCircles", "Pi&votData", "D&ynamicVari", "&UnDo",
@@ -221,7 +221,7 @@ TEST_F(MainWindowTest, ToolBarHintsInOrder) {
         "Turn On Reference Points", "Draw Lines and Circles", "Turn On Pivot Data",
         "Turn On Dynamic Variables", "Turn On UnDo", "|", "View Sine Diagram",
         "View Oval Diagram", "View Steam Diagram", "View Port Events vs Reverse Arm Position",
-        "View Valve Events Table"};
+        "View Valve Events Table", "|", "Fit the Gear to the Window"};
     EXPECT_EQ(seen, expected);
 }
 

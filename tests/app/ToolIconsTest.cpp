@@ -30,7 +30,7 @@ struct Expected {
 };
 
 // Indexed by ToolIcon: files blue, dimension editors orange, angle and position settings
-// green, display toggles teal, analysis diagrams purple.
+// green, display toggles and the view teal, analysis diagrams purple.
 const std::array<Expected, kToolIconCount> kExpected{{
     {"OpenFile", kBlue},
     {"SaveAs", kBlue},
@@ -51,6 +51,7 @@ const std::array<Expected, kToolIconCount> kExpected{{
     {"SteamDiagram", kPurple},
     {"PortEvents", kPurple},
     {"EventsTable", kPurple},
+    {"FitToWindow", kTeal},
 }};
 
 std::vector<ToolIcon> AllIcons() {

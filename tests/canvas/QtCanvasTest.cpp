@@ -45,6 +45,24 @@ TEST(QtCanvasState, NewCanvasIsAWhiteRgb32ImageOfTheGivenSize) {
     EXPECT_TRUE(InkPixels(small.Image()).empty());
 }
 
+// A resized canvas is a new white image in the same place, drawn to its new edges.
+TEST(QtCanvasState, ResizeGivesAWhiteImageOfTheNewSizeAtTheSameAddress) {
+    QtCanvas c(60, 40);
+    const QImage* shown = &c.Image();
+    Line(c, 0, 10, 59, 10);
+    c.Resize(300, 20);
+    EXPECT_EQ(&c.Image(), shown);
+    EXPECT_EQ(c.Image().size(), QSize(300, 20));
+    EXPECT_TRUE(InkPixels(c.Image()).empty());
+    c.Clear();
+    Line(c, 0, 19, 300, 19);
+    c.SetPixel(299, 0, colors::Red);
+    EXPECT_EQ(InkPixels(c.Image()).size(), 301u);
+    EXPECT_EQ(c.ChangedRect(), QRect(0, 0, 300, 20));
+    c.Resize(0, -5);
+    EXPECT_EQ(c.Image().size(), QSize(1, 1));
+}
+
 TEST(QtCanvasState, ClearWhitensAndResetsPenAndPosition) {
     QtCanvas c(60, 40);
     c.SetPenColor(colors::Red);
