@@ -3,6 +3,9 @@
 
 #include "model/Real.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace vt {
 
 double SensitivityStep(const DimensionInfo& d) { return IsAngle(d) ? kAngleStep : kLengthStep; }
@@ -10,6 +13,18 @@ double SensitivityStep(const DimensionInfo& d) { return IsAngle(d) ? kAngleStep 
 Figures CentralDifference(const Figures& plus, const Figures& minus, double step) {
     Figures out;
     for (std::size_t k = 0; k < kFigureCount; ++k) out[k] = (plus[k] - minus[k]) / (2 * step);
+    return out;
+}
+
+std::vector<const InfluenceRow*> LargestInfluences(const SensitivityResult& r, std::size_t figure,
+                                                   std::size_t n) {
+    std::vector<const InfluenceRow*> out;
+    for (const InfluenceRow& row : r.Rows)
+        if (std::abs(row.Derivative[figure]) > 0) out.push_back(&row); // NaN fails too
+    const auto size = [figure](const InfluenceRow* row) { return std::abs(row->Derivative[figure]); };
+    std::stable_sort(out.begin(), out.end(),
+                     [&](const InfluenceRow* a, const InfluenceRow* b) { return size(a) > size(b); });
+    if (out.size() > n) out.resize(n);
     return out;
 }
 

@@ -58,6 +58,11 @@ using Progress = std::function<bool(int done, int total)>;
 SensitivityResult ComputeSensitivity(const Mechanism& m, GearPlace place,
                                      const Progress& progress = {});
 
+// The rows with the n largest |derivative| of one figure, largest first; rows without a
+// derivative of it (NaN) and with none (0) are left out.
+std::vector<const InfluenceRow*> LargestInfluences(const SensitivityResult& r, std::size_t figure,
+                                                   std::size_t n = 10);
+
 // Central difference of two figure sets over a stored difference of 2 * step.
 Figures CentralDifference(const Figures& plus, const Figures& minus, double step);
 

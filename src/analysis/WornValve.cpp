@@ -232,11 +232,4 @@ PositionEvents FindWornEvents(const Mechanism& m, GearSetting gear, double lostM
     return e;
 }
 
-std::vector<WearRow> WearSeries(const Mechanism& m, GearSetting gear,
-                                std::span<const double> lostMotions) {
-    std::vector<WearRow> rows;
-    for (double s : lostMotions) rows.push_back({s, FindWornEvents(m, gear, s)});
-    return rows;
-}
-
 } // namespace vt

@@ -21,20 +21,16 @@
 
 #include "analysis/EventsEngine.h"
 
-#include <span>
-#include <vector>
 
 namespace vt {
 
 PositionEvents FindWornEvents(const Mechanism& m, GearSetting gear, double lostMotion,
                               const EngineOptions& o = {});
 
-// The worn gear at each lost motion of a series, at one position.
+// The worn gear at one lost motion.
 struct WearRow {
     double LostMotion = 0;
     PositionEvents Events;
 };
-std::vector<WearRow> WearSeries(const Mechanism& m, GearSetting gear,
-                                std::span<const double> lostMotions);
 
 } // namespace vt

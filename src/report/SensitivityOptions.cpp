@@ -2,16 +2,14 @@
 #include "report/SensitivityOptions.h"
 
 #include "analysis/DesignVariant.h"
+#include "analysis/SensitivityRun.h"
 #include "model/Format.h"
 
-#include <cmath>
 #include <memory>
 
 namespace vt {
 
 namespace {
-
-constexpr double kMostWear = 1.0; // model units; more is no longer wear
 
 bool IsGearPosition(const std::string& text) {
     // Only the text's form is checked here; the design places it.
@@ -20,16 +18,11 @@ bool IsGearPosition(const std::string& text) {
 }
 
 std::string TakeWear(const std::string& text, ReportOptions& o) {
-    std::size_t from = 0;
-    while (from <= text.size()) {
-        const std::size_t comma = std::min(text.find(',', from), text.size());
-        double s = 0;
-        if (!ParseDecimal(text.substr(from, comma - from), s) || !(s >= 0 && s <= kMostWear))
-            return "--wear: each lost motion must be a number from 0 to 1 (model units), not " +
-                   text.substr(from, comma - from);
-        o.wear.push_back(s);
-        from = comma + 1;
-    }
+    const auto series = ParseLostMotions(text);
+    if (!series)
+        return "--wear: each lost motion must be a number from 0 to 1 (model units), "
+               "separated by commas, not " + text;
+    o.wear.insert(o.wear.end(), series->begin(), series->end());
     return {};
 }
 

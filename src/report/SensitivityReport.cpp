@@ -2,7 +2,7 @@
 #include "report/SensitivityReport.h"
 
 #include "analysis/DimensionSweep.h"
-#include "analysis/SensitivityText.h"
+#include "analysis/SensitivityRun.h"
 #include "model/Format.h"
 
 namespace vt {
@@ -32,7 +32,10 @@ bool ReadTolerances(const ReportOptions& o, ToleranceSet& t, std::string& unknow
 } // namespace
 
 int RunSensitivity(const ReportOptions& o, const State& s, std::ostream& out, std::ostream& err) {
-    SensitivityReport r;
+    SensitivityRequest q;
+    q.Position = o.position;
+    q.MonteCarloDesigns = kReportMonteCarloDesigns;
+    q.Wear = o.wear;
     if (!o.tolerances.empty()) {
         ToleranceSet t;
         std::string unknown;
@@ -41,16 +44,9 @@ int RunSensitivity(const ReportOptions& o, const State& s, std::ostream& out, st
                 << "\"; give its name as the editors show it or its field name\n";
             return kExitDimension;
         }
-        r.Tolerances = t;
+        q.Tolerances = t;
     }
-    const GearPlace place = *ParseGearPlace(s, o.position);
-    r.Position = o.position;
-    r.Result = ComputeSensitivity(s, place);
-    if (r.Tolerances) {
-        r.Spread = SpreadOf(r.Result, *r.Tolerances);
-        r.MonteCarlo = RunMonteCarlo(s, place, *r.Tolerances, kReportMonteCarloDesigns);
-    }
-    r.Wear = WearSeries(s, r.Result.Gear, o.wear);
+    const SensitivityReport r = *ComputeSensitivityReport(s, q); // the position was checked
     out << (o.csv ? FormatSensitivityCsv(r) : FormatSensitivityText(r));
     return kExitOk;
 }

@@ -30,7 +30,8 @@ TEST(SensitivityOptions, WrongValuesSayWhat) {
         {{"a.dvt", "--sensitivity", "halfway"}, "--sensitivity: the position must be full-fwd"},
         {{"a.dvt", "--sensitivity"}, "--sensitivity needs a value"},
         {{"a.dvt", "--sensitivity", "mid", "--wear", "0.01,-1"},
-         "--wear: each lost motion must be a number from 0 to 1 (model units), not -1"},
+         "--wear: each lost motion must be a number from 0 to 1 (model units), separated by "
+         "commas, not 0.01,-1"},
         {{"a.dvt", "--sensitivity", "mid", "--tolerance", "ValveStemLen=x"},
          "--tolerance: the tolerance must be a number of at least 0, not x"},
         {{"a.dvt", "--sensitivity", "mid", "--tolerance", "=0.1"}, "--tolerance: give a dimension"},
