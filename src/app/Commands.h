@@ -37,6 +37,7 @@ enum class Cmd {
     SteamDiagram,
     PortOpenClose,
     EventsTable,
+    Sensitivity,
     Instructions,
     InstructionsSpecial,
     About,
