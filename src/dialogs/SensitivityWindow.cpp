@@ -94,9 +94,9 @@ void SensitivityWindow::BuildInputs() {
     designs_->setValue(1000);
     wear_ = new QLineEdit("0, 0.005, 0.01, 0.02", this);
     wear_->setObjectName("LostMotions");
-    compute_ = new QPushButton("Compute", this);
+    compute_ = new QPushButton("&Compute", this);
     compute_->setObjectName("Compute");
-    cancelButton_ = new QPushButton("Cancel", this);
+    cancelButton_ = new QPushButton("Ca&ncel", this);
     cancelButton_->setObjectName("Cancel");
     cancelButton_->setEnabled(false);
     progress_ = new QProgressBar(this);
@@ -122,6 +122,8 @@ void SensitivityWindow::BuildResults() {
         name->setFlags(name->flags() & ~Qt::ItemIsEditable);
         influences_->setItem(i, kNameCol, name);
     }
+    influences_->horizontalHeader()->setSortIndicator(kNameCol, Qt::AscendingOrder);
+    influences_->setSortingEnabled(true);
     connect(influences_, &QTableWidget::itemChanged, this, &SensitivityWindow::ToleranceEdited);
     rows_ = FigureTable(this, {"Row"}, false);
     rows_->setObjectName("SpreadAndWear");
@@ -186,12 +188,12 @@ void SensitivityWindow::BuildResults() {
                                  "Leads: opening at the dead centre, > 0 open. Events: % of stroke from that "
                                  "end's dead centre. Click a heading to sort.",
                                  this));
-    layout->addLayout(top, 3);
+    layout->addLayout(top, 5);
     layout->addWidget(new QLabel("Spread the tolerances allow (+- worst case, +- statistical, least and "
                                  "greatest change in the random designs), then the events of the new and "
                                  "of the worn gear:",
                                  this));
-    layout->addWidget(rows_, 1);
+    layout->addWidget(rows_, 3);
     layout->addLayout(buttons);
 }
 
@@ -210,6 +212,7 @@ void SensitivityWindow::ShowTolerances() {
     lengthTol_->setText(FormatFixed(tolerances_.Length, 0, 4).c_str());
     angleTol_->setText(FormatFixed(tolerances_.Angle, 0, 3).c_str());
     const QSignalBlocker quiet(influences_);
+    influences_->setSortingEnabled(false); // rows stay put while they are filled
     Mechanism design = s_;
     for (int row = 0; row < influences_->rowCount(); ++row) {
         const DimensionInfo& d = NamedDimension(influences_->item(row, kNameCol)->text());
@@ -219,6 +222,7 @@ void SensitivityWindow::ShowTolerances() {
         tol->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         influences_->setItem(row, kTolCol, tol);
     }
+    influences_->setSortingEnabled(true);
 }
 
 void SensitivityWindow::ToleranceEdited(QTableWidgetItem* item) {
@@ -328,9 +332,9 @@ void SensitivityWindow::FillInfluences() {
         const QString name = influences_->item(row, kNameCol)->text();
         for (const InfluenceRow& r : report_->Result.Rows) {
             if (name != r.Dimension->Name) continue;
-            influences_->item(row, kNameCol)->setText(name);
-            influences_->item(row, kNameCol)->setToolTip(
-                r.Assembles ? "" : "The gear cannot be assembled when this dimension changes by its step");
+            QTableWidgetItem* label = influences_->item(row, kNameCol);
+            label->setToolTip(r.Assembles ? "" : "The gear cannot be assembled when this dimension changes by its step");
+            label->setBackground(r.Assembles ? QBrush() : QBrush(QColor(255, 200, 200)));
             for (std::size_t k = 0; k < kFigureCount; ++k)
                 influences_->setItem(row, kFirstFigureCol + int(k), Number(r.Derivative[k], 4));
         }
