@@ -21,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace vt {
 namespace {
 
@@ -64,7 +66,11 @@ TEST_F(SensitivityWindowTest, MenuItemAndToolButtonOpenTheWindow) {
     EXPECT_EQ(tools.back()->toolTip(), "Sensitivity and Wear of the Valve Events");
     QTimer::singleShot(0, window.get(), [this] { window->accept(); });
     tools.back()->trigger();
-    EXPECT_EQ(Find<QTableWidget>("Influences")->item(0, 0)->text(), "DriverDia");
+    auto* table = Find<QTableWidget>("Influences");
+    EXPECT_EQ(table->rowCount(), 48);
+    EXPECT_EQ(table->item(0, 0)->text(), "BridgeWidthFront"); // by name until sorted otherwise
+    EXPECT_DOUBLE_EQ(table->item(0, 1)->data(Qt::DisplayRole).toDouble(),
+                     std::round(double(s->BridgeWidthFront) * 1e4) / 1e4);
 }
 
 TEST_F(SensitivityWindowTest, ComputeSortAndSaveWhatItShows) {
