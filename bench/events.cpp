@@ -1,32 +1,90 @@
-// Valve events table speed: one position's turn in 0.05 degree steps, and the whole
-// default table (38 sweep rows and the stored positions) of the built-in design.
+// Valve events speed: the events engine for one reverse arm position and for the whole
+// default table of the built-in design, beside the one solve pair it is built from, the
+// copy of the gear it works on, and the fine sweep it replaced (kept in the tests).
 #include "analysis/EventsTable.h"
+#include "analysis/ReferenceSweep.h"
+#include "model/Solver.h"
+#include "model/ValveEvents.h"
 #include "support/Designs.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-void BM_EventsOneRow(benchmark::State& st) {
+// Normal forward of the built-in design, the position of the one-position benchmarks.
+float NormalForwardPos(const vt::State& s) { return s.RevArmSet[0] + 1.04f; }
+
+// One SolveLinkage + ComputeValveEvents at that position, walking every whole degree:
+// the unit the engine's cost is counted in.
+void BM_SolvePair(benchmark::State& st) {
     auto c = vt::test::BuiltIn();
-    const vt::EventsRowSpec spec{c->RevArmSet[0] + 1.04f, true, vt::RowSource::Stored, 1};
+    c->RevArmPos = NormalForwardPos(*c);
+    int angle = 0;
     for (auto _ : st) {
-        const vt::EventsTable t = vt::ComputeEventsTable(*c, std::span(&spec, 1));
-        benchmark::DoNotOptimize(t.Rows[0].Front.CutOff);
+        c->DriverAngle = float(angle);
+        angle = (angle + 7) % 360;
+        vt::SolveLinkage(*c);
+        vt::ComputeValveEvents(*c);
+        benchmark::DoNotOptimize(c->FrontSteamOpening);
     }
 }
-BENCHMARK(BM_EventsOneRow)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_SolvePair)->Repetitions(9)->ReportAggregatesOnly(true);
+
+// The copy of the gear that each FindEvents makes.
+void BM_EngineCopy(benchmark::State& st) {
+    auto c = vt::test::BuiltIn();
+    for (auto _ : st) {
+        vt::EventsEngine engine(*c);
+        benchmark::DoNotOptimize(&engine);
+    }
+}
+BENCHMARK(BM_EngineCopy)->Repetitions(9)->ReportAggregatesOnly(true);
+
+void BM_EventsOnePosition(benchmark::State& st) {
+    auto c = vt::test::BuiltIn();
+    int solves = 0;
+    for (auto _ : st) {
+        const vt::PositionEvents e = vt::FindEvents(*c, NormalForwardPos(*c), true);
+        solves = e.Solves;
+        benchmark::DoNotOptimize(e.Front.CutOff);
+    }
+    st.counters["solves"] = solves;
+}
+BENCHMARK(BM_EventsOnePosition)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 void BM_EventsDefaultTable(benchmark::State& st) {
     auto c = vt::test::BuiltIn();
     c->RevArmCount = 3;
     const auto rows = vt::DefaultEventRows(*c);
+    int solves = 0;
     for (auto _ : st) {
         const vt::EventsTable t = vt::ComputeEventsTable(*c, rows);
+        solves = 0;
+        for (const vt::EventsRow& r : t.Rows) solves += r.Solves;
         benchmark::DoNotOptimize(t.Rows.back().Rear.Release);
     }
     st.counters["rows"] = double(rows.size());
+    st.counters["solves"] = solves;
 }
-BENCHMARK(BM_EventsDefaultTable)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(BM_EventsDefaultTable)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+// The former table's way, one position: 7,201 solves in 0.05 degree steps.
+void BM_ReferenceSweepOnePosition(benchmark::State& st) {
+    auto c = vt::test::BuiltIn();
+    for (auto _ : st) {
+        const vt::test::RefRow r = vt::test::ReferenceSweep(*c, NormalForwardPos(*c), true);
+        benchmark::DoNotOptimize(r.Front.CutOff);
+    }
+}
+BENCHMARK(BM_ReferenceSweepOnePosition)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 } // namespace

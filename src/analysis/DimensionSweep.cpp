@@ -1,5 +1,6 @@
 // One dimension varied over a range: each value written as the editors write it, mid
-// gear recalculated as closing an editor does, then the two normal positions swept.
+// gear recalculated as closing an editor does, then the events engine at the two normal
+// positions.
 #include "analysis/DimensionSweep.h"
 
 #include "model/Controls.h"
@@ -42,10 +43,10 @@ struct Figure {
 const Figure kFigures[] = {
     {"front_lead", [](const EventsRow& r) -> std::optional<double> { return r.Front.Lead; }},
     {"rear_lead", [](const EventsRow& r) -> std::optional<double> { return r.Rear.Lead; }},
-    {"front_cutoff_pct", [](const EventsRow& r) { return r.Front.CutOff; }},
-    {"rear_cutoff_pct", [](const EventsRow& r) { return r.Rear.CutOff; }},
-    {"front_release_pct", [](const EventsRow& r) { return r.Front.Release; }},
-    {"rear_release_pct", [](const EventsRow& r) { return r.Rear.Release; }},
+    {"front_cutoff_pct", [](const EventsRow& r) { return PercentOf(r.Front.CutOff); }},
+    {"rear_cutoff_pct", [](const EventsRow& r) { return PercentOf(r.Rear.CutOff); }},
+    {"front_release_pct", [](const EventsRow& r) { return PercentOf(r.Front.Release); }},
+    {"rear_release_pct", [](const EventsRow& r) { return PercentOf(r.Rear.Release); }},
 };
 
 std::string Cell(std::optional<double> v, bool lead, int width) {

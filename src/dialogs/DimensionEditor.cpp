@@ -12,6 +12,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <optional>
+#include <string>
+
 namespace vt {
 
 namespace {
@@ -112,13 +115,18 @@ void DimensionEditor::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
 }
 
+// The text counts only when the user changed it since the field was filled or last left.
 void DimensionEditor::ExitField(int i) {
     const EditorField& f = layout_.Fields[std::size_t(i)];
-    const std::string text = fields_[std::size_t(i)]->text().toStdString();
+    NumberEdit* field = fields_[std::size_t(i)];
+    const std::string text = field->text().toStdString();
+    std::optional<std::string_view> edited;
+    if (field->isModified()) edited = text;
+    field->setModified(false);
     switch (f.Rule) {
-    case FieldRule::Dimension: DimensionFieldExit(s_, layout_.Dimensions[std::size_t(f.Dimension)], text); break;
-    case FieldRule::Norm: NormFieldExit(s_, text); break;
-    case FieldRule::Max: MaxFieldExit(s_, c_, text); break;
+    case FieldRule::Dimension: DimensionFieldExit(s_, layout_.Dimensions[std::size_t(f.Dimension)], edited); break;
+    case FieldRule::Norm: NormFieldExit(s_, edited); break;
+    case FieldRule::Max: MaxFieldExit(s_, c_, edited); break;
     }
 }
 

@@ -20,6 +20,7 @@ GraphicZoomDialog::GraphicZoomDialog(State& s, QWidget* parent) : QDialog(parent
         box->addWidget(new QLabel(text, this));
     edit_ = new NumberEdit(false, this);
     edit_->setObjectName("Edit1");
+    edit_->DiscardEnter();
     box->addWidget(edit_);
     auto* ok = new QPushButton("OK", this);
     auto* cancel = new QPushButton("Cancel", this);

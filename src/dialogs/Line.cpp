@@ -136,7 +136,8 @@ void LinesDialog::BuildButtons() {
         ClearLineClick(s_, c_.Lines);
         Finish(LinesOutcome::Stay);
     });
-    connect(make(kClose), &QPushButton::clicked, this, [this] { Finish(LinesCloseClick(s_, c_.Lines)); });
+    close_ = make(kClose);
+    connect(close_, &QPushButton::clicked, this, [this] { Finish(LinesCloseClick(s_, c_.Lines)); });
 }
 
 // Row r: the clickable number, the type, colour and reference labels, the four fields.
@@ -189,6 +190,7 @@ void LinesDialog::Finish(LinesOutcome outcome) {
 }
 
 void LinesDialog::reject() {
+    close_->setFocus(Qt::OtherFocusReason); // the field being edited is left first
     LinesCloseClick(s_, c_.Lines);
     Mirror();
     QDialog::reject();

@@ -59,6 +59,7 @@ private:
     std::array<Row, kLineEntries> rows_{};
     std::array<QButtonGroup*, 3> groups_{};
     QPushButton* drawClose_ = nullptr;
+    QPushButton* close_ = nullptr;
 };
 
 } // namespace vt

@@ -5,6 +5,7 @@
 #include "model/Format.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -20,24 +21,24 @@ RefPointsDialog::RefPointsDialog(State& s, Controls& c, QWidget* parent)
         grid->addWidget(new QLabel(labels[i], this), i, 0);
         edits_[std::size_t(i)] = new NumberEdit(true, this);
         edits_[std::size_t(i)]->setObjectName(QString("Edit%1").arg(i + 1));
+        edits_[std::size_t(i)]->DiscardEnter();
         grid->addWidget(edits_[std::size_t(i)], i, 1);
     }
     auto* ok = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
+    cancel_ = new QPushButton("Cancel", this);
     auto* zero = new QPushButton("Zero", this);
     ok->setObjectName("OK");
-    cancel->setObjectName("Cancel");
+    cancel_->setObjectName("Cancel");
     zero->setObjectName("Zero");
     grid->addWidget(ok, 4, 0);
-    grid->addWidget(cancel, 4, 1);
+    grid->addWidget(cancel_, 4, 1);
     grid->addWidget(zero, 5, 0, 1, 2);
-    cancel->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] {
         const auto text = [this](int i) { return edits_[std::size_t(i)]->text().toStdString(); };
         RefPointsDialogOk(s_, c_.View, {text(0), text(1), text(2), text(3)});
         accept();
     });
-    connect(cancel, &QPushButton::clicked, this, [this] {
+    connect(cancel_, &QPushButton::clicked, this, [this] {
         RefPointsDialogCancel(s_, c_.View);
         reject();
     });
@@ -51,8 +52,15 @@ void RefPointsDialog::showEvent(QShowEvent* e) {
     const float values[] = {s_.PivotY[19], s_.PivotX[19], s_.PivotY[20], s_.PivotX[20]};
     for (int i = 0; i < 4; ++i)
         edits_[std::size_t(i)]->setText(QString::fromStdString(FormatFixed(values[i], 5, 3)));
-    findChild<QPushButton*>("Cancel")->setFocus();
+    cancel_->setFocus();
     QDialog::showEvent(e);
+}
+
+void RefPointsDialog::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape)
+        cancel_->click();
+    else
+        QDialog::keyPressEvent(e);
 }
 
 } // namespace vt

@@ -7,6 +7,8 @@
 
 #include <array>
 
+class QPushButton;
+
 namespace vt {
 
 class NumberEdit;
@@ -20,11 +22,13 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override; // refills the fields from the state
+    void keyPressEvent(QKeyEvent* e) override; // Esc is "Cancel"
 
 private:
     State& s_;
     Controls& c_;
     std::array<NumberEdit*, 4> edits_{};
+    QPushButton* cancel_ = nullptr;
 };
 
 } // namespace vt

@@ -98,8 +98,11 @@ void SettingDialog::showEvent(QShowEvent* e) {
 void SettingDialog::keyPressEvent(QKeyEvent* e) {
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
     if (enter) {
-        if (FactsOf(kind_).enterPressesOk) ok_->click();
-        return; // the reverse arm dialog discards Enter
+        // A focused button takes Enter; from the field it presses "OK". The reverse arm
+        // dialog discards it.
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        if (FactsOf(kind_).enterPressesOk) (focused ? focused : ok_)->click();
+        return;
     }
     if (e->key() == Qt::Key_Escape) {
         cancel_->click();

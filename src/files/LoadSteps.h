@@ -6,9 +6,9 @@
 
 namespace vt {
 
-// FindRevArmCent, then the bar's range +-round(1000 RevArmCentMax) and its position
-// round(1000 (RevArmPos - RevArmSet[0])), mirrored for the inverted sense; 0 after the
-// mid-gear calculation. A changed position runs the bar's change rule.
+// FindRevArmCent, then the bar's position round(1000 (RevArmPos - RevArmSet[0])),
+// mirrored for the inverted sense, and its range +-round(1000 RevArmCentMax): the bar
+// stands at 0 and the gear at mid gear. A changed position runs the bar's change rule.
 void FinishDesignLoad(State& s, Controls& c);
 
 } // namespace vt

@@ -84,6 +84,11 @@ void SetRevArmDialog::Close1Click() {
     Draw();
 }
 
+void SetRevArmDialog::reject() {
+    close_->setFocus(Qt::OtherFocusReason);
+    Close1Click();
+}
+
 // FormClose, however the dialog closes.
 void SetRevArmDialog::done(int result) {
     s_.RevArmSetChanged = true;

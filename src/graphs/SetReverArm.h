@@ -28,6 +28,9 @@ public:
     QLabel* ScaleLabel(int i) const { return scale_[std::size_t(i)]; }
     QPushButton* CloseButton() const { return close_; }
 
+    // Esc and the close box act as "Close": the field being edited is left first.
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* e) override;
     void done(int result) override;

@@ -17,8 +17,6 @@ namespace vt {
 
 namespace {
 
-constexpr std::size_t kFieldChars = 10;
-
 bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
 
 // The editors copy a few values to their twin pivots; unlike the dynamic variables, the
@@ -57,11 +55,7 @@ void ClampStoredPositions(Mechanism& m, bool skipZeros) {
 
 } // namespace
 
-std::string EditorFieldText(float v) {
-    std::string text = FormatFixed(v, 5, 3);
-    if (text.size() > kFieldChars) text.resize(kFieldChars);
-    return text;
-}
+std::string EditorFieldText(float v) { return FormatField(v, 5, 3); }
 
 float ConvertFieldText(std::string_view text) {
     std::size_t end = 0;
@@ -85,15 +79,17 @@ float ConvertFieldText(std::string_view text) {
     return F32(std::clamp(v, -kLargest, kLargest));
 }
 
-void DimensionFieldExit(State& s, const DimensionInfo& d, std::string_view text) {
+void DimensionFieldExit(State& s, const DimensionInfo& d, std::optional<std::string_view> edited) {
     float& value = d.Ref(s);
     const bool typed = s.EditChanged;
     if (typed && PushUndo(s)) {
         s.UndoId[1] = d.Id;
         s.UndoOld[1] = value;
     }
-    value = ConvertFieldText(text);
-    if (d.Id == 6 || d.Id == 7) value = WrapAngle(value);
+    if (edited) {
+        value = ConvertFieldText(*edited);
+        if (d.Id == 6 || d.Id == 7) value = WrapAngle(value);
+    }
     s.DynVarId[0] = d.Id;
     s.DynVarValue[0] = value;
     s.DynVarName[0] = d.NameText;
@@ -107,19 +103,22 @@ void DimensionFieldExit(State& s, const DimensionInfo& d, std::string_view text)
     s.EditChanged = false;
 }
 
-void NormFieldExit(State& s, std::string_view text) {
-    s.RevArmCentNorm = ConvertFieldText(text);
+void NormFieldExit(State& s, std::optional<std::string_view> edited) {
+    if (!edited) return;
+    s.RevArmCentNorm = ConvertFieldText(*edited);
     if (s.RevArmCentNorm > s.RevArmCentMax) {
         s.RevArmCentNorm = s.RevArmCentMax;
         ClampStoredPositions(s, true);
     }
 }
 
-void MaxFieldExit(State& s, Controls& c, std::string_view text) {
-    s.RevArmCentMax = ConvertFieldText(text);
-    if (s.RevArmCentMax < s.RevArmCentNorm) {
-        s.RevArmCentMax = s.RevArmCentNorm;
-        ClampStoredPositions(s, false);
+void MaxFieldExit(State& s, Controls& c, std::optional<std::string_view> edited) {
+    if (edited) {
+        s.RevArmCentMax = ConvertFieldText(*edited);
+        if (s.RevArmCentMax < s.RevArmCentNorm) {
+            s.RevArmCentMax = s.RevArmCentNorm;
+            ClampStoredPositions(s, false);
+        }
     }
     SetRevArmBarRange(s, c);
 }

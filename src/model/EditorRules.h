@@ -6,6 +6,7 @@
 #include "model/Controls.h"
 #include "model/Dimensions.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,17 +20,21 @@ std::string EditorFieldText(float v);
 // a float the value stops at the largest finite one, so no text yields inf or NaN.
 float ConvertFieldText(std::string_view text);
 
+// The exits below take the field's text when the user edited it, and nothing when the
+// field was only passed through: its value then stays exactly as it was, for a field's
+// text shows the value rounded (or in exponent form) and would not give it back.
+
 // Leaving a field of a dimension with an id: the undo entry when a key was typed, the
-// value from the text (eccentric angles into [0, 360)), slot 0 and RecordDynVar, the
-// editor's twin copies. Clears EditChanged.
-void DimensionFieldExit(State& s, const DimensionInfo& d, std::string_view text);
+// value from the edited text (eccentric angles into [0, 360)), slot 0 and RecordDynVar,
+// the editor's twin copies. Clears EditChanged.
+void DimensionFieldExit(State& s, const DimensionInfo& d, std::optional<std::string_view> edited);
 
 // Leaving "Rev Arm to Center Norm": above Max it becomes Max and pulls the stored
 // positions that are not 0 within mid gear +- Norm.
-void NormFieldExit(State& s, std::string_view text);
+void NormFieldExit(State& s, std::optional<std::string_view> edited);
 // Leaving "Max": below Norm it becomes Norm and clamps all nine stored positions; the
 // reverse arm bar always takes its range from it.
-void MaxFieldExit(State& s, Controls& c, std::string_view text);
+void MaxFieldExit(State& s, Controls& c, std::optional<std::string_view> edited);
 
 // "Close": mid gear recalculated, the reverse arm bar to 0, the cut-off texts emptied.
 void EditorCloseClick(State& s, Controls& c);

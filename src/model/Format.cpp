@@ -21,6 +21,13 @@ std::string FormatFixed(double v, int width, int decimals) {
     return buf;
 }
 
+std::string FormatField(double v, int width, int decimals) {
+    constexpr std::size_t kFieldChars = 10;
+    std::string text = FormatFixed(v, width, decimals);
+    if (text.size() > kFieldChars) text.resize(kFieldChars);
+    return text;
+}
+
 bool ParseDecimal(const std::string& text, double& out) {
     const char* first = text.data();
     const char* last = first + text.size();

@@ -40,7 +40,6 @@ void MousePicksPivot(State& s, MouseButton button, int x, int y) {
         s.PivotY[19] = F32(-(y - double(s.ViewOffsetY)) / s.ViewScale);
         s.PivotSel[s.PivotPickRow] = float(NearestPivot(s, s.PivotX[19], s.PivotY[19], 24));
         s.PivotPickRow = 0;
-        return;
     }
     for (int k = 1; k <= 6; ++k) {
         const int top = RoundClamped(s.FontScaleY * (152.0 + 10 * (k - 1)), -kPixelLimit, kPixelLimit);
@@ -55,8 +54,8 @@ void MousePicksPivot(State& s, MouseButton button, int x, int y) {
 
 std::string BuildPivotTable(State& s, const std::string& date, const std::string& time) {
     std::string t = "Pivot Data   " + s.DataSetName + "     " + date + "   " + time + "\n";
-    t += "       Reverse Arm " + FormatFixed(s.RevArmPos, 7, 3) + "      Step Angle " +
-         FormatFixed(s.StepAngle, 7, 3) + "\n";
+    t += "       Reverse Arm " + FormatField(s.RevArmPos, 7, 3) + "      Step Angle " +
+         FormatField(s.StepAngle, 7, 3) + "\n";
     t += "  Driver         No.1                   No.2                   No.3                  "
          "No.4                   No.5                  No.6\n";
     t += "  Angle     Vert   Horz         Vert   Horz          Vert   Horz         Vert   Horz  "
@@ -68,10 +67,10 @@ std::string BuildPivotTable(State& s, const std::string& date, const std::string
     const float step = s.StepAngle >= 0.01f ? s.StepAngle : 0.01f;
     do {
         SolveLinkage(s);
-        std::string row = FormatFixed(s.DriverAngle, 7, 2);
+        std::string row = FormatField(s.DriverAngle, 7, 2);
         for (int k = 1; k <= 6; ++k) {
             const int p = RoundClamped(s.PivotSel[k], 0, kPivotCount - 1);
-            row += "   " + FormatFixed(s.PivotY[p], k == 1 ? 7 : 9, 3) + "  " + FormatFixed(s.PivotX[p], 7, 3);
+            row += "   " + FormatField(s.PivotY[p], k == 1 ? 7 : 9, 3) + "  " + FormatField(s.PivotX[p], 7, 3);
         }
         t += row + "\n";
         s.DriverAngle = s.DriverAngle + step; // single precision, as the rows accumulate

@@ -18,7 +18,8 @@ int NearestPivot(const State& s, double x, double y, int last);
 
 // The mouse with the pivot data on: a left press on a row's number (in the table at the
 // left) makes that row wait for a pick; the next left press in the drawing picks the
-// pivot nearest to it. Runs after the reference points took the press.
+// pivot nearest to it; when that press is on a row's number it then arms that row. Runs
+// after the reference points took the press.
 void MousePicksPivot(State& s, MouseButton button, int x, int y);
 
 // The whole table: two title lines, two column heads, then one row per step angle from

@@ -13,7 +13,7 @@ namespace vt {
 
 namespace {
 
-std::string Prefixed(const char* prefix, double v) { return prefix + FormatFixed(v, 5, 3); }
+std::string Prefixed(const char* prefix, double v) { return prefix + FormatField(v, 5, 3); }
 
 // A typed number, or the current value when the text is no number.
 double Typed(const std::string& text, double current) {
@@ -32,7 +32,7 @@ std::array<std::string, 5> RevArmPositionTexts(const State& s) {
             agree ? Prefixed("Max = ", cen + max) : Prefixed("Min = ", cen - max)};
 }
 
-std::string RevArmEntryText(const State& s) { return FormatFixed(s.RevArmPos, 7, 3); }
+std::string RevArmEntryText(const State& s) { return FormatField(s.RevArmPos, 7, 3); }
 
 void RevArmPositionOk(State& s, Controls& c, const std::string& text) {
     const double cen = s.RevArmSet[0], max = s.RevArmCentMax;
@@ -44,7 +44,7 @@ void RevArmPositionOk(State& s, Controls& c, const std::string& text) {
 }
 
 std::string DriverAngleEntryText(const State& s) {
-    return s.RunStep != 0 ? "0.00" : FormatFixed(s.DriverAngle, 4, 2);
+    return s.RunStep != 0 ? "0.00" : FormatField(s.DriverAngle, 4, 2);
 }
 
 void DriverAngleOk(State& s, Controls& c, const std::string& text) {
@@ -56,7 +56,7 @@ void DriverAngleOk(State& s, Controls& c, const std::string& text) {
     c.DrvAng.Enabled = true;
 }
 
-std::string StepAngleEntryText(const State& s) { return FormatFixed(s.RunStep, 4, 2); }
+std::string StepAngleEntryText(const State& s) { return FormatField(s.RunStep, 4, 2); }
 
 void StepAngleOk(State& s, Controls& c, const std::string& text) {
     c.StepAngArmed = false;

@@ -223,7 +223,7 @@ MarkerOutcome DrawMarker(Canvas& c, State& s) {
             s.ViewOffsetY = view.OffsetY;
         }
         DrawMarkerLine(c, s, *row, pen);
-        c.SetFont(pen, 14, false);
+        c.SetFont(colors::Black, 14, false); // only the line blinks
         c.TextOut(30, 75, row->Label);
         c.SetFont(colors::Black, 8, false);
     }

@@ -13,9 +13,13 @@ NumberEdit::NumberEdit(bool allowMinus, QWidget* parent)
 
 void NumberEdit::keyPressEvent(QKeyEvent* e) {
     const QString typed = e->text();
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (enter && discardEnter_) {
+        e->accept();
+        return;
+    }
     // Navigation and editing keys without text (arrows, Home, Delete, Tab) keep working.
-    if (typed.isEmpty() || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter ||
-        e->key() == Qt::Key_Escape || e->key() == Qt::Key_Tab) {
+    if (typed.isEmpty() || enter || e->key() == Qt::Key_Escape || e->key() == Qt::Key_Tab) {
         QLineEdit::keyPressEvent(e);
         return;
     }

@@ -17,6 +17,8 @@ public:
     // Replaces the number filter by another rule over the text and the typed key.
     using KeyFilter = std::function<bool(const std::string& text, char key)>;
     void SetKeyFilter(KeyFilter filter) { filter_ = std::move(filter); }
+    // Enter is dropped like any other refused key, so it presses no button of the dialog.
+    void DiscardEnter() { discardEnter_ = true; }
 
 signals:
     void keyAccepted(); // a key passed the filter and was typed
@@ -28,6 +30,7 @@ protected:
 
 private:
     bool allowMinus_;
+    bool discardEnter_ = false;
     KeyFilter filter_;
 };
 

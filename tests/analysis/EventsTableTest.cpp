@@ -1,6 +1,7 @@
 // The valve events table against the rest of the system and against direct computation:
 // the sine diagram's mid-gear lead, the steam and port events diagrams' cut-offs, the die
-// block's range over a turn, the turning direction, a finer step, impossible gears.
+// block's range over a turn, the default rows, impossible gears. The engine's own checks
+// (against the fine sweep it replaced, its precision) are in EventsEngineTest.
 #include "analysis/EventsTable.h"
 
 #include "diagrams/Recorded.h"
@@ -23,9 +24,9 @@
 namespace vt {
 namespace {
 
-EventsRow RowAt(const Mechanism& m, float pos, bool forward, int perDegree = kEventStepsPerDegree) {
+EventsRow RowAt(const Mechanism& m, float pos, bool forward) {
     const EventsRowSpec spec{pos, forward, RowSource::Stored, 1};
-    return ComputeEventsTable(m, std::span(&spec, 1), perDegree).Rows.at(0);
+    return ComputeEventsTable(m, std::span(&spec, 1)).Rows.at(0);
 }
 
 double NumberAt(const RecordingCanvas& r, int x, int y) {
@@ -52,7 +53,7 @@ TEST(EventsTable, MidGearLeadAgreesWithTheSineDiagramWithinItsSampling) {
         SCOPED_TRACE(design.file);
         EXPECT_NEAR(row.Rear.MaxSteam, upperLead, sampling);
         EXPECT_NEAR(row.Front.MaxSteam, lowerLead, sampling);
-        EXPECT_GE(row.Front.MaxSteam + 0.0005, lowerLead); // the fine sweep finds more
+        EXPECT_GE(row.Front.MaxSteam + 0.0005, lowerLead); // the refined extreme finds more
         if (c->EccSense > 0) {
             EXPECT_NEAR(row.Rear.Lead, upperLead, sampling);
             EXPECT_NEAR(row.Front.Lead, lowerLead, sampling);
@@ -77,8 +78,8 @@ TEST(EventsTable, NormalForwardCutOffsAgreeWithTheSteamDiagram) {
         DrawSteamDiagram(r, s);
         const EventsRow row = RowAt(*c, NormalForward(*c), true);
         ASSERT_TRUE(row.Front.CutOff && row.Rear.CutOff);
-        EXPECT_NEAR(*row.Front.CutOff, NumberAt(r, 600, CutOffRow(1)), CoarseStep(*c));
-        EXPECT_NEAR(*row.Rear.CutOff, NumberAt(r, 15, CutOffRow(1)), CoarseStep(*c));
+        EXPECT_NEAR(row.Front.CutOff->Percent, NumberAt(r, 600, CutOffRow(1)), CoarseStep(*c));
+        EXPECT_NEAR(row.Rear.CutOff->Percent, NumberAt(r, 15, CutOffRow(1)), CoarseStep(*c));
     }
 }
 
@@ -105,10 +106,10 @@ TEST(EventsTable, CutOffsAgreeWithThePortEventsDiagramInEveryRow) {
             ASSERT_EQ(front.has_value(), row.Front.CutOff.has_value());
             ASSERT_EQ(rear.has_value(), row.Rear.CutOff.has_value());
             if (front) {
-                EXPECT_NEAR(*row.Front.CutOff, *front, CoarseStep(*c));
+                EXPECT_NEAR(row.Front.CutOff->Percent, *front, CoarseStep(*c));
             }
             if (rear) {
-                EXPECT_NEAR(*row.Rear.CutOff, *rear, CoarseStep(*c));
+                EXPECT_NEAR(row.Rear.CutOff->Percent, *rear, CoarseStep(*c));
             }
         }
     }
@@ -149,64 +150,6 @@ TEST(EventsTable, DieSlipIsTheRangeOfTheDieBlockAlongTheLinkOverATurn) {
     }
 }
 
-// Turning backwards meets the same crossings in the other order: what opens going
-// forward closes going backward, at the same piston position.
-TEST(EventsTable, TurningBackwardSwapsOpeningAndClosing) {
-    auto c = test::BuiltIn();
-    const float pos = NormalReverse(*c);
-    const EventsRow fwd = RowAt(*c, pos, true), rev = RowAt(*c, pos, false);
-    for (auto [f, r] : {std::pair{fwd.Front, rev.Front}, std::pair{fwd.Rear, rev.Rear}}) {
-        ASSERT_TRUE(f.Admission && f.CutOff && f.Release && f.Compression);
-        ASSERT_TRUE(r.Admission && r.CutOff && r.Release && r.Compression);
-        EXPECT_NEAR(*r.CutOff, *f.Admission, 1e-9);
-        EXPECT_NEAR(*r.Admission, *f.CutOff, 1e-9);
-        EXPECT_NEAR(*r.Compression, *f.Release, 1e-9);
-        EXPECT_NEAR(*r.Release, *f.Compression, 1e-9);
-        EXPECT_EQ(f.Lead, r.Lead);
-    }
-    EXPECT_EQ(fwd.FullTravel, rev.FullTravel);
-}
-
-void ExpectEventNear(std::optional<double> a, std::optional<double> b, double tol) {
-    ASSERT_EQ(a.has_value(), b.has_value());
-    if (a) {
-        EXPECT_NEAR(*a, *b, tol);
-    }
-}
-
-void ExpectEndNear(const EndEvents& a, const EndEvents& b) {
-    EXPECT_EQ(a.Lead, b.Lead); // the dead centres are samples of both sweeps
-    EXPECT_NEAR(a.MaxSteam, b.MaxSteam, 1e-4);
-    EXPECT_NEAR(a.MaxExhaust, b.MaxExhaust, 1e-4);
-    for (auto [x, y] : {std::pair{a.Admission, b.Admission}, {a.CutOff, b.CutOff},
-                        {a.Release, b.Release}, {a.Compression, b.Compression}})
-        ExpectEventNear(x, y, 0.1);
-}
-
-// A quarter of the step moves no event by more than the interpolation's error, which the
-// solver's own tolerance sets where the valve crosses a port edge slowly: within two
-// steps' piston travel (0.1 % of stroke). No extreme moves by more than 0.0001. Every
-// sixth row of the default list, both directions, mid gear to full gear.
-TEST(EventsTable, AFinerStepChangesNoFigureBeyondTheInterpolationError) {
-    for (const auto& design : test::SampleDesigns()) {
-        auto c = design.make();
-        SCOPED_TRACE(design.file);
-        std::vector<EventsRowSpec> rows;
-        for (const EventsRowSpec& r : DefaultEventRows(*c))
-            if (r.Number % 6 == 0) rows.push_back(r);
-        const EventsTable a = ComputeEventsTable(*c, rows, 20);
-        const EventsTable b = ComputeEventsTable(*c, rows, 80);
-        ASSERT_EQ(a.Rows.size(), b.Rows.size());
-        for (std::size_t i = 0; i < a.Rows.size(); ++i) {
-            SCOPED_TRACE(i);
-            ExpectEndNear(a.Rows[i].Front, b.Rows[i].Front);
-            ExpectEndNear(a.Rows[i].Rear, b.Rows[i].Rear);
-            EXPECT_NEAR(a.Rows[i].FullTravel, b.Rows[i].FullTravel, 1e-4);
-            EXPECT_NEAR(a.Rows[i].DieSlip, b.Rows[i].DieSlip, 1e-4);
-        }
-    }
-}
-
 TEST(EventsTable, DefaultRowsSweepBothWaysThenTheStoredPositions) {
     for (auto make : {test::BuiltIn, test::CrossedRods}) {
         auto c = make();
@@ -230,9 +173,38 @@ TEST(EventsTable, ImpossibleGeometryIsCountedNotSounded) {
     auto c = test::BuiltIn();
     c->RockerLowerLen = 0;
     const EventsRowSpec spec{c->RevArmSet[0], true, RowSource::Stored, 1};
-    const EventsTable t = ComputeEventsTable(*c, std::span(&spec, 1), 1);
+    const EventsTable t = ComputeEventsTable(*c, std::span(&spec, 1));
     EXPECT_GT(t.GuardBeeps, 0);
+    EXPECT_EQ(t.GuardBeeps, t.Rows[0].GuardBeeps);
     EXPECT_EQ(c.beeps(), 0);
+}
+
+// Each row is the engine's answer for its position, with the table's options.
+TEST(EventsTable, RowsAreTheEnginesEventsOfTheirPositions) {
+    auto c = test::LongTravel();
+    c->RevArmCount = 3;
+    const auto rows = DefaultEventRows(*c);
+    EngineOptions o;
+    o.Tolerance = 1e-3;
+    const EventsTable t = ComputeEventsTable(*c, rows, o);
+    ASSERT_EQ(t.Rows.size(), rows.size());
+    EXPECT_EQ(t.Options.Tolerance, 1e-3);
+    EXPECT_EQ(t.FailedRows(), 0);
+    for (std::size_t i : {0u, 17u, 25u, 40u}) {
+        const PositionEvents e = FindEvents(*c, rows[i].RevArmPos, rows[i].Forward, o);
+        EXPECT_EQ(t.Rows[i].Spec.Number, rows[i].Number);
+        EXPECT_EQ(t.Rows[i].Front.Admission, e.Front.Admission);
+        EXPECT_EQ(t.Rows[i].Rear.Compression, e.Rear.Compression);
+        EXPECT_EQ(t.Rows[i].FullTravel, e.FullTravel);
+    }
+}
+
+TEST(EventsTable, ARowWhoseSearchGaveUpIsCounted) {
+    auto c = test::BuiltIn();
+    const EventsRowSpec rows[] = {{c->RevArmSet[0], true, RowSource::Sweep, 0},
+                                  {c->RevArmSet[0], false, RowSource::Sweep, 0}};
+    c->LiftingLinkLen = 1000; // never reached: the link search gives up
+    EXPECT_EQ(ComputeEventsTable(*c, rows).FailedRows(), 2);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The events table's text and CSV: columns line up with their header, missing events
-// show as "-" or an empty field, rows carry their labels and the figures their decimals.
+// show as "-" or an empty field, admission carries its sign, rows carry their labels, a
+// failed search its mark, and the figures their decimals.
 #include "analysis/EventsText.h"
 
 #include <gtest/gtest.h>
@@ -14,16 +15,20 @@ namespace {
 
 EventsTable TwoRows() {
     EventsTable t;
-    t.StepsPerDegree = 20;
     EventsRow a;
     a.Spec = {0.125f, true, RowSource::Sweep, 7};
-    a.Front = {0.0125f, 0.3f, 0.5f, 0.9, 75.26, 95.5, 20.0};
-    a.Rear = {0.011f, 0.28f, 0.49f, 1.0, 74.0, 95.0, 21.0};
+    // Front: pre-admission 9.5 degrees before the front dead centre.
+    a.Front = {0.0125f, 0.3f, 0.5f, EventPoint{350.5, -9.5, 0.9}, EventPoint{120.25, 120.25, 75.26},
+               EventPoint{165.0, 165.0, 95.5}, EventPoint{300.0, -60.0, 20.0}, 1, 1};
+    // Rear: late admission 2 degrees after the rear dead centre.
+    a.Rear = {-0.011f, 0.28f, 0.49f, EventPoint{182.0, 2.0, 0.04}, EventPoint{300.5, 120.5, 74.0},
+              EventPoint{345.0, 165.0, 95.0}, EventPoint{120.0, -60.0, 21.0}, 1, 1};
     a.FullTravel = 4.25f;
     a.DieSlip = 0.375f;
     EventsRow b;
     b.Spec = {-1.5f, false, RowSource::Stored, 3};
     b.Front.Lead = -0.02f; // in mid gear the port never opens: no events
+    b.GaveUpSolves = 2;    // and the link search gave up at some angles
     t.Rows = {a, b};
     return t;
 }
@@ -35,32 +40,79 @@ std::vector<std::string> Lines(const std::string& text) {
     return out;
 }
 
-long Fields(const std::string& line) { return std::count(line.begin(), line.end(), ',') + 1; }
+std::vector<std::string> Fields(const std::string& line) {
+    std::vector<std::string> out(1);
+    for (char ch : line) {
+        if (ch == ',') out.emplace_back();
+        else out.back() += ch;
+    }
+    return out;
+}
+
+std::size_t Column(const std::vector<std::string>& header, const std::string& name) {
+    return std::size_t(std::find(header.begin(), header.end(), name) - header.begin());
+}
 
 TEST(EventsText, CsvHasAHeaderAndOneLineOfAsManyFieldsPerPosition) {
     const auto lines = Lines(FormatEventsCsv(TwoRows()));
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0].rfind("row,direction,rev_arm_pos,front_lead,", 0), 0u);
-    EXPECT_EQ(Fields(lines[0]), 19);
-    EXPECT_EQ(Fields(lines[1]), 19);
-    EXPECT_EQ(Fields(lines[2]), 19);
-    EXPECT_EQ(lines[1], "F7,Fwd,0.12500,0.01250,0.30000,0.900,75.260,95.500,20.000,0.50000,"
-                        "0.01100,0.28000,1.000,74.000,95.000,21.000,0.49000,4.25000,0.37500");
-    EXPECT_EQ(lines[2].rfind("S3,Rev,-1.50000,-0.02000,0.00000,,,,,0.00000,", 0), 0u);
+    EXPECT_EQ(lines[0].rfind("row,direction,rev_arm_pos,front_lead,front_max_steam_opening,"
+                             "front_admission_deg_after_dc,front_admission_pct_after_dc,"
+                             "front_cutoff_pct,",
+                             0),
+              0u);
+    for (const auto& l : lines) EXPECT_EQ(Fields(l).size(), 30u);
+    EXPECT_EQ(lines[1], "F7,Fwd,0.12500,"
+                        "0.01250,0.30000,-9.5000,-0.900,75.260,95.500,20.000,0.50000,"
+                        "350.5000,120.2500,165.0000,300.0000,"
+                        "-0.01100,0.28000,2.0000,0.040,74.000,95.000,21.000,0.49000,"
+                        "182.0000,300.5000,345.0000,120.0000,"
+                        "4.25000,0.37500,1");
+    EXPECT_EQ(lines[2], "S3,Rev,-1.50000,-0.02000,0.00000,,,,,,0.00000,,,,,"
+                        "0.00000,0.00000,,,,,,0.00000,,,,,0.00000,0.00000,0");
+}
+
+// Every event has its crank angle; admission is signed from the dead centre.
+TEST(EventsText, CsvNamesTheSignOfAdmissionAndGivesEveryEventsCrankAngle) {
+    const auto lines = Lines(FormatEventsCsv(TwoRows()));
+    const auto header = Fields(lines[0]), row = Fields(lines[1]);
+    for (const char* end : {"front", "rear"})
+        for (const char* col : {"admission_crank_deg", "cutoff_crank_deg", "release_crank_deg",
+                                "compression_crank_deg", "admission_deg_after_dc",
+                                "admission_pct_after_dc"})
+            EXPECT_LT(Column(header, std::string(end) + "_" + col), header.size()) << col;
+    EXPECT_EQ(row[Column(header, "front_admission_pct_after_dc")], "-0.900");
+    EXPECT_EQ(row[Column(header, "rear_admission_pct_after_dc")], "0.040");
+    EXPECT_EQ(row[Column(header, "rear_admission_crank_deg")], "182.0000");
+    EXPECT_EQ(row[Column(header, "search_ok")], "1");
 }
 
 TEST(EventsText, ListingHasTwoLinesPerPositionUnderTheColumnNames) {
     const auto lines = Lines(FormatEventsText(TwoRows()));
-    ASSERT_EQ(lines.size(), 6u);
-    EXPECT_NE(lines[0].find("0.05 degree steps"), std::string::npos);
-    EXPECT_EQ(lines[2], "F7   Fwd    0.125  Front  0.013    0.300     0.9    75.3    95.5"
-                        "    20.0   0.500   4.250   0.375");
-    EXPECT_EQ(lines[3].substr(0, 24), std::string(19, ' ') + "Rear ");
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_NE(lines[0].find("each found to 0.0001 degrees of crank"), std::string::npos);
+    EXPECT_NE(lines[1].find("negative before it (pre-admission)"), std::string::npos);
+    const std::string& head = lines[2];
+    EXPECT_EQ(lines[3], "F7   Fwd    0.125  Front  0.013    0.300    -9.5    -0.9    75.3"
+                        "    95.5    20.0   0.500   4.250   0.375");
+    EXPECT_EQ(lines[4], std::string(19, ' ') + "Rear  -0.011    0.280    +2.0    +0.0    74.0"
+                                               "    95.0    21.0   0.490");
     // Each figure ends under the end of its column's name.
-    const std::size_t cut = lines[1].find("Cut%") + 4;
-    EXPECT_EQ(lines[2].substr(cut - 4, 4), "75.3");
-    EXPECT_EQ(lines[4].substr(cut - 4, 4), "   -");
-    EXPECT_EQ(lines[4].rfind("S3   Rev   -1.500  Front -0.020", 0), 0u);
+    for (const char* name : {"AdmDeg", "Adm%", "Cut%", "Comp%", "MaxExh"}) {
+        const std::size_t end = head.find(name) + std::string(name).size();
+        EXPECT_NE(lines[3][end - 1], ' ') << name;
+        EXPECT_EQ(lines[3][end], ' ') << name;
+    }
+    const std::size_t cut = head.find("Cut%") + 4;
+    EXPECT_EQ(lines[5].substr(cut - 4, 4), "   -");
+    EXPECT_EQ(lines[5].rfind("S3   Rev   -1.500  Front -0.020", 0), 0u);
+}
+
+TEST(EventsText, ARowWhoseSearchGaveUpIsMarkedAndExplained) {
+    const auto lines = Lines(FormatEventsText(TwoRows()));
+    EXPECT_NE(lines[3].back(), '!');
+    EXPECT_EQ(lines[5].substr(lines[5].size() - 2), " !");
+    EXPECT_EQ(lines[7].rfind("! 1 row: a search gave up", 0), 0u);
 }
 
 TEST(EventsText, ImpossibleGeometryIsSaidInWords) {

@@ -5,6 +5,7 @@
 
 #include "widgets/FileDialogs.h"
 #include "files/DimFile.h"
+#include "model/EditorRules.h"
 #include "support/Designs.h"
 
 #include <QAction>
@@ -65,6 +66,22 @@ TEST_F(FileCommandsTest, OpenTakesTheDesignAndPutsTheReverseArmBarAtMidGear) {
     EXPECT_EQ(s->DirectionText, "Fwd");
     form->Timer1Timer();
     EXPECT_TRUE(form->windowTitle().contains("Long Travel"));
+}
+
+// A bar standing beyond the new design's travel must not pull the gear off mid gear.
+TEST_F(FileCommandsTest, BothOpensLeaveTheGearAtMidGearFromABarBeyondTheNewTravel) {
+    for (Cmd open : {Cmd::OpenDimensions, Cmd::OpenDosVersionDim}) {
+        s->RevArmCentMax = 2;
+        SetRevArmBarRange(*s, form->controls());
+        form->SharedStateChanged();
+        Bar("SBRevArm")->setValue(1800);
+        ASSERT_EQ(form->controls().RevArm.Pos, 1800);
+        answer = Sample("Nominal.dvt");
+        form->Command(open);
+        EXPECT_EQ(Bar("SBRevArm")->value(), 0);
+        EXPECT_EQ(s->RevArmPos, s->RevArmSet[0]);
+        EXPECT_FALSE(form->controls().CenterEnabled);
+    }
 }
 
 TEST_F(FileCommandsTest, FailuresShowTheMessageAndChangeNothing) {

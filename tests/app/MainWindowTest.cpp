@@ -70,6 +70,14 @@ TEST_F(MainWindowTest, ReverseArmBarAndButtons) {
     form->Timer1Timer();
     EXPECT_FLOAT_EQ(s->DriverAngle, before - 10.0f + (before < 10.0f ? 360.0f : 0.0f));
 
+    // The keys move the bar the way its arrows point.
+    Bar("SBRevArm")->setFocus();
+    QTest::keyClick(Bar("SBRevArm"), Qt::Key_Right);
+    EXPECT_EQ(Bar("SBRevArm")->value(), 0);
+    QTest::keyClick(Bar("SBRevArm"), Qt::Key_Left);
+    QTest::keyClick(Bar("SBRevArm"), Qt::Key_Left);
+    EXPECT_EQ(Bar("SBRevArm")->value(), -2);
+
     Button("Fwd")->click();
     EXPECT_FALSE(Button("Fwd")->isEnabled());
     EXPECT_TRUE(Button("Rev")->isEnabled());
@@ -326,7 +334,7 @@ namespace vt {
 namespace {
 
 TEST_F(MainWindowTest, DynamicVariableBarsAndUndo) {
-    form->show();
+    ShowActive();
     EXPECT_FALSE(Bar("SBDynVar1")->isVisible());
     form->MenuAction(Cmd::DynamicVari)->trigger();
     EXPECT_TRUE(s->DynVarsOn);
@@ -339,12 +347,14 @@ TEST_F(MainWindowTest, DynamicVariableBarsAndUndo) {
     EXPECT_TRUE(Bar("SBDynVar1")->isEnabled());
     EXPECT_FALSE(Bar("SBDynVar2")->isEnabled());
 
-    emit Bar("SBDynVar1")->entered();
-    Bar("SBDynVar1")->setValue(10); // a page click
-    EXPECT_FLOAT_EQ(s->StrokeLen, 3.01f);
+    Bar("SBDynVar1")->setFocus();
+    QTest::keyPress(Bar("SBDynVar1"), Qt::Key_Right); // an arrow step
+    EXPECT_FLOAT_EQ(s->StrokeLen, 3.001f);
     EXPECT_EQ(Bar("SBDynVar1")->value(), 0);
-    emit Bar("SBDynVar1")->endScroll();
+    EXPECT_EQ(s->UndoCount, 0); // the gesture ends with the key's release
+    QTest::keyRelease(Bar("SBDynVar1"), Qt::Key_Right);
     EXPECT_EQ(s->UndoCount, 1);
+    EXPECT_EQ(QApplication::focusWidget(), Bar("SBRevArm"));
     QPushButton* undo = Button("UnDoDn");
     EXPECT_TRUE(undo->isVisible());
     EXPECT_TRUE(undo->isEnabled());
@@ -352,6 +362,68 @@ TEST_F(MainWindowTest, DynamicVariableBarsAndUndo) {
     undo->click();
     EXPECT_FLOAT_EQ(s->StrokeLen, 3.0f);
     EXPECT_FALSE(undo->isEnabled());
+}
+
+// Tab passes over a dynamic-variable bar: only a key that moved a bar ends a gesture.
+TEST_F(MainWindowTest, TabPassesOverADynamicVariableBar) {
+    ShowActive();
+    form->MenuAction(Cmd::DynamicVari)->trigger();
+    VisitDimension(*s, 2);
+    form->SharedStateChanged();
+    const auto tab = [] {
+        QTest::keyPress(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Tab); // where the focus went
+    };
+    Bar("SBStepAng")->setFocus();
+    tab();
+    EXPECT_EQ(QApplication::focusWidget(), Bar("SBDynVar1"));
+    tab();
+    EXPECT_NE(QApplication::focusWidget(), Bar("SBRevArm"));
+    EXPECT_EQ(s->UndoCount, 0);
+}
+
+// A click, a turn of the wheel (until it rests) and the bar's own menu are one gesture
+// each: one undo entry each.
+TEST_F(MainWindowTest, EveryWayADynamicVariableBarMovesIsOneUndoableGesture) {
+    ShowActive();
+    form->MenuAction(Cmd::DynamicVari)->trigger();
+    VisitDimension(*s, 2); // "Stroke", 3.0
+    form->SharedStateChanged();
+    ScrollBar* bar = Bar("SBDynVar1");
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 3, bar->height() / 2));
+    EXPECT_FLOAT_EQ(s->StrokeLen, 3.001f); // the right arrow
+    EXPECT_EQ(s->UndoCount, 1);
+    ASSERT_TRUE(test::Wheel(bar, 1));
+    ASSERT_TRUE(test::Wheel(bar, 1));
+    const float turned = s->StrokeLen;
+    EXPECT_GT(turned, 3.001f); // turned away from the user: up
+    EXPECT_EQ(s->UndoCount, 1); // not before the wheel rests
+    EXPECT_TRUE(QTest::qWaitFor([this] { return s->UndoCount == 2; }));
+    EXPECT_EQ(s->UndoOld[1], 3.001f);
+    EXPECT_EQ(s->UndoNew[1], turned);
+    test::ChooseFromContextMenu(bar, "Page right");
+    EXPECT_FLOAT_EQ(s->StrokeLen, turned + 0.01f);
+    EXPECT_EQ(s->UndoCount, 3);
+    EXPECT_EQ(bar->value(), 0);
+}
+
+// The spring-loaded bars stand at 0 after every input, and a wheel turn they took goes
+// no further (it would zoom the drawing under them).
+TEST_F(MainWindowTest, SpringBarsStandAtZeroAfterEveryInput) {
+    ShowActive();
+    form->MenuAction(Cmd::ReferPoints)->trigger();
+    for (const char* name : {"SBPanVert", "SBPanHorz", "SBZoom", "SBRef1Vert", "SBRef1Horz",
+                             "SBRef2Vert", "SBRef2Horz"}) {
+        ScrollBar* bar = Bar(name);
+        EXPECT_TRUE(test::Wheel(bar, 1)) << name;
+        EXPECT_EQ(bar->value(), 0) << name;
+        test::ChooseFromContextMenu(bar, "Left edge");
+        EXPECT_EQ(bar->value(), 0) << name;
+        QTest::mouseClick(bar, Qt::MiddleButton, {}, QPoint(20, bar->height() / 2));
+        EXPECT_EQ(bar->value(), 0) << name;
+    }
+    EXPECT_NE(s->ViewOffsetX, 110.0f);
+    EXPECT_NE(s->PivotX[20], 0.0f);
 }
 
 } // namespace

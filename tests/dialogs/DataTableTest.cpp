@@ -30,6 +30,14 @@ TEST(DataTable, BuiltOnOpeningAndCopiedWhole) {
     EXPECT_FALSE(table.EditAction("SelectAll")->isEnabled());
     table.EditAction("Copy")->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), table.Text());
+    // Numbers are cut to ten characters.
+    s->StepAngle = 1234567;
+    s->PivotSel[1] = 19;
+    s->PivotX[19] = 123456789.0f;
+    table.hide();
+    table.show();
+    EXPECT_TRUE(table.Text().contains("Step Angle 1234567.00\n"));
+    EXPECT_TRUE(table.Text().contains("  123456792.   "));
 }
 
 TEST(DataTable, ButtonComesWithThePivotData) {

@@ -99,13 +99,21 @@ TEST_F(DimensionEditorTest, TypedAnglesWrapWhenTheFieldIsLeft) {
     EXPECT_EQ(s->UndoName[1], "Eccentric Forward Angle");
 }
 
-TEST_F(DimensionEditorTest, TabbingThroughWithoutTypingRoundsAndSelects) {
+// A field shows its value rounded (or in exponent form); tabbing through it without
+// typing selects the dimension and leaves its value exactly as it was.
+TEST_F(DimensionEditorTest, TabbingThroughWithoutTypingKeepsTheValueAndSelects) {
     s->EccCircleDia = 0.6875f;
+    s->StrokeLen = 1e20f;
     Open(*frame);
-    QTest::mouseClick(frame->Field(kEccCircle), Qt::LeftButton);
+    EXPECT_EQ(frame->Field(kStroke)->text(), "1.000e+20");
+    QTest::mouseClick(frame->Field(kStroke), Qt::LeftButton);
+    QTest::keyClick(frame->Field(kStroke), Qt::Key_Tab);
+    QTest::keyClick(frame->Field(kStroke + 1), Qt::Key_Tab);
     QTest::keyClick(frame->Field(kEccCircle), Qt::Key_Tab);
-    EXPECT_EQ(s->EccCircleDia, 0.688f);
+    EXPECT_EQ(s->StrokeLen, 1e20f);
+    EXPECT_EQ(s->EccCircleDia, 0.6875f);
     EXPECT_EQ(s->DynVarId[1], 4);
+    EXPECT_EQ(s->DynVarValue[1], 0.6875f);
     EXPECT_EQ(s->UndoCount, 0);
     EXPECT_EQ(QApplication::focusWidget(), frame->Field(kEccCircle + 1));
 }

@@ -119,6 +119,18 @@ TEST_F(LinesDialogTest, TypedFieldsAndTheCircleRowsLockedThirdField) {
     EXPECT_EQ(s->LineP1Horz[2], -1.5f);
 }
 
+TEST_F(LinesDialogTest, EscapeClosesLikeCloseKeepingWhatWasTyped) {
+    WhileOpen([this] {
+        QApplication::setActiveWindow(dialog.get());
+        dialog->Field(3, 0)->setFocus();
+        QTest::keyClicks(dialog->Field(3, 0), "2.5");
+        QTest::keyClick(dialog->Field(3, 0), Qt::Key_Escape);
+    });
+    form->Command(Cmd::DrawLinesCircles);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(s->LineP1Vert[3], 2.5f);
+}
+
 TEST_F(LinesDialogTest, APickInTheDrawingReopensTheDialog) {
     s->PivotX[19] = 2, s->PivotY[19] = 1, s->PivotX[20] = 3, s->PivotY[20] = 1;
     form->Command(Cmd::CalcCentRevArm);

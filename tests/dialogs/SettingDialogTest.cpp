@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -42,16 +43,20 @@ TEST_F(SettingDialogTest, ReverseArmPositionDialog) {
     EXPECT_FALSE(d.isVisible());
     EXPECT_EQ(form->controls().RevArm.Pos, 977);
     EXPECT_EQ(s->DirectionText, "Fwd");
+    s->RevArmPos = 123456789.0f;
+    d.show();
+    EXPECT_EQ(d.Edit()->text(), "123456792."); // cut to ten characters
 }
 
 TEST_F(SettingDialogTest, DriverAngleDialogEnterPressesOk) {
     SettingDialog d(SettingKind::DriverAngle, *s, form->controls(), form.get());
     d.show();
     EXPECT_EQ(d.Edit()->text(), "0.00"); // the motion runs
+    QTest::mouseClick(d.Edit(), Qt::LeftButton);
     d.Edit()->setText("");
     for (QChar ch : QString("-45.5")) Key(d.Edit(), 0, ch);
     EXPECT_EQ(d.Edit()->text(), "45.5"); // no minus sign here
-    Key(&d, Qt::Key_Return);
+    Key(d.Edit(), Qt::Key_Return);
     EXPECT_FALSE(d.isVisible());
     EXPECT_FLOAT_EQ(s->DriverAngle, 45.5f);
     EXPECT_FALSE(form->controls().Running);
@@ -70,6 +75,22 @@ TEST_F(SettingDialogTest, StepAngleDialogEscapeCancels) {
     d.OkButton()->click();
     EXPECT_EQ(s->StepAngle, 2.5f);
     EXPECT_EQ(s->RunStep, 2.5f);
+}
+
+// Enter on the focused "Cancel" presses "Cancel": the running motion goes on.
+TEST_F(SettingDialogTest, EnterPressesTheFocusedButton) {
+    for (SettingKind kind : {SettingKind::DriverAngle, SettingKind::StepAngle}) {
+        SettingDialog d(kind, *s, form->controls(), form.get());
+        d.show();
+        d.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
+        ASSERT_TRUE(focused && focused->text() == "Cancel");
+        QTest::keyClick(focused, Qt::Key_Return);
+        EXPECT_FALSE(d.isVisible());
+        EXPECT_TRUE(form->controls().Running);
+        EXPECT_EQ(s->StepAngle, 10.0f);
+    }
 }
 
 } // namespace

@@ -63,6 +63,32 @@ TEST_F(ViewDialogsTest, ReferencePointsDialog) {
     EXPECT_FALSE(form->controls().View.RefPtZeroEnabled[0]);
 }
 
+// Enter in a field goes nowhere (neither "Cancel" nor "OK" is pressed); Esc is "Cancel".
+TEST_F(ViewDialogsTest, EnterInAFieldDoesNothingAndEscapeCancels) {
+    form->MenuAction(Cmd::ReferPoints)->trigger();
+    RefPointsDialog refs(*s, form->controls(), form.get());
+    refs.show();
+    refs.Edit(0)->clear();
+    QTest::keyClicks(refs.Edit(0), "2.5");
+    QTest::keyClick(refs.Edit(0), Qt::Key_Return);
+    EXPECT_TRUE(refs.isVisible());
+    EXPECT_TRUE(s->RefPointsOn);
+    QTest::keyClick(refs.Edit(0), Qt::Key_Escape);
+    EXPECT_FALSE(refs.isVisible());
+    EXPECT_EQ(s->PivotY[19], 0.0f);
+    EXPECT_FALSE(s->RefPointsOn); // as "Cancel" does
+
+    GraphicZoomDialog zoom(*s, form.get());
+    zoom.show();
+    zoom.Edit()->clear();
+    QTest::keyClicks(zoom.Edit(), "12");
+    QTest::keyClick(zoom.Edit(), Qt::Key_Enter);
+    EXPECT_TRUE(zoom.isVisible());
+    QTest::keyClick(zoom.Edit(), Qt::Key_Escape);
+    EXPECT_FALSE(zoom.isVisible());
+    EXPECT_EQ(s->GraphicZoom, 7.5f);
+}
+
 TEST_F(ViewDialogsTest, GraphicZoomDialogClamps) {
     GraphicZoomDialog dialog(*s, form.get());
     dialog.show();
@@ -94,6 +120,19 @@ TEST_F(ViewDialogsTest, MousePlacesTheReferencePoints) {
     EXPECT_TRUE(form->controls().View.RefPtZeroEnabled[1]);
     QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(100, 100)); // the control band
     EXPECT_FLOAT_EQ(s->PivotX[19], 2.0f);
+}
+
+// A press on another row's number completes the pending pick and then arms that row.
+TEST_F(ViewDialogsTest, PivotPickOnAnotherRowsNumberArmsThatRow) {
+    form->show();
+    form->MenuAction(Cmd::PivotData)->trigger();
+    QWidget* view = form->centralWidget();
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(10, 155)); // row 1's number
+    EXPECT_EQ(s->PivotPickRow, 1);
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(10, 165)); // row 2's number
+    EXPECT_GT(s->PivotSel[1], 0.0f);
+    EXPECT_EQ(s->PivotPickRow, 2);
+    EXPECT_EQ(s->PivotSelOn[2], 1);
 }
 
 } // namespace

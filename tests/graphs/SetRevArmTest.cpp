@@ -84,6 +84,18 @@ TEST_F(SetRevArmTest, StoringRulesOnLeavingAField) {
     EXPECT_EQ(c->VertScale, 2.5f);
 }
 
+TEST_F(SetRevArmTest, EscapeClosesLikeCloseKeepingWhatWasTyped) {
+    Open();
+    NumberEdit* f = d.Field(10);
+    f->setFocus();
+    f->clear();
+    QTest::keyClicks(f, "2.5");
+    QTest::keyClick(f, Qt::Key_Escape);
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_EQ(c->VertScale, 2.5f);
+    EXPECT_TRUE(c->RevArmSetChanged);
+}
+
 TEST_F(SetRevArmTest, KeyFilterAndTheListGrowingAsTheUserTypes) {
     Open();
     NumberEdit* f = d.Field(4);

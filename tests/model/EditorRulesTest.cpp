@@ -80,16 +80,16 @@ TEST_F(EditorRulesTest, TypedExitMakesAnUndoEntryAndTheMostRecentSlot) {
     EXPECT_EQ(c->StrokeLen, before);
 }
 
-TEST_F(EditorRulesTest, LeavingWithoutTypingRewritesFromTheTextAndRecordsNoUndo) {
+TEST_F(EditorRulesTest, LeavingWithoutTypingKeepsTheValueAndRecordsNoUndo) {
     c->EccCircleDia = 0.6875f;
-    DimensionFieldExit(*c, Dim(4), EditorFieldText(c->EccCircleDia));
-    EXPECT_EQ(c->EccCircleDia, 0.688f);
+    DimensionFieldExit(*c, Dim(4), std::nullopt);
+    EXPECT_EQ(c->EccCircleDia, 0.6875f);
     EXPECT_EQ(c->DynVarId[1], 4);
-    EXPECT_EQ(c->DynVarValue[1], 0.688f);
+    EXPECT_EQ(c->DynVarValue[1], 0.6875f);
     EXPECT_EQ(c->UndoCount, 0);
     EXPECT_EQ(c->UndoId[1], 0);
     // A second field pushes the first down the list.
-    DimensionFieldExit(*c, Dim(122), EditorFieldText(c->ValveStemLen));
+    DimensionFieldExit(*c, Dim(122), std::nullopt);
     EXPECT_EQ(c->DynVarId[1], 122);
     EXPECT_EQ(c->DynVarId[2], 4);
     EXPECT_EQ(c->UndoCount, 0);
