@@ -9,6 +9,7 @@
 #include "dialogs/GraphicZoom.h"
 #include "dialogs/HelpWindow.h"
 #include "dialogs/RefPoint.h"
+#include "dialogs/SensitivityWindow.h"
 #include "dialogs/SettingDialog.h"
 #include "dialogs/VGAboutBox.h"
 #include "graphs/GraphWindow.h"
@@ -47,6 +48,7 @@ struct AppWindows {
     DimensionEditor cylDimensions{CylEditorLayout(), *state, main.controls(), &main};
     LinesDialog drawLines{*state, main.controls(), &main};
     EventsTableWindow eventsTable{*state, StandardFileUi(&main), &main};
+    SensitivityWindow sensitivity{*state, StandardFileUi(&main), &main};
 };
 
 } // namespace vt

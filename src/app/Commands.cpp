@@ -46,6 +46,7 @@ constexpr MenuRow kMenu[] = {
     {1, Cmd::SteamDiagram, "S&teamDiagram"},
     {1, Cmd::PortOpenClose, "&PortOpenClose"},
     {1, Cmd::EventsTable, "&EventsTable"},
+    {1, Cmd::Sensitivity, "&Sensitivity"},
     {0, Cmd::None, "&Help"},
     {1, Cmd::Instructions, "&Instructions"},
     {1, Cmd::InstructionsSpecial, "Instructions&Special"},
@@ -79,6 +80,7 @@ constexpr ToolRow kTools[] = {
     {Cmd::SteamDiagram, "View Steam Diagram"},
     {Cmd::PortOpenClose, "View Port Events vs Reverse Arm Position"},
     {Cmd::EventsTable, "View Valve Events Table"},
+    {Cmd::Sensitivity, "Sensitivity and Wear of the Valve Events"},
     {Cmd::None, ""},
     {Cmd::FitGearToWindow, "Fit the Gear to the Window"},
 };

@@ -38,6 +38,7 @@ enum class Cmd {
     SteamDiagram,
     PortOpenClose,
     EventsTable,
+    Sensitivity,
     Instructions,
     InstructionsSpecial,
     About,

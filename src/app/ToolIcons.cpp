@@ -329,6 +329,13 @@ void DrawEventsTable(Sketch& s) {
     for (qreal x : {3.0, 9.0, 15.0, 21.0}) s.Line({x, 4}, {x, 20}, O);
 }
 
+// Bars falling in length from one upright: the largest influences first.
+void DrawSensitivity(Sketch& s) {
+    for (auto [y, length] : {std::pair{4.0, 15.0}, {9.5, 10.0}, {15.0, 5.5}})
+        s.Polygon({{5, y}, {5 + length, y}, {5 + length, y + 3.5}, {5, y + 3.5}}, A, Fill::Tint);
+    s.Line({5, 2.5}, {5, 21}, O);
+}
+
 // --- the view ----------------------------------------------------------------------------
 
 // The wheel and its crank filling a frame of corner marks.
@@ -371,6 +378,7 @@ constexpr std::array<IconDef, kToolIconCount> kIcons{{
     {ToolIcon::SteamDiagram, Group::Diagrams, DrawSteamDiagram},
     {ToolIcon::PortEvents, Group::Diagrams, DrawPortEvents},
     {ToolIcon::EventsTable, Group::Diagrams, DrawEventsTable},
+    {ToolIcon::Sensitivity, Group::Diagrams, DrawSensitivity},
     {ToolIcon::FitToWindow, Group::Toggles, DrawFitToWindow},
 }};
 

@@ -28,9 +28,10 @@ enum class ToolIcon {
     SteamDiagram,
     PortEvents,
     EventsTable,
+    Sensitivity,
     FitToWindow
 };
-inline constexpr int kToolIconCount = 20;
+inline constexpr int kToolIconCount = 21;
 
 // The icon with pixmaps drawn separately at 16, 24 and 32 px, so each size stays crisp.
 QIcon MakeToolIcon(ToolIcon which);

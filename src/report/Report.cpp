@@ -8,6 +8,7 @@
 #include "model/Defaults.h"
 #include "model/MidGear.h"
 #include "model/RevArmSets.h"
+#include "report/SensitivityReport.h"
 
 #include <memory>
 
@@ -54,6 +55,7 @@ int RunReport(const ReportOptions& o, std::ostream& out, std::ostream& err,
         return kExitDesign;
     }
     if (o.sweep) return Sweep(o, *s, out, err);
+    if (o.sensitivity) return RunSensitivity(o, *s, out, err);
     const EventsTable t = ComputeEventsTable(*s, DefaultEventRows(*s));
     out << (o.csv ? FormatEventsCsv(t) : FormatEventsText(t));
     if (o.diagramsDir.empty()) return kExitOk;

@@ -2,6 +2,7 @@
 #include "report/ReportOptions.h"
 
 #include "model/Format.h"
+#include "report/SensitivityOptions.h"
 
 #include <charconv>
 
@@ -46,6 +47,10 @@ ParsedArgs ParseReportArgs(std::span<const std::string> args) {
         } else if (a == "--sweep") {
             if (std::string e = TakeSweep(args, i, o); !e.empty()) return r.error = e, r;
             i += 4;
+        } else if (IsSensitivityOption(a)) {
+            if (std::string e = TakeSensitivityOption(args, i, o); !e.empty())
+                return r.error = e, r;
+            ++i;
         } else if (a.size() > 1 && a[0] == '-') {
             return r.error = "unknown option " + a, r;
         } else if (!o.design.empty()) {
@@ -55,6 +60,7 @@ ParsedArgs ParseReportArgs(std::span<const std::string> args) {
         }
     }
     if (!o.help && o.design.empty()) return r.error = "no design file given", r;
+    if (std::string e = CheckSensitivityOptions(o); !e.empty()) return r.error = e, r;
     r.ok = true;
     return r;
 }
@@ -84,11 +90,12 @@ std::string ReportUsage() {
            "                        release at the normal forward and reverse positions\n"
            "                        change; NAME is the dimension's name as the editors show\n"
            "                        it (\"Main Rod Length\") or its field name (MainRodLen)\n"
+           + SensitivityUsage() +
            "  -h, --help            show this text\n"
            "\n"
            "Exit status: 0 done; 1 the design file is missing or is not a design; 2 the\n"
-           "command line is wrong; 3 --sweep names no dimension; 4 a diagram could not be\n"
-           "written.\n";
+           "command line is wrong; 3 --sweep or --tolerance names no dimension; 4 a diagram\n"
+           "could not be written.\n";
 }
 
 } // namespace vt

@@ -4,6 +4,7 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 namespace vt {
 
@@ -16,6 +17,10 @@ struct ReportOptions {
     std::string sweepName;   // name text or field name of a dimension
     double sweepFrom = 0, sweepTo = 0;
     int sweepSteps = 0;
+    bool sensitivity = false;
+    std::string position;                    // the gear position of --sensitivity
+    std::vector<std::string> tolerances;     // each "T" or "NAME=T", as given
+    std::vector<double> wear;                // lost motions of --wear
 };
 
 struct ParsedArgs {
@@ -33,7 +38,7 @@ std::string ReportUsage();
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitDesign = 1;    // the design file is missing or refused
 inline constexpr int kExitUsage = 2;     // the command line is wrong
-inline constexpr int kExitDimension = 3; // --sweep names no dimension
+inline constexpr int kExitDimension = 3; // --sweep or --tolerance names no dimension
 inline constexpr int kExitDiagrams = 4;  // a diagram could not be written
 
 } // namespace vt

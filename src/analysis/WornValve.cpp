@@ -1,0 +1,235 @@
+// The worn valve: the drive through a play, sampled over a settled turn.
+#include "analysis/WornValve.h"
+
+#include "model/Real.h"
+#include "model/Solver.h"
+#include "model/ValveEvents.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace vt {
+
+namespace {
+
+constexpr int kSamples = 180;      // 2 degrees apart
+constexpr int kMaxBisections = 60; // a 2 degree bracket reaches 1e-15 degrees long before
+
+enum Port { FrontSteam, FrontExh, RearSteam, RearExh, kPorts };
+
+struct Node {
+    double at = 0; // crank degrees from the front dead centre in the direction of turning
+    double u = 0;  // the driven valve travel
+    double piston = 0;
+    double v = 0;  // the worn valve's travel (after the play)
+};
+
+struct Crossing {
+    Node at;
+    bool opens = false;
+};
+
+class WornRun {
+public:
+    WornRun(const Mechanism& m, GearSetting gear, double s, const EngineOptions& o)
+        : forward_(gear.Forward), half_(std::abs(s) / 2), o_(o) {
+        static_cast<Mechanism&>(g_) = m;
+        g_.ErrorBeepOn = true;
+        g_.hooks.Beep = [this] { ++out_.GuardBeeps; };
+        g_.RevArmPos = gear.RevArmPos;
+        out_.RevArmPos = gear.RevArmPos;
+        out_.Forward = gear.Forward;
+    }
+
+    PositionEvents Go() {
+        Sample();
+        Settle();
+        Events();
+        return out_;
+    }
+
+private:
+    Node Solve(double at) {
+        double crank = std::fmod(at, 360.0);
+        if (crank < 0) crank += 360.0;
+        g_.DriverAngle = F32(forward_ || crank == 0 ? crank : 360.0 - crank);
+        if (SolveLinkage(g_) == SolveOutcome::GaveUp) ++out_.GaveUpSolves;
+        ComputeValveEvents(g_);
+        ++out_.Solves;
+        if (!std::isfinite(g_.ValveTravel) || !std::isfinite(g_.PistonPos))
+            ++out_.NonFiniteSolves;
+        return {at, g_.ValveTravel, g_.PistonPos, g_.ValveTravel};
+    }
+
+    // The turn's samples with each local extreme of u refined between its neighbours.
+    void Sample() {
+        std::vector<Node> coarse;
+        for (int i = 0; i < kSamples; ++i) coarse.push_back(Solve(360.0 * i / kSamples));
+        nodes_ = coarse;
+        const double step = 360.0 / kSamples;
+        for (int i = 0; i < kSamples; ++i) {
+            const double u = coarse[std::size_t(i)].u;
+            const double before = coarse[std::size_t((i + kSamples - 1) % kSamples)].u;
+            const double after = coarse[std::size_t((i + 1) % kSamples)].u;
+            const double sign = u > before && u >= after   ? 1.0
+                                 : u < before && u <= after ? -1.0
+                                                            : 0.0;
+            if (sign != 0) nodes_.push_back(Extreme(coarse[std::size_t(i)].at, step, sign));
+        }
+        for (Node& n : nodes_) n.at = std::fmod(n.at + 360.0, 360.0);
+        std::sort(nodes_.begin(), nodes_.end(), [](const Node& a, const Node& b) { return a.at < b.at; });
+    }
+
+    // Golden section search for the greatest sign * u within step of `at`.
+    Node Extreme(double at, double step, double sign) {
+        const double r = (std::sqrt(5.0) - 1.0) / 2.0;
+        double a = at - step, b = at + step;
+        Node c = Solve(b - r * (b - a)), d = Solve(a + r * (b - a));
+        for (int i = 0; i < kMaxBisections && b - a > o_.Tolerance; ++i) {
+            if (sign * c.u >= sign * d.u) {
+                b = d.at, d = c, c = Solve(b - r * (b - a));
+            } else {
+                a = c.at, c = d, d = Solve(a + r * (b - a));
+            }
+        }
+        return sign * c.u >= sign * d.u ? c : d;
+    }
+
+    double Play(double before, double u) const { return std::clamp(before, u - half_, u + half_); }
+
+    // Two turns of the play from the first sample; the second turn is kept.
+    void Settle() {
+        double v = nodes_.front().u;
+        for (int turn = 0; turn < 2; ++turn)
+            for (Node& n : nodes_) n.v = v = Play(v, n.u);
+    }
+
+    double Opening(int port, double v) const {
+        switch (port) {
+        case FrontSteam: return double(g_.FrontSteamOpenTravel) - v;
+        case FrontExh: return v - double(g_.FrontExhOpenTravel);
+        case RearSteam: return v + double(g_.RearSteamOpenTravel);
+        default: return -v - double(g_.RearExhOpenTravel);
+        }
+    }
+
+    // The root of `port`'s opening between a and b; u is monotonic between them, so the
+    // play at any angle there follows from a's valve.
+    Node Root(Node a, Node b, int port) {
+        const double va = a.v;
+        for (int i = 0; i < kMaxBisections && b.at - a.at > o_.Tolerance; ++i) {
+            Node mid = Solve(0.5 * (a.at + b.at));
+            mid.v = Play(va, mid.u);
+            ((Opening(port, mid.v) > 0) == (Opening(port, a.v) > 0) ? a : b) = mid;
+        }
+        return std::abs(Opening(port, a.v)) <= std::abs(Opening(port, b.v)) ? a : b;
+    }
+
+    void Events() {
+        std::vector<Crossing> found[kPorts];
+        const std::size_t n = nodes_.size();
+        for (std::size_t i = 0; i < n; ++i) {
+            Node a = nodes_[i], b = nodes_[(i + 1) % n];
+            if (i + 1 == n) b.at += 360.0;
+            if (!(b.at > a.at)) continue;
+            for (int k = 0; k < kPorts; ++k)
+                if ((Opening(k, a.v) > 0) != (Opening(k, b.v) > 0)) {
+                    Node root = Root(a, b, k);
+                    root.at = std::fmod(root.at, 360.0);
+                    found[k].push_back({root, Opening(k, b.v) > 0});
+                }
+        }
+        out_.Front.Lead = F32(Opening(FrontSteam, nodes_.front().v));
+        out_.Rear.Lead = F32(Opening(RearSteam, At(180.0).v));
+        Fill(out_.Front, found[FrontSteam], found[FrontExh], false);
+        Fill(out_.Rear, found[RearSteam], found[RearExh], true);
+        double lo = 1e300, hi = -1e300;
+        for (const Node& node : nodes_) lo = std::min(lo, node.v), hi = std::max(hi, node.v);
+        out_.MinTravel = F32(lo);
+        out_.MaxTravel = F32(hi);
+        out_.FullTravel = F32(hi - lo);
+    }
+
+    const Node& At(double at) const {
+        return *std::find_if(nodes_.begin(), nodes_.end(), [at](const Node& x) { return x.at == at; });
+    }
+
+    void Fill(EndEvents& e, std::vector<Crossing> steam, std::vector<Crossing> exh, bool rear) const {
+        const auto [admission, cutOff, steamOpenings] = Longest(steam);
+        const auto [release, compression, exhOpenings] = Longest(exh);
+        e.Admission = PointOf(admission, rear);
+        e.CutOff = PointOf(cutOff, rear);
+        e.Release = PointOf(release, rear);
+        e.Compression = PointOf(compression, rear);
+        e.SteamOpenings = steamOpenings;
+        e.ExhaustOpenings = exhOpenings;
+    }
+
+    static double Span(const Crossing& from, const Crossing& to) {
+        const double d = to.at.at - from.at.at;
+        return d < 0 ? d + 360.0 : d;
+    }
+
+    struct MainOpening {
+        std::optional<Node> opens, closes;
+        int openings = 0;
+    };
+
+    // Grazes (open or closed shorter than GrazeDeg) removed shortest first, then the
+    // longest opening.
+    MainOpening Longest(std::vector<Crossing>& c) const {
+        while (c.size() >= 2) {
+            std::size_t shortest = 0;
+            for (std::size_t i = 1; i < c.size(); ++i)
+                if (Span(c[i], c[(i + 1) % c.size()]) < Span(c[shortest], c[(shortest + 1) % c.size()]))
+                    shortest = i;
+            if (Span(c[shortest], c[(shortest + 1) % c.size()]) >= o_.GrazeDeg) break;
+            const std::size_t next = (shortest + 1) % c.size();
+            c.erase(c.begin() + std::ptrdiff_t(std::max(shortest, next)));
+            c.erase(c.begin() + std::ptrdiff_t(std::min(shortest, next)));
+        }
+        MainOpening r;
+        r.openings = int(c.size() / 2);
+        double longest = -1;
+        for (std::size_t i = 0; i < c.size(); ++i) {
+            const Crossing& next = c[(i + 1) % c.size()];
+            if (c[i].opens && !next.opens && Span(c[i], next) > longest) {
+                longest = Span(c[i], next);
+                r.opens = c[i].at;
+                r.closes = next.at;
+            }
+        }
+        return r;
+    }
+
+    static std::optional<EventPoint> PointOf(const std::optional<Node>& n, bool rear) {
+        if (!n) return std::nullopt;
+        EventPoint p;
+        p.Crank = n->at;
+        double rel = n->at - (rear ? 180.0 : 0.0);
+        if (rel > 180.0) rel -= 360.0;
+        if (rel <= -180.0) rel += 360.0;
+        p.FromDeadCentre = rel;
+        p.Percent = (rear ? 640.0 - n->piston : n->piston) / 6.4;
+        return p;
+    }
+
+    State g_;
+    bool forward_;
+    double half_;
+    EngineOptions o_;
+    PositionEvents out_;
+    std::vector<Node> nodes_;
+};
+
+} // namespace
+
+PositionEvents FindWornEvents(const Mechanism& m, GearSetting gear, double lostMotion,
+                              const EngineOptions& o) {
+    PositionEvents e = WornRun(m, gear, lostMotion, o).Go();
+    e.DieSlip = FindEvents(m, gear.RevArmPos, gear.Forward, o).DieSlip;
+    return e;
+}
+
+} // namespace vt

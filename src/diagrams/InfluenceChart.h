@@ -1,0 +1,29 @@
+// The bar chart of the largest influences on one valve event figure: one horizontal bar
+// per dimension, largest first, from a zero line in the middle (an increase of the
+// dimension that raises the figure to the right in blue, one that lowers it to the left
+// in red), the dimension's name on the left and the value at the bar's end.
+#pragma once
+
+#include "render/Canvas.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace vt {
+
+struct InfluenceBar {
+    std::string Label; // the dimension's field name
+    double Value = 0;  // the figure's change per unit of the dimension
+};
+
+inline constexpr int kInfluenceChartWidth = 640;
+inline constexpr int kInfluenceChartHeight = 330;
+inline constexpr Color kRaisesColor{47, 127, 216};
+inline constexpr Color kLowersColor{214, 64, 52};
+
+// Clears the canvas and draws the title (what the figure is and its unit per unit) and
+// the bars in the order given, at most ten.
+void DrawInfluenceChart(Canvas& c, std::string_view title, std::span<const InfluenceBar> bars);
+
+} // namespace vt

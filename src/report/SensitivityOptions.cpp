@@ -1,0 +1,98 @@
+// Parsing of --sensitivity, --tolerance and --wear.
+#include "report/SensitivityOptions.h"
+
+#include "analysis/DesignVariant.h"
+#include "analysis/SensitivityRun.h"
+#include "model/Format.h"
+
+#include <memory>
+
+namespace vt {
+
+namespace {
+
+bool IsGearPosition(const std::string& text) {
+    // Only the text's form is checked here; the design places it.
+    const auto blank = std::make_unique<Mechanism>();
+    return ParseGearPlace(*blank, text).has_value();
+}
+
+std::string TakeWear(const std::string& text, ReportOptions& o) {
+    const auto series = ParseLostMotions(text);
+    if (!series)
+        return "--wear: each lost motion must be a number from 0 to 1 (model units), "
+               "separated by commas, not " + text;
+    o.wear.insert(o.wear.end(), series->begin(), series->end());
+    return {};
+}
+
+std::string TakeTolerance(const std::string& text, ReportOptions& o) {
+    const std::size_t eq = text.rfind('=');
+    const std::string value = eq == std::string::npos ? text : text.substr(eq + 1);
+    double t = 0;
+    if (!ParseDecimal(value, t) || !(t >= 0 && t < 1e6))
+        return "--tolerance: the tolerance must be a number of at least 0, not " + value;
+    if (eq == 0) return "--tolerance: give a dimension before '=' in NAME=T";
+    o.tolerances.push_back(text);
+    return {};
+}
+
+} // namespace
+
+bool IsSensitivityOption(const std::string& arg) {
+    return arg == "--sensitivity" || arg == "--tolerance" || arg == "--wear";
+}
+
+std::string TakeSensitivityOption(std::span<const std::string> args, std::size_t i,
+                                  ReportOptions& o) {
+    const std::string& a = args[i];
+    if (i + 1 >= args.size()) return a + " needs a value";
+    const std::string& value = args[i + 1];
+    if (a == "--wear") return TakeWear(value, o);
+    if (a == "--tolerance") return TakeTolerance(value, o);
+    if (!IsGearPosition(value))
+        return "--sensitivity: the position must be full-fwd, normal-fwd, mid, normal-rev, "
+               "full-rev or an offset from mid gear, not " + value;
+    o.sensitivity = true;
+    o.position = value;
+    return {};
+}
+
+std::string CheckSensitivityOptions(const ReportOptions& o) {
+    if (!o.sensitivity && (!o.tolerances.empty() || !o.wear.empty()))
+        return "--tolerance and --wear go with --sensitivity POSITION";
+    return {};
+}
+
+std::string SensitivityUsage() {
+    return "  --sensitivity POSITION\n"
+           "                        instead of the table, print how much each dimension moves\n"
+           "                        the valve events at POSITION: full-fwd, normal-fwd, mid,\n"
+           "                        normal-rev, full-rev, or an offset from mid gear in model\n"
+           "                        units (+ towards forward). Each row is a dimension by its\n"
+           "                        field name; each value the change of a figure per unit\n"
+           "                        increase of the dimension (per degree for EccFwdAngle and\n"
+           "                        EccRevAngle): leads (the opening at the dead centre, > 0\n"
+           "                        open), full travel and die slip in model units per unit,\n"
+           "                        cut-off, release and compression in percent of stroke\n"
+           "                        from that end's dead centre per unit. Mid gear is\n"
+           "                        recalculated for every changed design and the position\n"
+           "                        kept the same notch from it. An empty CSV cell or a -:\n"
+           "                        the event does not happen, or the gear cannot be\n"
+           "                        assembled (marked * in the listing)\n"
+           "  --tolerance T         with --sensitivity, add the spread each figure may have\n"
+           "                        when every length is made within +-T units (default\n"
+           "                        0.002) and each eccentric angle within +-0.1 degree:\n"
+           "                        worst case (the sum of |derivative| x tolerance),\n"
+           "                        statistical (the root of the sum of squares) and the\n"
+           "                        least and greatest change seen in 1000 random designs\n"
+           "                        made within the tolerances and solved fully (seed 1729)\n"
+           "  --tolerance NAME=T    set one dimension's tolerance apart (repeatable; degrees\n"
+           "                        for the angles)\n"
+           "  --wear S[,S...]       with --sensitivity, add the events of the gear worn by a\n"
+           "                        lost motion of S model units at the valve (play in the\n"
+           "                        pins between the eccentrics and the valve), beside the\n"
+           "                        new gear's\n";
+}
+
+} // namespace vt
