@@ -17,9 +17,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 
 #include <algorithm>
-#include <QToolBar>
 
 #include <gtest/gtest.h>
 
