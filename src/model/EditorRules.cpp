@@ -34,15 +34,6 @@ void EditorCopies(Mechanism& m, int32_t id) {
     }
 }
 
-float WrapAngle(float a) {
-    if (!std::isfinite(a)) return a;
-    // Whole turns first, so a huge angle does not loop; then the stated steps.
-    double v = std::fmod(double(a), 360.0);
-    while (v >= 360) v -= 360;
-    while (v < 0) v += 360;
-    return F32(v);
-}
-
 // Every stored position within mid gear +- norm; zeros are left when skipZeros.
 void ClampStoredPositions(Mechanism& m, bool skipZeros) {
     const double low = double(m.RevArmSet[0]) - m.RevArmCentNorm;
@@ -56,6 +47,15 @@ void ClampStoredPositions(Mechanism& m, bool skipZeros) {
 }
 
 } // namespace
+
+float WrapEccentricAngle(float a) {
+    if (!std::isfinite(a)) return a;
+    // Whole turns first, so a huge angle does not loop; then the stated steps.
+    double v = std::fmod(double(a), 360.0);
+    while (v >= 360) v -= 360;
+    while (v < 0) v += 360;
+    return F32(v);
+}
 
 std::string EditorFieldText(float v) {
     std::string text = FormatFixed(v, 5, 3);
@@ -86,14 +86,18 @@ float ConvertFieldText(std::string_view text) {
 }
 
 void DimensionFieldExit(State& s, const DimensionInfo& d, std::string_view text) {
+    DimensionValueExit(s, d, ConvertFieldText(text));
+}
+
+void DimensionValueExit(State& s, const DimensionInfo& d, float newValue) {
     float& value = d.Ref(s);
     const bool typed = s.EditChanged;
     if (typed && PushUndo(s)) {
         s.UndoId[1] = d.Id;
         s.UndoOld[1] = value;
     }
-    value = ConvertFieldText(text);
-    if (d.Id == 6 || d.Id == 7) value = WrapAngle(value);
+    value = newValue;
+    if (d.Id == 6 || d.Id == 7) value = WrapEccentricAngle(value);
     s.DynVarId[0] = d.Id;
     s.DynVarValue[0] = value;
     s.DynVarName[0] = d.NameText;
