@@ -10,6 +10,7 @@
 #include "dialogs/HelpWindow.h"
 #include "dialogs/RefPoint.h"
 #include "dialogs/SettingDialog.h"
+#include "dialogs/ValveSetting.h"
 #include "dialogs/VGAboutBox.h"
 #include "graphs/GraphWindow.h"
 #include "graphs/SetReverArm.h"
@@ -47,6 +48,7 @@ struct AppWindows {
     DimensionEditor cylDimensions{CylEditorLayout(), *state, main.controls(), &main};
     LinesDialog drawLines{*state, main.controls(), &main};
     EventsTableWindow eventsTable{*state, StandardFileUi(&main), &main};
+    ValveSettingWindow valveSetting{*state, main.controls(), &main};
 };
 
 } // namespace vt

@@ -45,6 +45,7 @@ constexpr MenuRow kMenu[] = {
     {1, Cmd::SteamDiagram, "S&teamDiagram"},
     {1, Cmd::PortOpenClose, "&PortOpenClose"},
     {1, Cmd::EventsTable, "&EventsTable"},
+    {1, Cmd::ValveSetting, "&ValveSetting"},
     {0, Cmd::None, "&Help"},
     {1, Cmd::Instructions, "&Instructions"},
     {1, Cmd::InstructionsSpecial, "Instructions&Special"},
@@ -78,6 +79,7 @@ constexpr ToolRow kTools[] = {
     {Cmd::SteamDiagram, "View Steam Diagram"},
     {Cmd::PortOpenClose, "View Port Events vs Reverse Arm Position"},
     {Cmd::EventsTable, "View Valve Events Table"},
+    {Cmd::ValveSetting, "Set the Valve Gear"},
 };
 
 } // namespace

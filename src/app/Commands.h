@@ -37,6 +37,7 @@ enum class Cmd {
     SteamDiagram,
     PortOpenClose,
     EventsTable,
+    ValveSetting,
     Instructions,
     InstructionsSpecial,
     About,

@@ -66,6 +66,7 @@ ToolIcon IconOf(Cmd cmd) {
     case Cmd::OvalDiagram: return ToolIcon::OvalDiagram;
     case Cmd::SteamDiagram: return ToolIcon::SteamDiagram;
     case Cmd::EventsTable: return ToolIcon::EventsTable;
+    case Cmd::ValveSetting: return ToolIcon::ValveSetting;
     default: return ToolIcon::PortEvents;
     }
 }
@@ -285,6 +286,7 @@ void MainForm::Command(Cmd cmd) {
     case Cmd::SteamDiagram: ShowModal(graphs_.steam); break;
     case Cmd::PortOpenClose: FourEventsClick(); break;
     case Cmd::EventsTable: ShowModal(dialogs_.eventsTable); break;
+    case Cmd::ValveSetting: ShowModal(dialogs_.valveSetting); break;
     default: break; // the windows these open are not part of the program yet
     }
 }

@@ -27,9 +27,10 @@ enum class ToolIcon {
     OvalDiagram,
     SteamDiagram,
     PortEvents,
-    EventsTable
+    EventsTable,
+    ValveSetting
 };
-inline constexpr int kToolIconCount = 19;
+inline constexpr int kToolIconCount = 20;
 
 // The icon with pixmaps drawn separately at 16, 24 and 32 px, so each size stays crisp.
 QIcon MakeToolIcon(ToolIcon which);
