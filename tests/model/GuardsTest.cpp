@@ -51,11 +51,13 @@ TEST(Guards, ErrorBeepObeysTheSetting) {
     c->CalcDenom = 0;
     GuardDenom(*c);
     EXPECT_EQ(c.beeps(), 0);
+    ErrorBeep(*c);
+    EXPECT_EQ(c.beeps(), 0);
     c->ErrorBeepOn = true;
     ErrorBeep(*c);
     EXPECT_EQ(c.beeps(), 1);
-    c->hooks.Beep = nullptr; // an unbound hook is silent, never a crash
-    ErrorBeep(*c);
+    c->hooks.Beep = nullptr; // an unbound hook is silent: no empty call is made
+    EXPECT_NO_THROW(ErrorBeep(*c));
 }
 
 } // namespace

@@ -24,6 +24,33 @@ TEST(Outlines, CylinderPointsFollowTheViewTransform) {
     EXPECT_EQ(c->CylOutlineX[9] + c->CylOutlineX[3], 2 * ToPixel(16 * 28.5 + 110));
 }
 
+// Under a view of 100 pixels a unit from the origin, with the port face at 1.75, the
+// rear points take the rear dimensions and the front points the front ones.
+TEST(Outlines, EachSideOfTheSectionTakesItsOwnDimensions) {
+    auto c = test::UnequalPorts();
+    c->ViewScale = 100;
+    c->ViewOffsetX = c->ViewOffsetY = 0;
+    BuildCylinderOutline(*c);
+    EXPECT_EQ(c->CylOutlineX[3], 1552);  // 16 - 0.1875 - 0.16 - 0.13 = 15.5225
+    EXPECT_EQ(c->CylOutlineX[4], 1552);
+    EXPECT_EQ(c->CylOutlineX[16], 1565); // 16 - 0.1875 - 0.16 = 15.6525
+    EXPECT_EQ(c->CylOutlineX[17], 1565);
+    EXPECT_EQ(c->CylOutlineX[20], 1639); // 16 + 0.1875 + 0.2 = 16.3875
+    EXPECT_EQ(c->CylOutlineX[21], 1639);
+    EXPECT_EQ(c->CylOutlineX[9], 1656);  // 16 + 0.1875 + 0.2 + 0.175 = 16.5625
+    EXPECT_EQ(c->CylOutlineX[10], 1656);
+    // Both walls of the exhaust port drop by the rear steam port: 1.75 - 0.13 = 1.62.
+    EXPECT_EQ(c->CylOutlineY[14], -162);
+    EXPECT_EQ(c->CylOutlineY[23], -162);
+
+    c->PivotX[4] = 12.909f; // valve centre 12.909 + 3.191 = 16.1
+    BuildPistonValveOutline(*c);
+    for (int i : {5, 6, 13}) EXPECT_EQ(c->PistonValveX[i], 1545) << i; // 16.1 - 0.65
+    for (int i : {7, 8}) EXPECT_EQ(c->PistonValveX[i], 1680) << i;     // 16.1 + 0.7
+    for (int i : {9, 10}) EXPECT_EQ(c->PistonValveX[i], 1645) << i;    // 16.1 + 0.35
+    for (int i : {11, 12}) EXPECT_EQ(c->PistonValveX[i], 1580) << i;   // 16.1 - 0.3
+}
+
 TEST(Outlines, ValveCavityTopIsAThirdOfTheWayDown) {
     auto c = test::BuiltIn();
     c->DriverAngle = 40;

@@ -3,6 +3,7 @@
 #include "render/SteamDisplay.h"
 
 #include "model/Controls.h"
+#include "model/Rounding.h"
 #include "render/RecordingCanvas.h"
 #include "support/Designs.h"
 
@@ -196,11 +197,23 @@ TEST_F(SteamTest, PistonOnTheCoverLeavesThatEndsSpaceEmpty) {
     ASSERT_GE(c->PistonValveX[4], c->CylOutlineX[7]); // P3x >= C7x
     RecordingCanvas r;
     DrawSteam(r, *c);
+    // Only cylinder-space dots lie in the bore's height: the rear end's behind the piston,
+    // the front end's from the piston onwards. The front passage and port are above it.
+    const int32_t boreTop = c->CylOutlineY[5], boreBottom = c->CylOutlineY[6];
+    const int32_t pistonRear = c->PistonValveX[1];
+    const int32_t middle = ToPixel(c->CylCtrToDriverCtr * c->ViewScale + c->ViewOffsetX);
+    const int32_t seat = c->CylOutlineY[2], passageTop = c->CylOutlineY[17]; // C2y, W3y
+    int front = 0, rear = 0, frontPassage = 0, frontPort = 0;
     for (const CanvasCall& call : r.Calls(CanvasCall::Pixel)) {
-        const bool inFrontSpace = call.c[0] >= c->PistonValveX[4] && call.c[0] < c->CylOutlineX[7] &&
-                                  call.c[1] >= c->CylOutlineY[5] && call.c[1] < c->CylOutlineY[6];
-        EXPECT_FALSE(inFrontSpace);
+        const int32_t x = call.c[0], y = call.c[1];
+        if (y >= boreTop && y < boreBottom) ++(x >= pistonRear ? front : rear);
+        frontPassage += x > middle && y >= passageTop && y < boreTop;
+        frontPort += x >= c->CylOutlineX[21] && x < c->CylOutlineX[10] && y >= seat && y < passageTop;
     }
+    EXPECT_EQ(front, 0);
+    EXPECT_GT(rear, 0);
+    EXPECT_GT(frontPassage, 0);
+    EXPECT_GT(frontPort, 0);
 }
 
 TEST_F(SteamTest, BeatVolumeComesFromTheOtherEndsSavedQuantity) {

@@ -69,6 +69,27 @@ CountingState LongTravel() {
     return Recentred(std::move(c));
 }
 
+CountingState OffsetPins() {
+    CountingState c = BuiltIn();
+    c->LinkCentPivotVert = 0.15f;
+    c->RockerUpperBackSet = 0.1f;
+    c->RevArmBackSet = 0.2f;
+    return Recentred(std::move(c));
+}
+
+CountingState UnequalPorts() {
+    CountingState c = BuiltIn();
+    c->BridgeWidthRear = 0.16f;
+    c->BridgeWidthFront = 0.2f;
+    c->SteamPortWidthRear = 0.13f;
+    c->SteamPortWidthFront = 0.175f;
+    c->ValveLenRear = 0.65f;
+    c->ValveLenFront = 0.7f;
+    c->ValveExhCavityRear = 0.3f;
+    c->ValveExhCavityFront = 0.35f;
+    return c;
+}
+
 State SolvedAt(const State& s, float revArmPos, float driverAngle) {
     State copy = s;
     copy.RevArmPos = revArmPos;

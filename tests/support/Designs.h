@@ -29,6 +29,13 @@ CountingState CrossedRods();
 CountingState NegativeLiftingArm();
 // Long-travel valve: larger eccentric throw and longer laps, with four overlay entries.
 CountingState LongTravel();
+// The suspension pin 0.15 along the link, the rocker upper pin 0.1 and the reverse arm
+// end 0.2 to the side of their members' lines.
+CountingState OffsetPins();
+// Front and rear of the port face and valve all different: rear bridge 0.16, front 0.2;
+// steam ports 0.13 and 0.175; valve halves 0.65 and 0.7; cavity halves 0.3 and 0.35.
+// The linkage is the built-in one.
+CountingState UnequalPorts();
 
 // A copy of the state with the linkage solved at one gear position.
 State SolvedAt(const State& s, float revArmPos, float driverAngle);
