@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace vt {
 namespace {
 
@@ -44,9 +46,12 @@ TEST_F(EventsTableWindowTest, MenuItemAndToolButtonOpenTheCurrentDesignsTable) {
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->text(), "&EventsTable");
     const QList<QAction*> tools = form->findChild<QToolBar*>("ToolBar1")->actions();
-    EXPECT_EQ(tools.back()->toolTip(), "View Valve Events Table");
+    const auto tool = std::find_if(tools.begin(), tools.end(), [](QAction* a) {
+        return a->toolTip() == "View Valve Events Table";
+    });
+    ASSERT_NE(tool, tools.end());
     QTimer::singleShot(0, window.get(), [this] { window->accept(); });
-    tools.back()->trigger();
+    (*tool)->trigger();
     EXPECT_TRUE(window->Text().contains("F18  Fwd"));
     s->StrokeLen = 30; // a different design shows a different table at the next opening
     const QString before = window->Text();
