@@ -121,10 +121,18 @@ std::optional<GearSetting> TargetGear(const Mechanism& m, const SettingTarget& t
 }
 
 std::string TargetText(const SettingTarget& t) {
+    // Piece by piece: GCC 12 warns falsely about a literal + a string here.
     std::string text = KindName(t.Kind);
-    if (KindHasValue(t.Kind)) text += "=" + Shortest(t.Value);
-    text += "@" + t.Position;
-    if (t.Weight != 1) text += "*" + Shortest(t.Weight);
+    if (KindHasValue(t.Kind)) {
+        text += '=';
+        text += Shortest(t.Value);
+    }
+    text += '@';
+    text += t.Position;
+    if (t.Weight != 1) {
+        text += '*';
+        text += Shortest(t.Weight);
+    }
     return text;
 }
 

@@ -37,7 +37,10 @@ void AddReading(std::vector<std::string>& row, const SettingTarget& t, const Tar
     row.push_back(t.Kind == TargetKind::DieSlipMin ? "" : Number(r.Rear, Decimals(t.Kind)));
 }
 
-std::string Signed(double v, int decimals) { return (v > 0 ? "+" : "") + Number(v, decimals); }
+std::string Signed(double v, int decimals) {
+    const std::string number = Number(v, decimals);
+    return v > 0 ? std::string(1, '+').append(number) : number;
+}
 
 void AppendAligned(std::string& out, const TextTable& t) {
     std::vector<std::size_t> width(t.Header.size());
@@ -49,7 +52,10 @@ void AppendAligned(std::string& out, const TextTable& t) {
         std::string text;
         for (std::size_t c = 0; c < cells.size(); ++c) {
             const std::size_t pad = width[c] - cells[c].size();
-            text += c == 0 ? cells[c] + std::string(pad, ' ') : "  " + std::string(pad, ' ') + cells[c];
+            if (c > 0) text.append(2, ' ');
+            if (c > 0) text.append(pad, ' ');
+            text += cells[c];
+            if (c == 0) text.append(pad, ' ');
         }
         out += text.substr(0, text.find_last_not_of(' ') + 1) + "\n";
     };
@@ -86,10 +92,14 @@ TextTable VariableTable(const SettingResult& r) {
 }
 
 std::string StatusLines(const SettingResult& r) {
-    return "Status: " + StatusText(r) + "\n" + std::to_string(r.Evaluations) +
-           " evaluations in " + Number(r.Seconds, 2) + " s; objective (sum of weighted squared "
-           "residuals in tolerances) " + Number(r.ObjectiveBefore, 3) + " before, " +
-           Number(r.ObjectiveAfter, 3) + " after\n";
+    std::string text = "Status: ";
+    text += StatusText(r);
+    text += '\n';
+    text += std::to_string(r.Evaluations);
+    text += " evaluations in " + Number(r.Seconds, 2) +
+            " s; objective (sum of weighted squared residuals in tolerances) " +
+            Number(r.ObjectiveBefore, 3) + " before, " + Number(r.ObjectiveAfter, 3) + " after\n";
+    return text;
 }
 
 std::string FormatSettingText(const SettingResult& r) {
@@ -97,7 +107,8 @@ std::string FormatSettingText(const SettingResult& r) {
     AppendAligned(out, TargetTable(r));
     out += "\n";
     AppendAligned(out, VariableTable(r));
-    out += "\n" + StatusLines(r);
+    out += '\n';
+    out += StatusLines(r);
     return out;
 }
 
