@@ -73,6 +73,8 @@ ValveSettingWindow::ValveSettingWindow(State& s, Controls& c, QWidget* parent)
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(BuildInputs());
     split->addWidget(BuildResults());
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(split);
     poll_.setInterval(kPollMs);
@@ -80,7 +82,7 @@ ValveSettingWindow::ValveSettingWindow(State& s, Controls& c, QWidget* parent)
     ShowTargets();
     ShowChoices();
     SetBusy(false);
-    resize(1000, 760);
+    resize(1240, 860);
 }
 
 ValveSettingWindow::~ValveSettingWindow() {
@@ -115,12 +117,11 @@ QWidget* ValveSettingWindow::BuildInputs() {
     targetTable_ = MakeTable({"Kind", "Position (or offset from mid gear, + forward)",
                               "Value (lead: units, + open; cut-off: % stroke)", "Weight"},
                              "Targets", box);
-    dimensionTable_ = MakeTable({"Vary  Dimension", "Now (units; angles in degrees)", "Low",
-                                 "High"},
+    dimensionTable_ = MakeTable({"Vary  Dimension", "Now (units/deg)", "Low", "High"},
                                 "Dimensions", box);
     auto* tables = new QHBoxLayout;
-    tables->addWidget(targetTable_, 3);
-    tables->addWidget(dimensionTable_, 2);
+    tables->addWidget(targetTable_, 1);
+    tables->addWidget(dimensionTable_, 1);
     auto* layout = new QVBoxLayout(box);
     layout->addLayout(tasks);
     layout->addLayout(tables);
