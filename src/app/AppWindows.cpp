@@ -27,7 +27,7 @@ AppWindows::AppWindows()
     main.SetGraphWindows({&sine, &oval, &steam, &ports});
     main.SetDialogs({&refPoints, &graphicZoom, &revArmPosition, &driverAngle, &stepAngle,
                      &instructions, &special, &about, &dataTable, &frameDimensions, &cylDimensions,
-                     &drawLines, &eventsTable, &sensitivity});
+                     &drawLines, &eventsTable, &valveSetting, &sensitivity});
 }
 
 } // namespace vt

@@ -11,6 +11,7 @@
 #include "dialogs/RefPoint.h"
 #include "dialogs/SensitivityWindow.h"
 #include "dialogs/SettingDialog.h"
+#include "dialogs/ValveSetting.h"
 #include "dialogs/VGAboutBox.h"
 #include "graphs/GraphWindow.h"
 #include "graphs/SetReverArm.h"
@@ -48,6 +49,7 @@ struct AppWindows {
     DimensionEditor cylDimensions{CylEditorLayout(), *state, main.controls(), &main};
     LinesDialog drawLines{*state, main.controls(), &main};
     EventsTableWindow eventsTable{*state, StandardFileUi(&main), &main};
+    ValveSettingWindow valveSetting{*state, main.controls(), &main};
     SensitivityWindow sensitivity{*state, StandardFileUi(&main), &main};
 };
 

@@ -38,6 +38,7 @@ enum class Cmd {
     SteamDiagram,
     PortOpenClose,
     EventsTable,
+    ValveSetting,
     Sensitivity,
     Instructions,
     InstructionsSpecial,

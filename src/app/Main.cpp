@@ -68,6 +68,7 @@ ToolIcon IconOf(Cmd cmd) {
     case Cmd::OvalDiagram: return ToolIcon::OvalDiagram;
     case Cmd::SteamDiagram: return ToolIcon::SteamDiagram;
     case Cmd::EventsTable: return ToolIcon::EventsTable;
+    case Cmd::ValveSetting: return ToolIcon::ValveSetting;
     case Cmd::Sensitivity: return ToolIcon::Sensitivity;
     case Cmd::FitGearToWindow: return ToolIcon::FitToWindow;
     default: return ToolIcon::PortEvents;
@@ -306,6 +307,7 @@ void MainForm::Command(Cmd cmd) {
     case Cmd::SteamDiagram: ShowModal(graphs_.steam); break;
     case Cmd::PortOpenClose: FourEventsClick(); break;
     case Cmd::EventsTable: ShowModal(dialogs_.eventsTable); break;
+    case Cmd::ValveSetting: ShowModal(dialogs_.valveSetting); break;
     case Cmd::Sensitivity: ShowModal(dialogs_.sensitivity); break;
     case Cmd::FitGearToWindow:
         Apply([this](State& s, Controls& c) { FitGearClick(s, c.View, view_->width(), view_->height()); });

@@ -54,6 +54,7 @@ public:
         QDialog* cylDimensions = nullptr;
         QDialog* drawLines = nullptr;
         QDialog* eventsTable = nullptr;
+        QDialog* valveSetting = nullptr;
         QDialog* sensitivity = nullptr;
     };
     void SetDialogs(Dialogs dialogs) { dialogs_ = dialogs; }

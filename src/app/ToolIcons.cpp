@@ -329,6 +329,14 @@ void DrawEventsTable(Sketch& s) {
     for (qreal x : {3.0, 9.0, 15.0, 21.0}) s.Line({x, 4}, {x, 20}, O);
 }
 
+// A slide valve set over its two ports, with a tick: the gear set as asked.
+void DrawValveSetting(Sketch& s) {
+    s.Line({2, 20}, {22, 20}, O);
+    for (qreal x : {5.0, 17.0}) s.Line({x, 20}, {x, 23}, O);
+    s.Polygon({{7, 20}, {7, 14}, {17, 14}, {17, 20}}, O, Fill::Tint);
+    s.Polyline({{7, 7}, {10.5, 10.5}, {18, 3}}, A);
+}
+
 // Bars falling in length from one upright: the largest influences first.
 void DrawSensitivity(Sketch& s) {
     for (auto [y, length] : {std::pair{4.0, 15.0}, {9.5, 10.0}, {15.0, 5.5}})
@@ -378,6 +386,7 @@ constexpr std::array<IconDef, kToolIconCount> kIcons{{
     {ToolIcon::SteamDiagram, Group::Diagrams, DrawSteamDiagram},
     {ToolIcon::PortEvents, Group::Diagrams, DrawPortEvents},
     {ToolIcon::EventsTable, Group::Diagrams, DrawEventsTable},
+    {ToolIcon::ValveSetting, Group::Diagrams, DrawValveSetting},
     {ToolIcon::Sensitivity, Group::Diagrams, DrawSensitivity},
     {ToolIcon::FitToWindow, Group::Toggles, DrawFitToWindow},
 }};

@@ -28,10 +28,11 @@ enum class ToolIcon {
     SteamDiagram,
     PortEvents,
     EventsTable,
+    ValveSetting,
     Sensitivity,
     FitToWindow
 };
-inline constexpr int kToolIconCount = 21;
+inline constexpr int kToolIconCount = 22;
 
 // The icon with pixmaps drawn separately at 16, 24 and 32 px, so each size stays crisp.
 QIcon MakeToolIcon(ToolIcon which);

@@ -32,15 +32,6 @@ void EditorCopies(Mechanism& m, int32_t id) {
     }
 }
 
-float WrapAngle(float a) {
-    if (!std::isfinite(a)) return a;
-    // Whole turns first, so a huge angle does not loop; then the stated steps.
-    double v = std::fmod(double(a), 360.0);
-    while (v >= 360) v -= 360;
-    while (v < 0) v += 360;
-    return F32(v);
-}
-
 // Every stored position within mid gear +- norm; zeros are left when skipZeros.
 void ClampStoredPositions(Mechanism& m, bool skipZeros) {
     const double low = double(m.RevArmSet[0]) - m.RevArmCentNorm;
@@ -54,6 +45,15 @@ void ClampStoredPositions(Mechanism& m, bool skipZeros) {
 }
 
 } // namespace
+
+float WrapEccentricAngle(float a) {
+    if (!std::isfinite(a)) return a;
+    // Whole turns first, so a huge angle does not loop; then the stated steps.
+    double v = std::fmod(double(a), 360.0);
+    while (v >= 360) v -= 360;
+    while (v < 0) v += 360;
+    return F32(v);
+}
 
 std::string EditorFieldText(float v) { return FormatField(v, 5, 3); }
 
@@ -80,15 +80,19 @@ float ConvertFieldText(std::string_view text) {
 }
 
 void DimensionFieldExit(State& s, const DimensionInfo& d, std::optional<std::string_view> edited) {
+    DimensionValueExit(s, d, edited ? std::optional(ConvertFieldText(*edited)) : std::nullopt);
+}
+
+void DimensionValueExit(State& s, const DimensionInfo& d, std::optional<float> newValue) {
     float& value = d.Ref(s);
     const bool typed = s.EditChanged;
     if (typed && PushUndo(s)) {
         s.UndoId[1] = d.Id;
         s.UndoOld[1] = value;
     }
-    if (edited) {
-        value = ConvertFieldText(*edited);
-        if (d.Id == 6 || d.Id == 7) value = WrapAngle(value);
+    if (newValue) {
+        value = *newValue;
+        if (d.Id == 6 || d.Id == 7) value = WrapEccentricAngle(value);
     }
     s.DynVarId[0] = d.Id;
     s.DynVarValue[0] = value;

@@ -28,6 +28,11 @@ float ConvertFieldText(std::string_view text);
 // value from the edited text (eccentric angles into [0, 360)), slot 0 and RecordDynVar,
 // the editor's twin copies. Clears EditChanged.
 void DimensionFieldExit(State& s, const DimensionInfo& d, std::optional<std::string_view> edited);
+// The same with the value the text stands for; none for a field left unedited.
+void DimensionValueExit(State& s, const DimensionInfo& d, std::optional<float> value);
+
+// An eccentric angle as the editors store it: in [0, 360).
+float WrapEccentricAngle(float a);
 
 // Leaving "Rev Arm to Center Norm": above Max it becomes Max and pulls the stored
 // positions that are not 0 within mid gear +- Norm.

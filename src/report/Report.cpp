@@ -1,5 +1,5 @@
-// valvetrace-report's work: the design from its file, then the table, the sweep or the
-// diagrams, each failure said in plain words with its own exit code.
+// valvetrace-report's work: the design from its file, then the table, the sweep, the
+// valve setting or the diagrams, each failure said in plain words with its own exit code.
 #include "report/Report.h"
 
 #include "analysis/DimensionSweep.h"
@@ -8,6 +8,7 @@
 #include "model/Defaults.h"
 #include "model/MidGear.h"
 #include "model/RevArmSets.h"
+#include "report/SetValveReport.h"
 #include "report/SensitivityReport.h"
 
 #include <memory>
@@ -55,6 +56,7 @@ int RunReport(const ReportOptions& o, std::ostream& out, std::ostream& err,
         return kExitDesign;
     }
     if (o.sweep) return Sweep(o, *s, out, err);
+    if (o.setValve) return RunSetValve(o, *s, out, err);
     if (o.sensitivity) return RunSensitivity(o, *s, out, err);
     const EventsTable t = ComputeEventsTable(*s, DefaultEventRows(*s));
     out << (o.csv ? FormatEventsCsv(t) : FormatEventsText(t));

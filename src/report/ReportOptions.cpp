@@ -30,6 +30,34 @@ std::string TakeSweep(std::span<const std::string> args, std::size_t i, ReportOp
     return {};
 }
 
+// Reads the targets after --set-valve: every following argument with an "@" that is no
+// option. Returns the index of the last one taken.
+std::size_t TakeTargets(std::span<const std::string> args, std::size_t i, ReportOptions& o,
+                        std::string& error) {
+    o.setValve = true;
+    while (i + 1 < args.size() && args[i + 1].find('@') != std::string::npos &&
+           args[i + 1].rfind("--", 0) != 0) {
+        const ParsedTarget p = ParseTarget(args[++i]);
+        if (!p.target) {
+            error = "--set-valve: " + p.error;
+            return i;
+        }
+        o.targets.push_back(*p.target);
+    }
+    if (o.targets.empty()) error = "--set-valve needs a target, as lead-equal@full-fwd";
+    return i;
+}
+
+// What only goes with --set-valve, and what does not go with it.
+std::string CheckSetValve(const ReportOptions& o) {
+    if (!o.setValve)
+        return o.vary.empty() && o.outPath.empty() ? "" : "--vary and --out go with --set-valve";
+    if (o.vary.empty()) return "--set-valve needs a dimension to vary, as --vary ValveStemLen";
+    if (o.sweep || o.csv || !o.diagramsDir.empty())
+        return "--set-valve does not go with --sweep, --csv or --diagrams";
+    return {};
+}
+
 } // namespace
 
 ParsedArgs ParseReportArgs(std::span<const std::string> args) {
@@ -47,6 +75,18 @@ ParsedArgs ParseReportArgs(std::span<const std::string> args) {
         } else if (a == "--sweep") {
             if (std::string e = TakeSweep(args, i, o); !e.empty()) return r.error = e, r;
             i += 4;
+        } else if (a == "--set-valve") {
+            std::string e;
+            i = TakeTargets(args, i, o, e);
+            if (!e.empty()) return r.error = e, r;
+        } else if (a == "--vary") {
+            if (++i >= args.size()) return r.error = "--vary needs a dimension's name", r;
+            const ParsedVariableSpec v = ParseVariableSpec(args[i]);
+            if (!v.spec) return r.error = v.error, r;
+            o.vary.push_back(*v.spec);
+        } else if (a == "--out") {
+            if (++i >= args.size()) return r.error = "--out needs a file name", r;
+            o.outPath = args[i];
         } else if (IsSensitivityOption(a)) {
             if (std::string e = TakeSensitivityOption(args, i, o); !e.empty())
                 return r.error = e, r;
@@ -60,6 +100,7 @@ ParsedArgs ParseReportArgs(std::span<const std::string> args) {
         }
     }
     if (!o.help && o.design.empty()) return r.error = "no design file given", r;
+    if (std::string e = CheckSetValve(o); !o.help && !e.empty()) return r.error = e, r;
     if (std::string e = CheckSensitivityOptions(o); !e.empty()) return r.error = e, r;
     r.ok = true;
     return r;
@@ -90,12 +131,43 @@ std::string ReportUsage() {
            "                        release at the normal forward and reverse positions\n"
            "                        change; NAME is the dimension's name as the editors show\n"
            "                        it (\"Main Rod Length\") or its field name (MainRodLen)\n"
+           "  --set-valve TARGET [TARGET...] --vary NAME[=LO:HI] [--vary ...] [--out NEW.dvt]\n"
+           "                        instead of the table, find the values of the --vary\n"
+           "                        dimensions, each between LO and HI, that bring the valve\n"
+           "                        events nearest to the targets, and print each target and\n"
+           "                        dimension before and after. The search starts from the\n"
+           "                        design as it is and changes only the --vary dimensions;\n"
+           "                        mid gear, and with it every named position, follows them\n"
+           "  --vary NAME[=LO:HI]   a dimension the setting may change, by its name as the\n"
+           "                        editors show it or its field name; without bounds it\n"
+           "                        stays within 10 % of its value (10 degrees for the\n"
+           "                        eccentric angles, 0.1 x the stroke for a value of 0)\n"
+           "  --out NEW.dvt         save the design with the values found (also when a\n"
+           "                        target is missed) as NEW.dvt; its view, presets, stored\n"
+           "                        positions and lines stay as they were\n"
            + SensitivityUsage() +
            "  -h, --help            show this text\n"
            "\n"
-           "Exit status: 0 done; 1 the design file is missing or is not a design; 2 the\n"
-           "command line is wrong; 3 --sweep or --tolerance names no dimension; 4 a diagram\n"
-           "could not be written.\n";
+           "A TARGET is KIND@POSITION, with *WEIGHT after it to count it WEIGHT times (1 when\n"
+           "not given). KIND is one of:\n"
+           "  lead-equal            front lead = rear lead (met within 0.0005)\n"
+           "  lead=V                both leads = V (met within 0.0005)\n"
+           "  cutoff-equal          front cut-off = rear cut-off (met within 0.1 % of stroke)\n"
+           "  cutoff=P              the mean of the two cut-offs = P % of stroke (within 0.1)\n"
+           "  dieslip-min           the die slip as small as the bounds allow\n"
+           "POSITION is full-fwd, normal-fwd, mid, normal-rev, full-rev, or the reverse arm's\n"
+           "offset from mid gear signed as its scroll bar (+ towards forward).\n"
+           "Examples: lead-equal@full-fwd  lead=0.02@full-fwd  cutoff-equal@normal-rev*2\n"
+           "          cutoff=75@normal-fwd  dieslip-min@normal-fwd\n"
+           "The search (NLopt's BOBYQA) minimises the weighted sum of the squared misses, each\n"
+           "miss counted in its tolerance (1 is just at it; the die slip in hundredths of the\n"
+           "stroke); it stops after 3,000 evaluations or 10 seconds at most.\n"
+           "\n"
+           "Exit status: 0 done (with --set-valve: every target met); 1 the design file is\n"
+           "missing or is not a design, or --out could not be written; 2 the command line is\n"
+           "wrong; 3 --sweep, --vary or --tolerance names no dimension; 4 a diagram could not\n"
+           "be written; 5 --set-valve: the best found misses a target, or the design cannot\n"
+           "assemble.\n";
 }
 
 } // namespace vt

@@ -22,7 +22,7 @@ constexpr int kRounds = 200;
 // gear that costs over half a second, optimised or not; it is opened fewer times.
 constexpr int kEventsTableRounds = 20;
 constexpr int kWaitRounds = 2000; // 1 ms waits for a graph window's first drawing
-constexpr int kDialogs = 14;
+constexpr int kDialogs = 15;
 
 struct AppWindowsTest : ::testing::Test {
     AppWindows w;
@@ -108,6 +108,7 @@ TEST_F(AppWindowsTest, EachMenuCommandOpensItsWindow) {
         {Cmd::FrameDimensions, {&w.frameDimensions}},
         {Cmd::CylinderDimensions, {&w.cylDimensions}},
         {Cmd::EventsTable, {&w.eventsTable}},
+        {Cmd::ValveSetting, {&w.valveSetting}},
         {Cmd::SineDiagram, {&w.positions, &w.sine}}, // the positions dialog over the window
         {Cmd::OvalDiagram, {&w.positions, &w.oval}},
         {Cmd::SteamDiagram, {&w.positions, &w.steam}},
@@ -128,7 +129,7 @@ struct DialogRounds : AppWindowsTest, ::testing::WithParamInterface<int> {
         const std::array<QDialog*, kDialogs> dialogs = {
             &w.refPoints,     &w.graphicZoom, &w.revArmPosition, &w.driverAngle, &w.stepAngle,
             &w.instructions,  &w.special,     &w.about,          &w.dataTable,   &w.frameDimensions,
-            &w.cylDimensions, &w.drawLines,   &w.eventsTable,    &w.positions};
+            &w.cylDimensions, &w.drawLines,   &w.eventsTable,    &w.positions,   &w.valveSetting};
         return dialogs.at(std::size_t(GetParam()));
     }
 };

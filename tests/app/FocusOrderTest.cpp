@@ -7,6 +7,7 @@
 #include "dialogs/DatTable.h"
 #include "dialogs/DimensionEditor.h"
 #include "dialogs/EventsTableWindow.h"
+#include "dialogs/ValveSetting.h"
 #include "dialogs/GraphicZoom.h"
 #include "dialogs/HelpWindow.h"
 #include "dialogs/RefPoint.h"
@@ -90,6 +91,7 @@ TEST_F(FocusOrderTest, Dialogs) {
         d.push_back(std::make_unique<DimensionEditor>(CylEditorLayout(), *s, c, p));
         d.push_back(std::make_unique<LinesDialog>(*s, c, p));
         d.push_back(std::make_unique<EventsTableWindow>(*s, StandardFileUi(p), p));
+        d.push_back(std::make_unique<ValveSettingWindow>(*s, c, p));
         d.push_back(std::make_unique<DataTableWindow>(*s, p));
         d.push_back(std::make_unique<HelpWindow>(kInstructions, p));
         return d;

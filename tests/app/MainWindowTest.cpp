@@ -185,7 +185,7 @@ TEST_F(MainWindowTest, MenuCaptionsInOrder) {
         "&ResetAllDimensions",
         "&ReferPoints", "&DrawLinesCircles", "Pi&votData", "D&ynamicVari", "&UnDo",
         "Draw&Graphs", "&SineDiagram", "&OvalDiagram", "S&teamDiagram", "&PortOpenClose",
-        "&EventsTable", "&Sensitivity", "&Help", "&Instructions", "Instructions&Special", "-", "&About"};
+        "&EventsTable", "&ValveSetting", "&Sensitivity", "&Help", "&Instructions", "Instructions&Special", "-", "&About"};
     EXPECT_EQ(seen, expected);
     EXPECT_FALSE(form->MenuAction(Cmd::DrawLinesCircles)->isEnabled());
     EXPECT_FALSE(form->MenuAction(Cmd::SetPanZoom)->isEnabled());
@@ -221,8 +221,8 @@ TEST_F(MainWindowTest, ToolBarHintsInOrder) {
         "Turn On Reference Points", "Draw Lines and Circles", "Turn On Pivot Data",
         "Turn On Dynamic Variables", "Turn On UnDo", "|", "View Sine Diagram",
         "View Oval Diagram", "View Steam Diagram", "View Port Events vs Reverse Arm Position",
-        "View Valve Events Table", "Sensitivity and Wear of the Valve Events", "|",
-        "Fit the Gear to the Window"};
+        "View Valve Events Table", "Set the Valve Gear", "Sensitivity and Wear of the Valve Events",
+        "|", "Fit the Gear to the Window"};
     EXPECT_EQ(seen, expected);
 }
 

@@ -51,6 +51,7 @@ const std::array<Expected, kToolIconCount> kExpected{{
     {"SteamDiagram", kPurple},
     {"PortEvents", kPurple},
     {"EventsTable", kPurple},
+    {"ValveSetting", kPurple},
     {"Sensitivity", kPurple},
     {"FitToWindow", kTeal},
 }};

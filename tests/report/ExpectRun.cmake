@@ -1,5 +1,6 @@
 # Runs valvetrace-report as a script would and checks what it gave back: the exit code,
-# a pattern in its output or its messages, and the files it was to write.
+# a pattern in its output or its messages, and the files it was to write (PNG images, or
+# designs of 1440 bytes).
 # -DPROG= -DARGS=a;b -DEXIT=n [-DOUT=regex] [-DERR=regex] [-DFILES=f1;f2] [-DLINES=n]
 string(REPLACE "|" ";" ARGS "${ARGS}")
 if(FILES)
@@ -31,6 +32,13 @@ endif()
 foreach(f ${FILES})
   if(NOT EXISTS "${f}")
     message(FATAL_ERROR "${f} was not written")
+  endif()
+  if(f MATCHES "\\.dvt$")
+    file(SIZE "${f}" size)
+    if(NOT size EQUAL 1440)
+      message(FATAL_ERROR "${f} has ${size} bytes, not the 1440 of a design")
+    endif()
+    continue()
   endif()
   file(READ "${f}" head LIMIT 8 HEX)
   if(NOT head STREQUAL "89504e470d0a1a0a")

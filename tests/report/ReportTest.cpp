@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -50,6 +54,32 @@ TEST(ReportOptions, WrongCommandLinesSayWhat) {
         EXPECT_FALSE(p.ok);
         EXPECT_EQ(p.error, c.error);
     }
+}
+
+TEST(ReportOptions, SetValveTakesTheTargetsUpToTheNextOption) {
+    const ParsedArgs p = Parse({"--set-valve", "lead-equal@full-fwd", "cutoff=75@normal-fwd*2",
+                                "--vary", "ValveStemLen=3:3.4", "--out", "n.dvt", "a.dvt"});
+    ASSERT_TRUE(p.ok) << p.error;
+    ASSERT_EQ(p.options.targets.size(), 2u);
+    EXPECT_EQ(TargetText(p.options.targets[1]), "cutoff=75@normal-fwd*2");
+    ASSERT_EQ(p.options.vary.size(), 1u);
+    EXPECT_EQ(p.options.vary[0].High, 3.4);
+    EXPECT_EQ(p.options.outPath, "n.dvt");
+    EXPECT_EQ(p.options.design, "a.dvt");
+    const struct {
+        std::vector<std::string> args;
+        const char* error;
+    } wrong[] = {
+        {{"--set-valve", "--vary", "X", "a.dvt"}, "--set-valve needs a target, as lead-equal@full-fwd"},
+        {{"--set-valve", "lead-equal@mid", "a.dvt"},
+         "--set-valve needs a dimension to vary, as --vary ValveStemLen"},
+        {{"--vary", "X", "a.dvt"}, "--vary and --out go with --set-valve"},
+        {{"--set-valve", "lead@mid", "--vary", "X", "a.dvt"},
+         "--set-valve: lead needs a value, as lead=0.02"},
+        {{"--set-valve", "lead-equal@mid", "--vary", "X", "--csv", "a.dvt"},
+         "--set-valve does not go with --sweep, --csv or --diagrams"},
+    };
+    for (const auto& w : wrong) EXPECT_EQ(Parse(w.args).error, w.error);
 }
 
 TEST(ReportSweep, DimensionsByNameTextOrFieldNameIgnoringCase) {
@@ -103,6 +133,34 @@ TEST(Report, DiagramsThatCannotBeWrittenSayWhereAndWhy) {
     EXPECT_NE(out.str().find("F18  Fwd"), std::string::npos); // the table came first
     EXPECT_EQ(err.str(),
               "valvetrace-report: cannot write the diagrams into \"/no/such\": disk full\n");
+}
+
+std::vector<char> Bytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The saved design is the file it came from with the values found, and nothing else.
+TEST(Report, SetValveSavesTheFileWithTheValuesFoundOnly) {
+    ReportOptions o;
+    o.design = VT_REPORT_DATA_DIR "/Long Stem.dvt";
+    o.setValve = true;
+    o.targets = {*ParseTarget("lead-equal@normal-fwd").target};
+    o.vary = {{"Valve Stem", {}, {}}};
+    o.outPath = (std::filesystem::temp_directory_path() / "vt_set_valve_out.dvt").string();
+    std::filesystem::remove(o.outPath);
+    std::ostringstream out, err;
+    ASSERT_EQ(RunReport(o, out, err, nullptr), kExitOk) << err.str();
+    EXPECT_NE(out.str().find("Status: met\n"), std::string::npos);
+    std::vector<char> before = Bytes(o.design), after = Bytes(o.outPath);
+    ASSERT_EQ(after.size(), before.size());
+    const auto s = std::make_unique<State>();
+    ASSERT_TRUE(LoadReportDesign(*s, o.outPath).ok);
+    EXPECT_NEAR(s->ValveStemLen, 3.1935, 0.0005); // 0.06 shorter: the leads equal again
+    // The stem is the file's 49th float; the rest is as it was.
+    std::memcpy(before.data() + 48 * 4, after.data() + 48 * 4, 4);
+    EXPECT_EQ(after, before);
+    std::filesystem::remove(o.outPath);
 }
 
 } // namespace

@@ -1,0 +1,94 @@
+// The valve-setting window's rules.
+#include "analysis/SettingTasks.h"
+
+#include "analysis/DimensionSweep.h"
+#include "model/EditorRules.h"
+
+#include <algorithm>
+
+namespace vt {
+
+namespace {
+
+struct Task {
+    SettingTask task;
+    std::vector<SettingTarget> targets;
+    std::vector<const char*> vary;
+};
+
+const Task& TaskFacts(SettingTask t) {
+    static const Task kTasks[] = {
+        {SettingTask::SetTheValve,
+         {{TargetKind::LeadEqual, 0, "full-fwd", 1}, {TargetKind::LeadEqual, 0, "full-rev", 1}},
+         {"ValveStemLen", "EccRodFwdLen", "EccRodRevLen"}},
+        {SettingTask::BalanceCutOffs,
+         {{TargetKind::CutOffEqual, 0, "normal-fwd", 1}, {TargetKind::CutOffEqual, 0, "normal-rev", 1}},
+         {"LinkCentPivotBackSet", "LinkCentPivotVert", "LiftingLinkLen"}},
+    };
+    return kTasks[std::size_t(t)];
+}
+
+} // namespace
+
+std::vector<DimensionChoice> DimensionChoices(const Mechanism& m) {
+    std::vector<DimensionChoice> rows;
+    for (auto table : {std::span<const DimensionInfo>(FrameDimensionTable()),
+                       std::span<const DimensionInfo>(CylDimensionTable())})
+        for (const DimensionInfo& d : table)
+            if (d.Id > 0) rows.push_back({DefaultVariable(m, d), false});
+    return rows;
+}
+
+void FillTask(SettingTask task, const Mechanism& m, std::vector<SettingTarget>& targets,
+              std::vector<DimensionChoice>& choices) {
+    const Task& t = TaskFacts(task);
+    targets = t.targets;
+    for (DimensionChoice& c : choices) {
+        const auto named = [&](const char* name) {
+            return FindDimensionByName(name) == c.Variable.Dimension;
+        };
+        c.Vary = std::any_of(t.vary.begin(), t.vary.end(), named);
+        if (c.Vary) c.Variable = DefaultVariable(m, *c.Variable.Dimension);
+    }
+}
+
+ParsedTarget TargetFromCells(const std::string& kind, const std::string& position,
+                             const std::string& value, const std::string& weight) {
+    std::string text = kind;
+    const bool valued = kind == KindName(TargetKind::Lead) || kind == KindName(TargetKind::CutOff);
+    if (valued) text += "=" + value;
+    text += "@" + position;
+    if (!weight.empty()) text += "*" + weight;
+    return ParseTarget(text);
+}
+
+SettingProblem CheckProblem(const std::vector<SettingTarget>& targets,
+                            const std::vector<DimensionChoice>& choices) {
+    SettingProblem p;
+    for (const DimensionChoice& c : choices) {
+        if (!c.Vary) continue;
+        if (!(c.Variable.Low < c.Variable.High)) {
+            p.Error = std::string("The bounds of ") + c.Variable.Dimension->Name +
+                      " are the wrong way round: Low must be below High.";
+            return p;
+        }
+        p.Variables.push_back(c.Variable);
+    }
+    if (targets.empty()) p.Error = "Add a target first: what should the events be?";
+    else if (p.Variables.empty()) p.Error = "Tick at least one dimension that may vary.";
+    return p;
+}
+
+int ApplySetting(State& s, Controls& c, const SettingResult& r) {
+    int written = 0;
+    for (const VariableOutcome& v : r.Variables) {
+        if (v.After == v.Before) continue;
+        s.EditChanged = true;
+        DimensionValueExit(s, *v.Variable.Dimension, v.After);
+        ++written;
+    }
+    EditorCloseClick(s, c);
+    return written;
+}
+
+} // namespace vt

@@ -1,0 +1,52 @@
+// The valve-setting window's rules, without Qt: the table of dimensions that may vary,
+// the two ready tasks that fill the tables, a target from its table cells, the problem
+// checked before the search, and "Apply" through the editors' write path.
+#pragma once
+
+#include "analysis/ValveSetting.h"
+#include "model/Controls.h"
+
+#include <string>
+#include <vector>
+
+namespace vt {
+
+// One row of the dimensions table: the 48 dimensions with an id, in editor order.
+struct DimensionChoice {
+    SettingVariable Variable; // with its default bounds
+    bool Vary = false;
+};
+std::vector<DimensionChoice> DimensionChoices(const Mechanism& m);
+
+enum class SettingTask {
+    SetTheValve,    // equal leads at full forward and full reverse, by the valve stem and
+                    // the two eccentric rods
+    BalanceCutOffs, // equal cut-offs at normal forward and normal reverse, by the link's
+                    // suspension and the lifting link
+};
+
+// The task's targets replace `targets`; in `choices` only the task's dimensions vary,
+// each with its default bounds.
+void FillTask(SettingTask task, const Mechanism& m, std::vector<SettingTarget>& targets,
+              std::vector<DimensionChoice>& choices);
+
+// A target from the texts of its row: the kind's name, the position, the value (for
+// "lead" and "cutoff" only) and the weight.
+ParsedTarget TargetFromCells(const std::string& kind, const std::string& position,
+                             const std::string& value, const std::string& weight);
+
+// The variables of the checked rows; the error says what stops a search (no target, no
+// dimension checked, bounds the wrong way round), empty when it can run.
+struct SettingProblem {
+    std::vector<SettingVariable> Variables;
+    std::string Error;
+};
+SettingProblem CheckProblem(const std::vector<SettingTarget>& targets,
+                            const std::vector<DimensionChoice>& choices);
+
+// "Apply": each dimension the result changed written as typed into its editor field (one
+// undo entry each, the twins kept, the dynamic variables told), then mid gear as closing
+// an editor finds it. Returns the number of dimensions written.
+int ApplySetting(State& s, Controls& c, const SettingResult& r);
+
+} // namespace vt

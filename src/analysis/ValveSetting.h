@@ -1,0 +1,65 @@
+// The valve-setting assistant: the dimensions, within their bounds, that bring the
+// events nearest to the designer's targets. Qt-free; works on a copy of the gear.
+//
+// The objective is the weighted sum of the squared residuals of the targets, each
+// residual scaled by its target's tolerance (SettingTargets.h), so that 1 is "just at the
+// tolerance" whatever the target measures. NLopt's BOBYQA minimises it within the bounds
+// from the design as it is (BoundedSearch.h). Each evaluation writes the variables as the
+// editors write them (twins in step, eccentric angles in [0, 360)), recalculates mid gear
+// as closing an editor does, so that the named gear positions follow the changed design
+// (the lifting link, for one, moves mid gear and with it every position), then finds the
+// events of each target's position with the events engine. A point where the gear cannot
+// be solved (the link search gives up, or the guards clamp impossible geometry), or where
+// a target's event does not happen, scores kUnassembledPenalty.
+#pragma once
+
+#include "analysis/BoundedSearch.h"
+#include "analysis/SettingTargets.h"
+#include "analysis/SettingVariables.h"
+
+#include <span>
+#include <string>
+#include <vector>
+
+namespace vt {
+
+struct SettingOptions {
+    double TimeLimitSec = 10;
+    int MaxEvaluations = 3000;
+    double XTolRel = 1e-6;
+    const std::atomic<bool>* Cancel = nullptr; // set it to stop the search at its next evaluation
+    SearchProgress Progress;                   // called on the searching thread
+};
+
+enum class SettingStatus { Met, NotMet, Cancelled, CannotAssemble };
+
+struct TargetOutcome {
+    SettingTarget Target;
+    TargetReading Before, After;
+    bool MetBefore = false, MetAfter = false;
+};
+
+struct VariableOutcome {
+    SettingVariable Variable;
+    float Before = 0, After = 0; // as stored in the design
+};
+
+struct SettingResult {
+    SettingStatus Status = SettingStatus::CannotAssemble;
+    std::vector<TargetOutcome> Targets;
+    std::vector<VariableOutcome> Variables;
+    double ObjectiveBefore = 0, ObjectiveAfter = 0;
+    int Evaluations = 0;
+    double Seconds = 0;
+};
+
+// Every variable needs Low < High. `m` is not changed. A cancelled search reports the
+// best point it had found; a design that cannot be solved at a target's position is not
+// searched.
+SettingResult SetValve(const Mechanism& m, std::span<const SettingTarget> targets,
+                       std::span<const SettingVariable> variables, const SettingOptions& o = {});
+
+// "met", "best found, not met (TARGET, ...)", "cancelled", "the design cannot assemble".
+std::string StatusText(const SettingResult& r);
+
+} // namespace vt

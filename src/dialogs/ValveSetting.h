@@ -1,0 +1,78 @@
+// "Valve Setting": the designer's targets and the dimensions that may vary, two ready
+// tasks, "Solve" on a worker thread with its progress and "Cancel", the before-and-after
+// tables, and "Apply" through the editors' write path. The rules are in
+// analysis/SettingTasks.h; this window only connects its widgets to them.
+#pragma once
+
+#include "analysis/SettingTasks.h"
+
+#include <QDialog>
+#include <QTimer>
+
+#include <atomic>
+#include <optional>
+#include <thread>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace vt {
+
+class ValveSettingWindow final : public QDialog {
+    Q_OBJECT
+public:
+    ValveSettingWindow(State& s, Controls& c, QWidget* parent);
+    ~ValveSettingWindow() override;
+
+    bool Solving() const { return worker_.joinable(); }
+    const std::optional<SettingResult>& Result() const { return result_; }
+    QPushButton* Button(const char* name) const;
+
+    // "Close", also for Esc and the close box: a running search is cancelled first.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    QWidget* BuildInputs();
+    QWidget* BuildResults();
+    void TaskClick(SettingTask task);
+    void AddTargetRow(const SettingTarget& t);
+    void ShowTargets();
+    void ShowChoices();
+    std::string ReadTables(); // the tables into targets_ and choices_; an error text or ""
+    void SolveClick();
+    void CancelClick();
+    void PollSearch();
+    void FinishSearch();
+    void ApplyClick();
+    void ShowResult();
+    void SetBusy(bool busy);
+
+    State& s_;
+    Controls& c_;
+    std::vector<SettingTarget> targets_;
+    std::vector<DimensionChoice> choices_;
+    std::optional<SettingResult> result_;
+
+    QTableWidget* targetTable_ = nullptr;
+    QTableWidget* dimensionTable_ = nullptr;
+    QTableWidget* targetResults_ = nullptr;
+    QTableWidget* variableResults_ = nullptr;
+    QLabel* progress_ = nullptr;
+    QLabel* status_ = nullptr;
+    std::vector<QPushButton*> inputButtons_; // disabled while the search runs
+
+    // The search: its own copy of the gear on a worker thread, its progress read by a timer.
+    std::thread worker_;
+    std::atomic<bool> cancel_ = false, done_ = false;
+    std::atomic<int> evaluations_ = 0;
+    std::atomic<double> best_ = 0;
+    SettingResult found_; // written by the worker before done_
+    QTimer poll_;
+};
+
+} // namespace vt

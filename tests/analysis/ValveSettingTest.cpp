@@ -1,0 +1,194 @@
+// The setting assistant against independent checks: the root a bisection finds, the
+// events of the design it proposes found afresh, its bounds, its stops.
+#include "analysis/ValveSetting.h"
+
+#include "analysis/DimensionSweep.h"
+#include "model/MidGear.h"
+#include "model/Real.h"
+#include "support/Designs.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace vt {
+namespace {
+
+constexpr int32_t kValveStem = 122;
+
+SettingVariable Vary(const char* name, double low, double high) {
+    return {FindDimensionByName(name), low, high};
+}
+
+// The design with the dimensions written as the editors write them and mid gear found.
+State Changed(const State& s, std::span<const VariableOutcome> values) {
+    State g = s;
+    for (const VariableOutcome& v : values) WriteDimension(g, v.Variable.Dimension->Id, v.After);
+    FindRevArmCent(g);
+    return g;
+}
+
+PositionEvents EventsAt(const State& g, GearPosition p) {
+    const GearSetting at = GearAt(g, p);
+    return FindEvents(g, at.RevArmPos, at.Forward);
+}
+
+// Front lead less rear lead at normal forward with the valve stem at v.
+double LeadDifference(const State& s, double v) {
+    State g = s;
+    WriteDimension(g, kValveStem, F32(v));
+    FindRevArmCent(g);
+    const PositionEvents e = EventsAt(g, GearPosition::NormalForward);
+    return double(e.Front.Lead) - e.Rear.Lead;
+}
+
+TEST(ValveSetting, OneVariableFindsTheRootThatABisectionFinds) {
+    auto c = test::BuiltIn();
+    c->ValveStemLen += 0.06f;
+    const float stem = c->ValveStemLen;
+    double lo = 3.0, hi = 3.5;
+    ASSERT_LT(LeadDifference(*c, lo) * LeadDifference(*c, hi), 0);
+    while (hi - lo > 1e-7) {
+        const double mid = (lo + hi) / 2;
+        (LeadDifference(*c, mid) * LeadDifference(*c, lo) > 0 ? lo : hi) = mid;
+    }
+    const SettingTarget target{TargetKind::LeadEqual, 0, "normal-fwd", 1};
+    const SettingVariable stemVar = DefaultVariable(*c, *FindDimension(kValveStem));
+    const SettingResult r = SetValve(*c, std::span(&target, 1), std::span(&stemVar, 1));
+    EXPECT_EQ(r.Status, SettingStatus::Met);
+    EXPECT_EQ(StatusText(r), "met");
+    EXPECT_NEAR(r.Variables[0].After, lo, 1e-5);
+    EXPECT_EQ(r.Variables[0].Before, stem);
+    EXPECT_FALSE(r.Targets[0].MetBefore);
+    EXPECT_TRUE(r.Targets[0].MetAfter);
+    EXPECT_GT(r.Evaluations, 1);
+    EXPECT_EQ(c->ValveStemLen, stem); // the design itself is not changed
+}
+
+TEST(ValveSetting, SuspensionAndLiftingLinkBalanceTheCutOffsWithinTheirBounds) {
+    auto c = test::BuiltIn();
+    const SettingTarget targets[] = {{TargetKind::CutOffEqual, 0, "normal-fwd", 1},
+                                     {TargetKind::CutOffEqual, 0, "normal-rev", 1}};
+    const SettingVariable vars[] = {Vary("LinkCentPivotBackSet", 0.12, 0.28),
+                                    Vary("LinkCentPivotVert", -1.2, 1.2),
+                                    Vary("LiftingLinkLen", 1.2, 2.8)};
+    const SettingResult r = SetValve(*c, targets, vars);
+    ASSERT_EQ(r.Status, SettingStatus::Met) << StatusText(r);
+    for (const VariableOutcome& v : r.Variables) {
+        EXPECT_GE(v.After, F32(v.Variable.Low)) << v.Variable.Dimension->Name;
+        EXPECT_LE(v.After, F32(v.Variable.High)) << v.Variable.Dimension->Name;
+    }
+    // The proposed design, solved anew, has the cut-offs it reports.
+    const State g = Changed(*c, r.Variables);
+    for (GearPosition p : {GearPosition::NormalForward, GearPosition::NormalReverse}) {
+        const PositionEvents e = EventsAt(g, p);
+        ASSERT_TRUE(e.Front.CutOff && e.Rear.CutOff);
+        EXPECT_NEAR(e.Front.CutOff->Percent, e.Rear.CutOff->Percent, 0.1);
+    }
+    EXPECT_GT(r.ObjectiveBefore, 1000);
+    EXPECT_LT(r.ObjectiveAfter, 2);
+}
+
+TEST(ValveSetting, TargetsOutOfReachEndOnABoundAsBestFoundNotMet) {
+    auto c = test::BuiltIn(); // equal leads at normal forward need a stem of about 3.19
+    const SettingTarget targets[] = {{TargetKind::LeadEqual, 0, "normal-fwd", 1},
+                                     {TargetKind::Lead, 0.02, "mid", 2}};
+    const SettingVariable stem = Vary("Valve Stem", 3.25, 3.3);
+    const SettingResult r = SetValve(*c, targets, std::span(&stem, 1));
+    EXPECT_EQ(r.Status, SettingStatus::NotMet);
+    EXPECT_EQ(StatusText(r), "best found, not met (lead-equal@normal-fwd, lead=0.02@mid*2)");
+    EXPECT_EQ(r.Variables[0].After, 3.25f);
+    EXPECT_FALSE(r.Targets[0].MetAfter || r.Targets[1].MetAfter);
+}
+
+TEST(ValveSetting, ADesignThatCannotAssembleIsSaidSoAndNotSearched) {
+    auto c = test::BuiltIn();
+    c->StrokeLen = 30; // a crank longer than the main rod
+    const SettingTarget target{TargetKind::LeadEqual, 0, "full-fwd", 1};
+    const SettingVariable stem = DefaultVariable(*c, *FindDimension(kValveStem));
+    const SettingResult r = SetValve(*c, std::span(&target, 1), std::span(&stem, 1));
+    EXPECT_EQ(r.Status, SettingStatus::CannotAssemble);
+    EXPECT_EQ(StatusText(r), "the design cannot assemble");
+    EXPECT_EQ(r.Evaluations, 0);
+    EXPECT_EQ(r.Variables[0].After, r.Variables[0].Before);
+    EXPECT_FALSE(r.Targets[0].After.Measured);
+}
+
+TEST(ValveSetting, CancelStopsBeforeTheNextEvaluation) {
+    auto c = test::BuiltIn();
+    const SettingTarget targets[] = {{TargetKind::CutOffEqual, 0, "normal-fwd", 1},
+                                     {TargetKind::CutOffEqual, 0, "normal-rev", 1}};
+    const SettingVariable vars[] = {Vary("LinkCentPivotVert", -1, 1), Vary("LiftingLinkLen", 1, 3)};
+    std::atomic<bool> cancel = false;
+    int seen = 0;
+    SettingOptions o;
+    o.Cancel = &cancel;
+    o.Progress = [&](int evaluations, double) {
+        seen = evaluations;
+        if (evaluations == 5) cancel = true;
+    };
+    const SettingResult r = SetValve(*c, targets, vars, o);
+    EXPECT_EQ(r.Status, SettingStatus::Cancelled);
+    EXPECT_EQ(StatusText(r), "cancelled");
+    EXPECT_EQ(r.Evaluations, 5);
+    EXPECT_EQ(seen, 5);
+}
+
+TEST(SettingTargets, TextsReadBackAndWrongOnesSayWhat) {
+    for (const char* text : {"lead-equal@full-fwd", "lead=0.02@full-fwd", "cutoff-equal@normal-rev*2",
+                             "cutoff=75@normal-fwd", "dieslip-min@normal-fwd", "lead-equal@-0.5"}) {
+        const ParsedTarget p = ParseTarget(text);
+        ASSERT_TRUE(p.target) << text << ": " << p.error;
+        EXPECT_EQ(TargetText(*p.target), text);
+    }
+    EXPECT_EQ(ParseTarget("cutoff-equal@normal-rev*2").target->Weight, 2);
+    EXPECT_EQ(ParseTarget("lead=0.02@full-fwd").target->Value, 0.02);
+    const struct {
+        const char* text;
+        const char* error;
+    } wrong[] = {
+        {"lead-equal", "a target is KIND@POSITION: lead-equal"},
+        {"lead@mid", "lead needs a value, as lead=0.02"},
+        {"lead-equal=1@mid", "lead-equal takes no value"},
+        {"cutoff=most@mid", "the value of cutoff is not a number: most"},
+        {"balance@mid", "unknown target kind \"balance\""},
+        {"lead-equal@top", "unknown gear position \"top\": full-fwd, normal-fwd, mid, normal-rev, "
+                           "full-rev or an offset"},
+        {"lead-equal@mid*0", "the weight must be a number above 0: 0"},
+    };
+    for (const auto& w : wrong) EXPECT_EQ(ParseTarget(w.text).error, w.error);
+}
+
+TEST(SettingVariables, DefaultBoundsAndTheCommandLinesNames) {
+    auto c = test::BuiltIn();
+    const auto bounds = [&](const char* name) {
+        const SettingVariable v = DefaultVariable(*c, *FindDimensionByName(name));
+        return std::pair(v.Low, v.High);
+    };
+    EXPECT_EQ(bounds("EccFwdAngle"), std::pair(52.0, 72.0));
+    const auto [vertLow, vertHigh] = bounds("LinkCentPivotVert"); // 0: +-0.1 x stroke
+    EXPECT_DOUBLE_EQ(vertLow, -0.3);
+    EXPECT_DOUBLE_EQ(vertHigh, 0.3);
+    const auto [rodLow, rodHigh] = bounds("Main Rod Length");
+    EXPECT_DOUBLE_EQ(rodLow, 9.0);
+    EXPECT_DOUBLE_EQ(rodHigh, 11.0);
+
+    const ParsedVariableSpec spec = ParseVariableSpec("valve stem=3.1:3.3");
+    ASSERT_TRUE(spec.spec) << spec.error;
+    const ResolvedVariable stem = ResolveVariable(*c, *spec.spec);
+    ASSERT_TRUE(stem.variable) << stem.error;
+    EXPECT_EQ(stem.variable->Dimension->Id, kValveStem);
+    EXPECT_EQ(stem.variable->Low, 3.1);
+    EXPECT_EQ(stem.variable->High, 3.3);
+    EXPECT_EQ(ParseVariableSpec("ValveStemLen=3.3:3.1").error,
+              "--vary ValveStemLen: the lower bound must be below the upper");
+    EXPECT_EQ(ParseVariableSpec("ValveStemLen=3.1").error,
+              "--vary ValveStemLen: the bounds are LO:HI, two numbers: 3.1");
+    EXPECT_NE(ResolveVariable(*c, {"Boiler", {}, {}}).error.find("no dimension is called \"Boiler\""),
+              std::string::npos);
+    EXPECT_EQ(ResolveVariable(*c, {"RevArmCentMax", {}, {}}).error,
+              "RevArmCentMax cannot vary: it sets the reverse arm's travel, not the gear");
+}
+
+} // namespace
+} // namespace vt

@@ -1,0 +1,105 @@
+// The valve-setting window as a designer drives it: a ready task, "Solve" on its worker
+// while the main window ticks, "Cancel", "Apply" with one undo entry a dimension, and the
+// main window's "UnDo" taking them back.
+#include "dialogs/ValveSetting.h"
+
+#include "model/MidGear.h"
+#include "support/MainFormTest.h"
+
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace vt {
+namespace {
+
+struct ValveSettingTest : test::MainFormTest {
+    std::unique_ptr<ValveSettingWindow> window;
+    void SetUp() override {
+        MainFormTest::SetUp();
+        window = std::make_unique<ValveSettingWindow>(*s, form->controls(), form.get());
+        MainForm::Dialogs d;
+        d.valveSetting = window.get();
+        form->SetDialogs(d);
+    }
+    void Click(const char* name) { QTest::mouseClick(window->Button(name), Qt::LeftButton); }
+    QString Text(const char* label) const { return window->findChild<QLabel*>(label)->text(); }
+    void WaitForTheSearch() {
+        while (window->Solving()) QTest::qWait(5);
+    }
+    // Opens the window from its menu item and runs `steps` inside its modal loop.
+    template <typename Steps> void Open(Steps steps) {
+        QTimer::singleShot(0, window.get(), [this, steps] {
+            steps();
+            Click("Close");
+        });
+        form->MenuAction(Cmd::ValveSetting)->trigger();
+    }
+};
+
+TEST_F(ValveSettingTest, ApplyWritesOneUndoEntryADimensionAndUnDoTakesThemBack) {
+    s->ValveStemLen += 0.06f;
+    const float stem = s->ValveStemLen, fwdRod = s->EccRodFwdLen, revRod = s->EccRodRevLen;
+    Open([this] {
+        Click("SetTheValve");
+        Click("Solve");
+        WaitForTheSearch();
+        EXPECT_TRUE(Text("Status").startsWith("Status: met")) << Text("Status").toStdString();
+        Click("Apply");
+    });
+    ASSERT_TRUE(!window->Result()); // applied
+    EXPECT_EQ(s->UndoCount, 3);
+    EXPECT_NEAR(s->ValveStemLen, stem - 0.06f, 0.05);
+    EXPECT_NE(s->EccRodFwdLen, fwdRod);
+    State g = *s; // mid gear was found for the new design
+    FindRevArmCent(g);
+    EXPECT_EQ(s->RevArmSet[0], g.RevArmSet[0]);
+
+    form->MenuAction(Cmd::UnDo)->trigger(); // shows the UnDo button
+    QPushButton* undo = Button("UnDoDn");
+    for (int i = 0; i < 3; ++i) QTest::mouseClick(undo, Qt::LeftButton);
+    EXPECT_EQ(s->ValveStemLen, stem);
+    EXPECT_EQ(s->EccRodFwdLen, fwdRod);
+    EXPECT_EQ(s->EccRodRevLen, revRod);
+    EXPECT_EQ(s->UndoCount, 0);
+    EXPECT_FALSE(undo->isEnabled());
+}
+
+TEST_F(ValveSettingTest, TheMainWindowTicksWhileSolveRunsAndCancelStopsIt) {
+    form->Timer().start();
+    Open([this] {
+        Click("BalanceCutOffs");
+        Click("Solve");
+        EXPECT_TRUE(window->Solving());
+        EXPECT_FALSE(window->Button("Solve")->isEnabled());
+        const uint64_t ticks = form->TickCount();
+        WaitForTheSearch();
+        EXPECT_GT(form->TickCount(), ticks);
+        EXPECT_TRUE(Text("Progress").startsWith("Evaluations: ")) << Text("Progress").toStdString();
+        ASSERT_TRUE(window->Result());
+        EXPECT_GT(window->Result()->Evaluations, 10);
+
+        Click("Solve");
+        Click("Cancel");
+        WaitForTheSearch();
+        EXPECT_TRUE(Text("Status").startsWith("Status: cancelled")) << Text("Status").toStdString();
+    });
+    form->Timer().stop();
+}
+
+TEST_F(ValveSettingTest, SolveWithNothingToVarySaysWhatIsMissing) {
+    const float stem = s->ValveStemLen;
+    Open([this] {
+        Click("AddTarget");
+        Click("Solve");
+        EXPECT_FALSE(window->Solving());
+        EXPECT_EQ(Text("Status"), "Tick at least one dimension that may vary.");
+    });
+    EXPECT_EQ(s->ValveStemLen, stem);
+    EXPECT_EQ(s->UndoCount, 0);
+}
+
+} // namespace
+} // namespace vt
