@@ -240,7 +240,7 @@ TEST_P(EventsEngineDesign, AnotherFirstStepFindsTheSameEvents) {
     }
 }
 
-// The review's point: lead and admission tell the same story. A port open at the dead
+// Lead and admission tell the same story. A port open at the dead
 // centre (lead > 0) opened before it: admission before the dead centre, negative; a port
 // still closed there (lead < 0) opens after it: positive. The crossed rods' design admits
 // steam in the other half of the turn (about 180 degrees from the dead centre, its valve
