@@ -1,7 +1,7 @@
 // One full tick of the main window without the window: solve, valve events, pixel
 // conversion, outlines and the scene drawn into the 1280 x 1024 image.
-#include "model/Controls.h"
 #include "canvas/QtCanvas.h"
+#include "model/Controls.h"
 #include "render/Scene.h"
 #include "support/Designs.h"
 

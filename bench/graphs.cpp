@@ -1,11 +1,11 @@
 // One redraw of each diagram as the graph window runs it: the backing image cleared, the
 // whole diagram drawn through the Qt canvas. The sine, oval and steam diagrams with nine
 // stored positions; the port events diagram in each of its modes.
+#include "canvas/QtCanvas.h"
 #include "diagrams/OvalDraw.h"
 #include "diagrams/PortsDraw.h"
 #include "diagrams/SineDraw.h"
 #include "diagrams/SteamDraw.h"
-#include "canvas/QtCanvas.h"
 #include "support/Designs.h"
 
 #include <benchmark/benchmark.h>

@@ -8,15 +8,15 @@
 #include "dialogs/EventsTableWindow.h"
 #include "dialogs/GraphicZoom.h"
 #include "dialogs/HelpWindow.h"
+#include "dialogs/Line.h"
 #include "dialogs/RefPoint.h"
 #include "dialogs/SensitivityWindow.h"
 #include "dialogs/SettingDialog.h"
-#include "dialogs/ValveSetting.h"
 #include "dialogs/VGAboutBox.h"
+#include "dialogs/ValveSetting.h"
 #include "graphs/GraphWindow.h"
 #include "graphs/SetReverArm.h"
 #include "model/State.h"
-#include "dialogs/Line.h"
 
 #include <memory>
 

@@ -2,12 +2,8 @@
 #include "app/Main.h"
 
 #include "app/ControlTable.h"
-#include "widgets/DataFiles.h"
-#include "widgets/Look.h"
-#include "widgets/SceneView.h"
-#include "widgets/ScrollBar.h"
-#include "app/ToolIcons.h"
 #include "app/Toggles.h"
+#include "app/ToolIcons.h"
 #include "model/Defaults.h"
 #include "model/EditorRules.h"
 #include "model/MidGear.h"
@@ -16,6 +12,10 @@
 #include "model/ViewNavigation.h"
 #include "render/Readouts.h"
 #include "render/Scene.h"
+#include "widgets/DataFiles.h"
+#include "widgets/Look.h"
+#include "widgets/SceneView.h"
+#include "widgets/ScrollBar.h"
 
 #include <QAction>
 #include <QCloseEvent>

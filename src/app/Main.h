@@ -4,13 +4,13 @@
 
 #include "app/Commands.h"
 #include "app/ExhaustSound.h"
-#include "widgets/FileDialogs.h"
-#include "widgets/FrameTimer.h"
+#include "canvas/QtCanvas.h"
 #include "model/Controls.h"
 #include "model/State.h"
 #include "model/Titles.h"
 #include "render/Marker.h"
-#include "canvas/QtCanvas.h"
+#include "widgets/FileDialogs.h"
+#include "widgets/FrameTimer.h"
 
 #include <QMainWindow>
 

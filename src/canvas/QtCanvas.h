@@ -2,9 +2,9 @@
 // antialiasing; single pixels go straight into the image's bits.
 #pragma once
 
+#include "canvas/GlyphCache.h"
 #include "render/Canvas.h"
 #include "render/Clip.h"
-#include "canvas/GlyphCache.h"
 #include "render/ThinPen.h"
 
 #include <QFont>

@@ -1,8 +1,8 @@
 // The pivot data table window; see DatTable.h.
 #include "dialogs/DatTable.h"
 
-#include "widgets/Look.h"
 #include "model/PivotData.h"
+#include "widgets/Look.h"
 
 #include <QAction>
 #include <QMenu>

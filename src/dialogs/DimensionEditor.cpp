@@ -2,10 +2,10 @@
 // places the widgets from the layout and turns focus changes into field exits.
 #include "dialogs/DimensionEditor.h"
 
-#include "widgets/Look.h"
-#include "widgets/NumberEdit.h"
 #include "model/EditorRules.h"
 #include "model/Rounding.h"
+#include "widgets/Look.h"
+#include "widgets/NumberEdit.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

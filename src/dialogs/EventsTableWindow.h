@@ -3,8 +3,8 @@
 #pragma once
 
 #include "analysis/EventsTable.h"
-#include "widgets/FileDialogs.h"
 #include "model/State.h"
+#include "widgets/FileDialogs.h"
 
 #include <QDialog>
 

@@ -1,9 +1,9 @@
 // The graphic zoom dialog; see GraphicZoom.h.
 #include "dialogs/GraphicZoom.h"
 
-#include "widgets/NumberEdit.h"
 #include "model/Format.h"
 #include "model/ViewControls.h"
+#include "widgets/NumberEdit.h"
 
 #include <QLabel>
 #include <QPushButton>

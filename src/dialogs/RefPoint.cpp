@@ -1,8 +1,8 @@
 // The reference points dialog; see RefPoint.h.
 #include "dialogs/RefPoint.h"
 
-#include "widgets/NumberEdit.h"
 #include "model/Format.h"
+#include "widgets/NumberEdit.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>

@@ -2,8 +2,8 @@
 // the results into the two tables and the chart.
 #include "dialogs/SensitivityWindow.h"
 
-#include "dialogs/EventsTableWindow.h"
 #include "diagrams/InfluenceChart.h"
+#include "dialogs/EventsTableWindow.h"
 #include "graphs/DiagramMenu.h"
 #include "model/Format.h"
 

@@ -1,8 +1,8 @@
 // The setting dialogs; see SettingDialog.h.
 #include "dialogs/SettingDialog.h"
 
-#include "widgets/NumberEdit.h"
 #include "model/SettingRules.h"
+#include "widgets/NumberEdit.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -2,8 +2,8 @@
 // the clipboard, "Save Image As..." writes it as PNG or SVG.
 #pragma once
 
-#include "widgets/FileDialogs.h"
 #include "canvas/QtCanvas.h"
+#include "widgets/FileDialogs.h"
 
 #include <QMenu>
 

@@ -5,11 +5,11 @@
 // backing image first, which leaves the picture the stated sequence shows.
 #include "graphs/GraphWindow.h"
 
+#include "graphs/DiagramMenu.h"
+#include "model/DynVars.h"
 #include "widgets/Look.h"
 #include "widgets/SceneView.h"
 #include "widgets/ScrollBar.h"
-#include "graphs/DiagramMenu.h"
-#include "model/DynVars.h"
 
 #include <QAction>
 #include <QFont>

@@ -5,9 +5,9 @@
 // the right mouse button over the diagram opens the menu that copies or saves it.
 #pragma once
 
+#include "canvas/QtCanvas.h"
 #include "graphs/GraphFacts.h"
 #include "model/State.h"
-#include "canvas/QtCanvas.h"
 
 #include <QDialog>
 

@@ -5,8 +5,8 @@
 // which is where they meet their fields.
 #include "graphs/SetReverArm.h"
 
-#include "widgets/NumberEdit.h"
 #include "model/Rounding.h"
+#include "widgets/NumberEdit.h"
 
 #include <QKeyEvent>
 #include <QLabel>

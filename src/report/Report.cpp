@@ -8,8 +8,8 @@
 #include "model/Defaults.h"
 #include "model/MidGear.h"
 #include "model/RevArmSets.h"
-#include "report/SetValveReport.h"
 #include "report/SensitivityReport.h"
+#include "report/SetValveReport.h"
 
 #include <memory>
 

@@ -4,8 +4,8 @@
 // (against the fine sweep it replaced, its precision) are in EventsEngineTest.
 #include "analysis/EventsTable.h"
 
-#include "diagrams/Recorded.h"
 #include "diagrams/PortsDraw.h"
+#include "diagrams/Recorded.h"
 #include "diagrams/SineDraw.h"
 #include "diagrams/SteamDraw.h"
 #include "model/Controls.h"

@@ -3,10 +3,10 @@
 // message of a failure.
 #include "support/MainFormTest.h"
 
-#include "widgets/FileDialogs.h"
 #include "files/DimFile.h"
 #include "model/EditorRules.h"
 #include "support/Designs.h"
+#include "widgets/FileDialogs.h"
 
 #include <QAction>
 #include <QDir>

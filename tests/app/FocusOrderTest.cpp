@@ -3,21 +3,21 @@
 #include "support/MainFormTest.h"
 
 #include "app/ControlTable.h"
-#include "widgets/FileDialogs.h"
 #include "dialogs/DatTable.h"
 #include "dialogs/DimensionEditor.h"
 #include "dialogs/EventsTableWindow.h"
-#include "dialogs/ValveSetting.h"
 #include "dialogs/GraphicZoom.h"
 #include "dialogs/HelpWindow.h"
+#include "dialogs/Line.h"
 #include "dialogs/RefPoint.h"
 #include "dialogs/SettingDialog.h"
+#include "dialogs/ValveSetting.h"
 #include "graphs/GraphWindow.h"
 #include "graphs/Oval.h"
 #include "graphs/Ports.h"
 #include "graphs/SetReverArm.h"
 #include "graphs/Steam.h"
-#include "dialogs/Line.h"
+#include "widgets/FileDialogs.h"
 
 #include <QApplication>
 

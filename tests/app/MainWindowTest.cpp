@@ -4,8 +4,8 @@
 
 #include "app/Main.h"
 
-#include "widgets/ScrollBar.h"
 #include "model/Defaults.h"
+#include "widgets/ScrollBar.h"
 
 #include <QAction>
 #include <QEventLoop>

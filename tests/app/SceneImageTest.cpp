@@ -1,9 +1,9 @@
 // The scene drawn through the Qt canvas: the start-up frame against a committed golden
 // image (see support/Golden.h), its colours at known places, and far-off views drawn in
 // bounded work.
+#include "canvas/QtCanvas.h"
 #include "model/Controls.h"
 #include "model/Rounding.h"
-#include "canvas/QtCanvas.h"
 #include "render/Scene.h"
 #include "support/Designs.h"
 #include "support/Golden.h"

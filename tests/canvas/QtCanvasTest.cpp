@@ -1,7 +1,7 @@
 // QtCanvas read back pixel by pixel: state and clearing, lines and pen widths, far-off
 // lines, single pixels, colours and text.
-#include "canvas/QtCanvas.h"
 #include "canvas/ImageProbe.h"
+#include "canvas/QtCanvas.h"
 
 #include <gtest/gtest.h>
 

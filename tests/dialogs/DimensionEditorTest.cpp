@@ -3,10 +3,10 @@
 // small button's marker closing and reopening the editor.
 #include "support/MainFormTest.h"
 
-#include "widgets/NumberEdit.h"
-#include "widgets/SceneView.h"
 #include "dialogs/DimensionEditor.h"
 #include "model/EditorRules.h"
+#include "widgets/NumberEdit.h"
+#include "widgets/SceneView.h"
 
 #include <QApplication>
 #include <QFocusEvent>

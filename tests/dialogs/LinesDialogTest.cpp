@@ -3,10 +3,10 @@
 // that reopens the dialog, and the rows after a file is opened.
 #include "support/MainFormTest.h"
 
-#include "widgets/NumberEdit.h"
-#include "files/DimFile.h"
 #include "dialogs/Line.h"
+#include "files/DimFile.h"
 #include "support/Designs.h"
+#include "widgets/NumberEdit.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -3,8 +3,8 @@
 #include "support/MainFormTest.h"
 
 #include "app/Main.h"
-#include "widgets/NumberEdit.h"
 #include "dialogs/SettingDialog.h"
+#include "widgets/NumberEdit.h"
 
 #include <QApplication>
 #include <QKeyEvent>

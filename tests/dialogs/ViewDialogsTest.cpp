@@ -3,9 +3,9 @@
 #include "support/MainFormTest.h"
 
 #include "app/Main.h"
-#include "widgets/NumberEdit.h"
 #include "dialogs/GraphicZoom.h"
 #include "dialogs/RefPoint.h"
+#include "widgets/NumberEdit.h"
 
 #include <QKeyEvent>
 #include <QPushButton>

@@ -4,8 +4,6 @@
 // save dialog gives a name typed without an extension the chosen filter's.
 #include "graphs/DiagramMenu.h"
 
-#include "widgets/FileDialogs.h"
-#include "widgets/SceneView.h"
 #include "graphs/DiagramFile.h"
 #include "graphs/GraphWindow.h"
 #include "graphs/Oval.h"
@@ -14,6 +12,8 @@
 #include "graphs/Sine.h"
 #include "graphs/Steam.h"
 #include "support/Designs.h"
+#include "widgets/FileDialogs.h"
+#include "widgets/SceneView.h"
 
 #include <QAction>
 #include <QApplication>

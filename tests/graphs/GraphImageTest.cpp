@@ -2,11 +2,11 @@
 // committed goldens: the sine and oval diagrams at mid gear, normal forward and normal
 // reverse; the steam diagram at mid gear, normal forward and full forward; the port
 // events diagram in each of its three modes.
+#include "canvas/QtCanvas.h"
 #include "diagrams/OvalDraw.h"
 #include "diagrams/PortsDraw.h"
 #include "diagrams/SineDraw.h"
 #include "diagrams/SteamDraw.h"
-#include "canvas/QtCanvas.h"
 #include "support/Designs.h"
 #include "support/Golden.h"
 

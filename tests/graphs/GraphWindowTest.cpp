@@ -6,17 +6,17 @@
 #include "graphs/GraphWindow.h"
 
 #include "app/Main.h"
-#include "widgets/SceneView.h"
-#include "widgets/ScrollBar.h"
+#include "canvas/QtCanvas.h"
+#include "diagrams/PortsDraw.h"
 #include "graphs/Oval.h"
 #include "graphs/Ports.h"
-#include "diagrams/PortsDraw.h"
 #include "graphs/SetReverArm.h"
 #include "graphs/Sine.h"
 #include "graphs/Steam.h"
 #include "model/DynVars.h"
-#include "canvas/QtCanvas.h"
 #include "support/Designs.h"
+#include "widgets/SceneView.h"
+#include "widgets/ScrollBar.h"
 
 #include <QAction>
 #include <QApplication>

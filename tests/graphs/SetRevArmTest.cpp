@@ -3,9 +3,9 @@
 // key filter.
 #include "graphs/SetReverArm.h"
 
-#include "widgets/NumberEdit.h"
 #include "model/Real.h"
 #include "support/Designs.h"
+#include "widgets/NumberEdit.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -2,8 +2,8 @@
 #include "model/Defaults.h"
 
 #include "model/Dimensions.h"
-#include "model/EditorRules.h"
 #include "model/DynVars.h"
+#include "model/EditorRules.h"
 #include "model/MidGear.h"
 #include "support/Designs.h"
 #include "support/PlainSolve.h"
