@@ -17,7 +17,10 @@ void BM_SensitivityTwoPositions(benchmark::State& st) {
             benchmark::DoNotOptimize(r.Rows.back().Derivative);
         }
 }
-BENCHMARK(BM_SensitivityTwoPositions)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(BM_SensitivityTwoPositions)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
 
 void BM_MonteCarlo1000(benchmark::State& st) {
     auto c = vt::test::BuiltIn();
@@ -27,6 +30,9 @@ void BM_MonteCarlo1000(benchmark::State& st) {
         benchmark::DoNotOptimize(r.High);
     }
 }
-BENCHMARK(BM_MonteCarlo1000)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(BM_MonteCarlo1000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
 
 } // namespace

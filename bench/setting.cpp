@@ -15,7 +15,8 @@ vt::SettingResult Run(const vt::State& s, std::vector<const char*> targets,
     std::vector<vt::SettingTarget> t;
     for (const char* text : targets) t.push_back(*vt::ParseTarget(text).target);
     std::vector<vt::SettingVariable> v;
-    for (const char* name : names) v.push_back(vt::DefaultVariable(s, *vt::FindDimensionByName(name)));
+    for (const char* name : names)
+        v.push_back(vt::DefaultVariable(s, *vt::FindDimensionByName(name)));
     return vt::SetValve(s, t, v);
 }
 
@@ -31,7 +32,10 @@ void BM_SettingOneVariableOneTarget(benchmark::State& st) {
     for (auto _ : st) r = Run(*c, {"lead-equal@normal-fwd"}, {"ValveStemLen"});
     Report(st, r);
 }
-BENCHMARK(BM_SettingOneVariableOneTarget)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_SettingOneVariableOneTarget)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 void BM_SettingFourVariablesFourTargets(benchmark::State& st) {
     auto c = vt::test::BuiltIn();
@@ -42,6 +46,9 @@ void BM_SettingFourVariablesFourTargets(benchmark::State& st) {
                 {"ValveStemLen", "EccRodFwdLen", "EccRodRevLen", "LiftingLinkLen"});
     Report(st, r);
 }
-BENCHMARK(BM_SettingFourVariablesFourTargets)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(BM_SettingFourVariablesFourTargets)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
 
 } // namespace

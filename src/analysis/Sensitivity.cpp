@@ -21,9 +21,12 @@ std::vector<const InfluenceRow*> LargestInfluences(const SensitivityResult& r, s
     std::vector<const InfluenceRow*> out;
     for (const InfluenceRow& row : r.Rows)
         if (std::abs(row.Derivative[figure]) > 0) out.push_back(&row); // NaN fails too
-    const auto size = [figure](const InfluenceRow* row) { return std::abs(row->Derivative[figure]); };
-    std::stable_sort(out.begin(), out.end(),
-                     [&](const InfluenceRow* a, const InfluenceRow* b) { return size(a) > size(b); });
+    const auto size = [figure](const InfluenceRow* row) {
+        return std::abs(row->Derivative[figure]);
+    };
+    std::stable_sort(out.begin(), out.end(), [&](const InfluenceRow* a, const InfluenceRow* b) {
+        return size(a) > size(b);
+    });
     if (out.size() > n) out.resize(n);
     return out;
 }

@@ -13,8 +13,9 @@ constexpr int kNameWidth = 22;
 constexpr int kCellWidth = 10;
 
 std::string Padded(const std::string& text, int width) {
-    return text.size() >= std::size_t(width) ? text + " "
-                                             : text + std::string(std::size_t(width) - text.size(), ' ');
+    return text.size() >= std::size_t(width)
+               ? text + " "
+               : text + std::string(std::size_t(width) - text.size(), ' ');
 }
 
 std::string TextRow(const std::string& label, const Figures& f, int decimals) {
@@ -84,7 +85,8 @@ std::string Wear(const SensitivityReport& r, bool csv) {
                "the valve):\nleads, travel and die slip in model units; events in percent of "
                "stroke from that end's dead centre.\n";
     out += row("new_gear", FiguresOf(r.Result.Nominal));
-    for (const WearRow& w : r.Wear) out += row("worn_" + FormatFixed(w.LostMotion, 0, 4), FiguresOf(w.Events));
+    for (const WearRow& w : r.Wear)
+        out += row("worn_" + FormatFixed(w.LostMotion, 0, 4), FiguresOf(w.Events));
     return out;
 }
 
@@ -114,7 +116,8 @@ std::string FormatSensitivityCsv(const SensitivityReport& r) {
     std::string out = "dimension";
     for (std::size_t k = 0; k < kFigureCount; ++k) out += std::string(",") + Figure(k).Key;
     out += "\n";
-    for (const InfluenceRow& row : r.Result.Rows) out += CsvRow(row.Dimension->Name, row.Derivative);
+    for (const InfluenceRow& row : r.Result.Rows)
+        out += CsvRow(row.Dimension->Name, row.Derivative);
     if (r.Tolerances) out += Spread(r, true);
     if (!r.Wear.empty()) out += Wear(r, true);
     return out;

@@ -49,8 +49,9 @@ std::string TakeKind(std::string_view text, SettingTarget& t) {
         if (eq == std::string_view::npos) return {};
         return std::string(name) + " takes no value";
     }
-    if (eq == std::string_view::npos) return std::string(name) + " needs a value, as " +
-                                             std::string(name) + "=" + (t.Kind == TargetKind::Lead ? "0.02" : "75");
+    if (eq == std::string_view::npos)
+        return std::string(name) + " needs a value, as " + std::string(name) + "=" +
+               (t.Kind == TargetKind::Lead ? "0.02" : "75");
     const std::optional<double> v = Number(text.substr(eq + 1));
     if (!v) return "the value of " + std::string(name) + " is not a number: " +
                    std::string(text.substr(eq + 1));

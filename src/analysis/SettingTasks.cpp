@@ -22,7 +22,8 @@ const Task& TaskFacts(SettingTask t) {
          {{TargetKind::LeadEqual, 0, "full-fwd", 1}, {TargetKind::LeadEqual, 0, "full-rev", 1}},
          {"ValveStemLen", "EccRodFwdLen", "EccRodRevLen"}},
         {SettingTask::BalanceCutOffs,
-         {{TargetKind::CutOffEqual, 0, "normal-fwd", 1}, {TargetKind::CutOffEqual, 0, "normal-rev", 1}},
+         {{TargetKind::CutOffEqual, 0, "normal-fwd", 1},
+          {TargetKind::CutOffEqual, 0, "normal-rev", 1}},
          {"LinkCentPivotBackSet", "LinkCentPivotVert", "LiftingLinkLen"}},
     };
     return kTasks[std::size_t(t)];

@@ -30,9 +30,9 @@ struct ParsedVariableSpec {
 };
 ParsedVariableSpec ParseVariableSpec(std::string_view text);
 
-// A --vary request resolved on a design: the dimension by its name text or field name (as FindDimensionByName
-// takes them), with the given bounds or the default ones. An error names an unknown
-// dimension or one without an id (the reverse arm's travel limits).
+// A --vary request resolved on a design: the dimension by its name text or field name (as
+// FindDimensionByName takes them), with the given bounds or the default ones. An error names an
+// unknown dimension or one without an id (the reverse arm's travel limits).
 struct ResolvedVariable {
     std::optional<SettingVariable> variable;
     std::string error;

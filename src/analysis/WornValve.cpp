@@ -78,7 +78,8 @@ private:
             if (sign != 0) nodes_.push_back(Extreme(coarse[std::size_t(i)].at, step, sign));
         }
         for (Node& n : nodes_) n.at = std::fmod(n.at + 360.0, 360.0);
-        std::sort(nodes_.begin(), nodes_.end(), [](const Node& a, const Node& b) { return a.at < b.at; });
+        std::sort(nodes_.begin(), nodes_.end(),
+                  [](const Node& a, const Node& b) { return a.at < b.at; });
     }
 
     // Golden section search for the greatest sign * u within step of `at`.
@@ -152,10 +153,12 @@ private:
     }
 
     const Node& At(double at) const {
-        return *std::find_if(nodes_.begin(), nodes_.end(), [at](const Node& x) { return x.at == at; });
+        return *std::find_if(nodes_.begin(), nodes_.end(),
+                             [at](const Node& x) { return x.at == at; });
     }
 
-    void Fill(EndEvents& e, std::vector<Crossing> steam, std::vector<Crossing> exh, bool rear) const {
+    void Fill(EndEvents& e, std::vector<Crossing> steam, std::vector<Crossing> exh,
+              bool rear) const {
         const auto [admission, cutOff, steamOpenings] = Longest(steam);
         const auto [release, compression, exhOpenings] = Longest(exh);
         e.Admission = PointOf(admission, rear);
@@ -182,7 +185,8 @@ private:
         while (c.size() >= 2) {
             std::size_t shortest = 0;
             for (std::size_t i = 1; i < c.size(); ++i)
-                if (Span(c[i], c[(i + 1) % c.size()]) < Span(c[shortest], c[(shortest + 1) % c.size()]))
+                if (Span(c[i], c[(i + 1) % c.size()]) <
+                    Span(c[shortest], c[(shortest + 1) % c.size()]))
                     shortest = i;
             if (Span(c[shortest], c[(shortest + 1) % c.size()]) >= o_.GrazeDeg) break;
             const std::size_t next = (shortest + 1) % c.size();

@@ -42,8 +42,8 @@ void DrawInfluenceChart(Canvas& c, std::string_view title, std::span<const Influ
         const int y = kTop + i * kRow;
         const int length = most > 0 ? int(std::lround(std::abs(bar.Value) / most * half)) : 0;
         const bool raises = bar.Value >= 0;
-        FilledBox(c, raises ? zero : zero - length, raises ? zero + length : zero, y, y + kBarHeight,
-                  raises ? kRaisesColor : kLowersColor);
+        FilledBox(c, raises ? zero : zero - length, raises ? zero + length : zero, y,
+                  y + kBarHeight, raises ? kRaisesColor : kLowersColor);
         c.TextOut(8, y + 2, bar.Label);
         const std::string value = FormatFixed(bar.Value, 0, 4);
         const int textX = raises ? zero + length + 4 : zero - length - 4 - 7 * int(value.size());

@@ -41,7 +41,9 @@ QString UnitOf(std::size_t k, bool perUnit) {
 QTableWidgetItem* Number(double v, int decimals) {
     auto* item = new QTableWidgetItem;
     if (std::isnan(v)) item->setText("-");
-    else item->setData(Qt::DisplayRole, std::round(v * std::pow(10, decimals)) / std::pow(10, decimals));
+    else
+        item->setData(Qt::DisplayRole,
+                      std::round(v * std::pow(10, decimals)) / std::pow(10, decimals));
     item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     item->setFlags(item->flags() & ~Qt::ItemIsEditable);
     return item;
@@ -68,7 +70,8 @@ QTableWidget* FigureTable(QWidget* parent, const QStringList& lead, bool perUnit
 } // namespace
 
 SensitivityWindow::SensitivityWindow(const State& s, FileUi ui, QWidget* parent)
-    : QDialog(parent), s_(s), ui_(std::move(ui)), chart_(kInfluenceChartWidth, kInfluenceChartHeight) {
+    : QDialog(parent), s_(s), ui_(std::move(ui)),
+      chart_(kInfluenceChartWidth, kInfluenceChartHeight) {
     setObjectName("TSensitivity");
     setWindowTitle("Sensitivity and Wear");
     BuildInputs();
@@ -83,7 +86,8 @@ void SensitivityWindow::BuildInputs() {
     position_->setObjectName("Position");
     position_->setEditable(true);
     for (const char* p : kPositions) position_->addItem(p);
-    position_->setToolTip("A named position, or an offset from mid gear in model units (+ towards forward)");
+    position_->setToolTip(
+        "A named position, or an offset from mid gear in model units (+ towards forward)");
     lengthTol_ = new QLineEdit(FormatFixed(kDefaultLengthTolerance, 0, 3).c_str(), this);
     lengthTol_->setObjectName("LengthTolerance");
     angleTol_ = new QLineEdit(FormatFixed(kDefaultAngleTolerance, 0, 2).c_str(), this);
@@ -105,7 +109,8 @@ void SensitivityWindow::BuildInputs() {
     status_->setObjectName("Status");
     poll_ = new QTimer(this);
     poll_->setInterval(100);
-    connect(poll_, &QTimer::timeout, this, [this] { progress_->setValue(int(1000.0 * done_ / std::max(1, int(total_)))); });
+    connect(poll_, &QTimer::timeout, this,
+            [this] { progress_->setValue(int(1000.0 * done_ / std::max(1, int(total_)))); });
     progress_->setRange(0, 1000);
     connect(compute_, &QPushButton::clicked, this, &SensitivityWindow::ComputeClick);
     connect(cancelButton_, &QPushButton::clicked, this, &SensitivityWindow::CancelClick);
@@ -183,16 +188,18 @@ void SensitivityWindow::BuildResults() {
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(inputs);
-    layout->addWidget(new QLabel("Change of each figure per unit increase of the dimension (per degree for "
-                                 "the eccentric angles); mid gear recalculated for each changed design. "
-                                 "Leads: opening at the dead centre, > 0 open. Events: % of stroke from that "
-                                 "end's dead centre. Click a heading to sort.",
-                                 this));
+    layout->addWidget(
+        new QLabel("Change of each figure per unit increase of the dimension (per degree for "
+                   "the eccentric angles); mid gear recalculated for each changed design. "
+                   "Leads: opening at the dead centre, > 0 open. Events: % of stroke from that "
+                   "end's dead centre. Click a heading to sort.",
+                   this));
     layout->addLayout(top, 5);
-    layout->addWidget(new QLabel("Spread the tolerances allow (+- worst case, +- statistical, least and "
-                                 "greatest change in the random designs), then the events of the new and "
-                                 "of the worn gear:",
-                                 this));
+    layout->addWidget(
+        new QLabel("Spread the tolerances allow (+- worst case, +- statistical, least and "
+                   "greatest change in the random designs), then the events of the new and "
+                   "of the worn gear:",
+                   this));
     layout->addWidget(rows_, 3);
     layout->addLayout(buttons);
 }
@@ -204,7 +211,8 @@ void SensitivityWindow::showEvent(QShowEvent* e) {
 
 // The design's values and each dimension's tolerance into the table.
 void SensitivityWindow::ShowTolerances() {
-    for (auto [edit, target] : {std::pair{lengthTol_, &tolerances_.Length}, std::pair{angleTol_, &tolerances_.Angle}}) {
+    for (auto [edit, target] :
+         {std::pair{lengthTol_, &tolerances_.Length}, std::pair{angleTol_, &tolerances_.Angle}}) {
         double t = 0;
         if (ParseDecimal(edit->text().toStdString(), t) && t >= 0) *target = t;
         else status_->setText("A tolerance must be a number of at least 0; the last one is kept.");
@@ -232,10 +240,11 @@ void SensitivityWindow::ToleranceEdited(QTableWidgetItem* item) {
     if (ParseDecimal(item->text().toStdString(), t) && t >= 0) {
         tolerances_.Overrides[name] = t;
         status_->setText(QString::fromStdString("The tolerance of " + name + " is now +-" +
-                                                FormatFixed(t, 0, 4) + "; Compute to see its spread."));
+                                                FormatFixed(t, 0, 4) +
+                                                "; Compute to see its spread."));
     } else {
-        status_->setText(QString::fromStdString("A tolerance must be a number of at least 0; " + name +
-                                                " keeps its tolerance."));
+        status_->setText(QString::fromStdString("A tolerance must be a number of at least 0; " +
+                                                name + " keeps its tolerance."));
     }
     ShowTolerances();
 }
@@ -244,14 +253,16 @@ std::optional<SensitivityRequest> SensitivityWindow::ReadRequest() {
     SensitivityRequest q;
     q.Position = position_->currentText().trimmed().toStdString();
     if (!ParseGearPlace(s_, q.Position)) {
-        status_->setText("The gear position must be full-fwd, normal-fwd, mid, normal-rev, full-rev or an "
-                         "offset from mid gear in model units; nothing was computed.");
+        status_->setText(
+            "The gear position must be full-fwd, normal-fwd, mid, normal-rev, full-rev or an "
+            "offset from mid gear in model units; nothing was computed.");
         return std::nullopt;
     }
     const auto wear = ParseLostMotions(wear_->text().toStdString());
     if (!wear) {
-        status_->setText("Each lost motion must be a number from 0 to 1 (model units), separated by "
-                         "commas; nothing was computed.");
+        status_->setText(
+            "Each lost motion must be a number from 0 to 1 (model units), separated by "
+            "commas; nothing was computed.");
         return std::nullopt;
     }
     ShowTolerances();
@@ -333,7 +344,10 @@ void SensitivityWindow::FillInfluences() {
         for (const InfluenceRow& r : report_->Result.Rows) {
             if (name != r.Dimension->Name) continue;
             QTableWidgetItem* label = influences_->item(row, kNameCol);
-            label->setToolTip(r.Assembles ? "" : "The gear cannot be assembled when this dimension changes by its step");
+            label->setToolTip(
+                r.Assembles
+                    ? ""
+                    : "The gear cannot be assembled when this dimension changes by its step");
             label->setBackground(r.Assembles ? QBrush() : QBrush(QColor(255, 200, 200)));
             for (std::size_t k = 0; k < kFigureCount; ++k)
                 influences_->setItem(row, kFirstFigureCol + int(k), Number(r.Derivative[k], 4));
@@ -350,7 +364,8 @@ void SensitivityWindow::FillRows() {
     std::vector<Line> lines;
     if (report_->Tolerances) {
         const MonteCarloRange& mc = report_->MonteCarlo;
-        const QString seen = QString(" in %1 designs (%2 not assembled)").arg(mc.Designs).arg(mc.Failed);
+        const QString seen =
+            QString(" in %1 designs (%2 not assembled)").arg(mc.Designs).arg(mc.Failed);
         lines.push_back({"Worst case +-", report_->Spread.WorstCase});
         lines.push_back({"Statistical +-", report_->Spread.Statistical});
         lines.push_back({"Least change" + seen, mc.Low});
@@ -358,7 +373,8 @@ void SensitivityWindow::FillRows() {
     }
     lines.push_back({"New gear", FiguresOf(report_->Result.Nominal)});
     for (const WearRow& w : report_->Wear)
-        lines.push_back({QString::fromStdString("Worn, S = " + FormatFixed(w.LostMotion, 0, 4)), FiguresOf(w.Events)});
+        lines.push_back({QString::fromStdString("Worn, S = " + FormatFixed(w.LostMotion, 0, 4)),
+                         FiguresOf(w.Events)});
     rows_->setRowCount(int(lines.size()));
     for (std::size_t i = 0; i < lines.size(); ++i) {
         rows_->setItem(int(i), 0, new QTableWidgetItem(lines[i].label));
@@ -381,7 +397,8 @@ void SensitivityWindow::DrawChart() {
 }
 
 void SensitivityWindow::CopyClick() {
-    if (report_) QApplication::clipboard()->setText(QString::fromStdString(FormatSensitivityText(*report_)));
+    if (report_)
+        QApplication::clipboard()->setText(QString::fromStdString(FormatSensitivityText(*report_)));
 }
 
 void SensitivityWindow::SaveCsvClick() {

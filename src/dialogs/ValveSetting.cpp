@@ -102,7 +102,8 @@ QWidget* ValveSettingWindow::BuildInputs() {
     auto* add = MakeButton("Add target", "AddTarget", box);
     auto* remove = MakeButton("Remove target", "RemoveTarget", box);
     connect(setValve, &QPushButton::clicked, this, [this] { TaskClick(SettingTask::SetTheValve); });
-    connect(balance, &QPushButton::clicked, this, [this] { TaskClick(SettingTask::BalanceCutOffs); });
+    connect(balance, &QPushButton::clicked, this,
+            [this] { TaskClick(SettingTask::BalanceCutOffs); });
     connect(add, &QPushButton::clicked, this, [this] { AddTargetRow({}); });
     connect(remove, &QPushButton::clicked, this, [this] {
         targetTable_->removeRow(targetTable_->currentRow() >= 0 ? targetTable_->currentRow()
@@ -188,7 +189,8 @@ void ValveSettingWindow::AddTargetRow(const SettingTarget& t) {
     position->setCurrentText(QString::fromStdString(t.Position));
     targetTable_->setCellWidget(row, kKind, kind);
     targetTable_->setCellWidget(row, kPosition, position);
-    targetTable_->setItem(row, kValue, Item(KindHasValue(t.Kind) ? FormatFixed(t.Value, 0, 4) : "", true));
+    targetTable_->setItem(row, kValue,
+                          Item(KindHasValue(t.Kind) ? FormatFixed(t.Value, 0, 4) : "", true));
     targetTable_->setItem(row, kWeight, Item(FormatFixed(t.Weight, 0, 2), true));
 }
 
@@ -205,7 +207,8 @@ void ValveSettingWindow::ShowChoices() {
         name->setFlags(name->flags() | Qt::ItemIsUserCheckable);
         name->setCheckState(c.Vary ? Qt::Checked : Qt::Unchecked);
         dimensionTable_->setItem(r, kDimension, name);
-        dimensionTable_->setItem(r, kNow, Item(FormatFixed(c.Variable.Dimension->Ref(s_), 0, 5), false));
+        dimensionTable_->setItem(r, kNow,
+                                 Item(FormatFixed(c.Variable.Dimension->Ref(s_), 0, 5), false));
         dimensionTable_->setItem(r, kLow, Item(FormatFixed(c.Variable.Low, 0, 5), true));
         dimensionTable_->setItem(r, kHigh, Item(FormatFixed(c.Variable.High, 0, 5), true));
     }
@@ -214,8 +217,9 @@ void ValveSettingWindow::ShowChoices() {
 std::string ValveSettingWindow::ReadTables() {
     targets_.clear();
     for (int r = 0; r < targetTable_->rowCount(); ++r) {
-        const ParsedTarget p = TargetFromCells(Cell(targetTable_, r, kKind), Cell(targetTable_, r, kPosition),
-                                               Cell(targetTable_, r, kValue), Cell(targetTable_, r, kWeight));
+        const ParsedTarget p =
+            TargetFromCells(Cell(targetTable_, r, kKind), Cell(targetTable_, r, kPosition),
+                            Cell(targetTable_, r, kValue), Cell(targetTable_, r, kWeight));
         if (!p.target) return "Target " + std::to_string(r + 1) + ": " + p.error + ".";
         targets_.push_back(*p.target);
     }
@@ -295,7 +299,8 @@ void ValveSettingWindow::SetBusy(bool busy) {
     targetTable_->setEnabled(!busy);
     dimensionTable_->setEnabled(!busy);
     Button("Cancel")->setEnabled(busy);
-    Button("Apply")->setEnabled(!busy && result_ && result_->Status != SettingStatus::CannotAssemble);
+    Button("Apply")->setEnabled(!busy && result_ &&
+                                result_->Status != SettingStatus::CannotAssemble);
 }
 
 void ValveSettingWindow::reject() {

@@ -24,7 +24,9 @@ void Include(Extent& e, double x, double y) {
     e.y1 = std::max(e.y1, y);
 }
 
-void IncludePixel(Extent& e, int32_t sx, int32_t sy) { Include(e, sx / kProbeScale, -sy / kProbeScale); }
+void IncludePixel(Extent& e, int32_t sx, int32_t sy) {
+    Include(e, sx / kProbeScale, -sy / kProbeScale);
+}
 
 bool IsLinkagePivot(int i) { return i >= Axle && i != RefPoint1 && i != RefPoint2; }
 
@@ -32,7 +34,8 @@ void IncludeFrame(Extent& e, const State& p) {
     for (int i = 0; i <= LinkCentrePoint; ++i)
         if (IsLinkagePivot(i)) IncludePixel(e, p.PivotScrX[i], p.PivotScrY[i]);
     for (int i = 0; i < kCylOutlinePoints; ++i) IncludePixel(e, p.CylOutlineX[i], p.CylOutlineY[i]);
-    for (int i = 0; i < kPistonValvePoints; ++i) IncludePixel(e, p.PistonValveX[i], p.PistonValveY[i]);
+    for (int i = 0; i < kPistonValvePoints; ++i)
+        IncludePixel(e, p.PistonValveX[i], p.PistonValveY[i]);
 }
 
 } // namespace

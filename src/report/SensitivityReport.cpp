@@ -14,7 +14,8 @@ bool ReadTolerances(const ReportOptions& o, ToleranceSet& t, std::string& unknow
     for (const std::string& text : o.tolerances) {
         const std::size_t eq = text.rfind('=');
         double value = 0;
-        ParseDecimal(text.substr(eq == std::string::npos ? 0 : eq + 1), value); // checked when parsed
+        ParseDecimal(text.substr(eq == std::string::npos ? 0 : eq + 1),
+                     value); // checked when parsed
         if (eq == std::string::npos) {
             t.Length = value;
             continue;

@@ -26,8 +26,8 @@ int SaveNewDesign(const ReportOptions& o, const SettingResult& r, std::ostream& 
         saved = SaveDimensionFile(*file, o.outPath);
     }
     if (!saved.ok) {
-        err << kProgram << "cannot save the new design as \"" << o.outPath << "\": " << saved.message
-            << "; any file of that name is as it was\n";
+        err << kProgram << "cannot save the new design as \"" << o.outPath
+            << "\": " << saved.message << "; any file of that name is as it was\n";
         return kExitDesign;
     }
     return kExitOk;

@@ -42,6 +42,8 @@ double FrameTimer::RateHz() const {
     return 1000.0 / FramePeriodMs(screen ? screen->refreshRate() : 0.0);
 }
 
-void FrameTimer::Pace() { setInterval(pacer_.NextIntervalMs(clock_.nsecsElapsed(), 1000.0 / RateHz())); }
+void FrameTimer::Pace() {
+    setInterval(pacer_.NextIntervalMs(clock_.nsecsElapsed(), 1000.0 / RateHz()));
+}
 
 } // namespace vt

@@ -135,8 +135,9 @@ TEST(ValveSetting, CancelStopsBeforeTheNextEvaluation) {
 }
 
 TEST(SettingTargets, TextsReadBackAndWrongOnesSayWhat) {
-    for (const char* text : {"lead-equal@full-fwd", "lead=0.02@full-fwd", "cutoff-equal@normal-rev*2",
-                             "cutoff=75@normal-fwd", "dieslip-min@normal-fwd", "lead-equal@-0.5"}) {
+    for (const char* text :
+         {"lead-equal@full-fwd", "lead=0.02@full-fwd", "cutoff-equal@normal-rev*2",
+          "cutoff=75@normal-fwd", "dieslip-min@normal-fwd", "lead-equal@-0.5"}) {
         const ParsedTarget p = ParseTarget(text);
         ASSERT_TRUE(p.target) << text << ": " << p.error;
         EXPECT_EQ(TargetText(*p.target), text);
@@ -184,8 +185,9 @@ TEST(SettingVariables, DefaultBoundsAndTheCommandLinesNames) {
               "--vary ValveStemLen: the lower bound must be below the upper");
     EXPECT_EQ(ParseVariableSpec("ValveStemLen=3.1").error,
               "--vary ValveStemLen: the bounds are LO:HI, two numbers: 3.1");
-    EXPECT_NE(ResolveVariable(*c, {"Boiler", {}, {}}).error.find("no dimension is called \"Boiler\""),
-              std::string::npos);
+    EXPECT_NE(
+        ResolveVariable(*c, {"Boiler", {}, {}}).error.find("no dimension is called \"Boiler\""),
+        std::string::npos);
     EXPECT_EQ(ResolveVariable(*c, {"RevArmCentMax", {}, {}}).error,
               "RevArmCentMax cannot vary: it sets the reverse arm's travel, not the gear");
 }

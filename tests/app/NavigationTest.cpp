@@ -29,13 +29,13 @@ struct Navigation : test::MainFormTest {
         QApplication::processEvents();
     }
     void Wheel(QPointF at, int delta) {
-        QWheelEvent e(at, View()->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
+        QWheelEvent e(at, View()->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(View(), &e);
     }
     void MiddleMove(QPoint to) {
-        QMouseEvent e(QEvent::MouseMove, to, View()->mapToGlobal(to), Qt::NoButton, Qt::MiddleButton,
-                      Qt::NoModifier);
+        QMouseEvent e(QEvent::MouseMove, to, View()->mapToGlobal(to), Qt::NoButton,
+                      Qt::MiddleButton, Qt::NoModifier);
         QApplication::sendEvent(View(), &e);
     }
 };
@@ -48,7 +48,8 @@ TEST_F(Navigation, TheSceneImageTakesTheDrawingAreasSize) {
     form->Timer1Timer();
     const QImage shown = View()->grab().toImage();
     EXPECT_NE(shown.pixelColor(1590, View()->height() - 10), kSilver); // no grey beyond 1280 x 1024
-    EXPECT_EQ(form->findChild<QWidget*>("Run")->geometry(), QRect(277, 39, 36, 14)); // the band stays
+    EXPECT_EQ(form->findChild<QWidget*>("Run")->geometry(),
+              QRect(277, 39, 36, 14)); // the band stays
 }
 
 TEST_F(Navigation, FitShowsEveryPivotOfATurnLargeInTheDrawingArea) {
@@ -77,7 +78,8 @@ TEST_F(Navigation, FitShowsEveryPivotOfATurnLargeInTheDrawingArea) {
     for (int y = top; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             if (image.pixel(x, y) != qRgb(255, 255, 255))
-                x0 = std::min(x0, x), x1 = std::max(x1, x), y0 = std::min(y0, y), y1 = std::max(y1, y);
+                x0 = std::min(x0, x), x1 = std::max(x1, x), y0 = std::min(y0, y),
+                y1 = std::max(y1, y);
     EXPECT_TRUE(x1 - x0 >= 0.8 * image.width() || y1 - y0 >= 0.8 * (image.height() - top))
         << x1 - x0 << " x " << y1 - y0 << " of " << image.width() << " x " << image.height() - top;
 
@@ -102,7 +104,8 @@ TEST_F(Navigation, FitShowsEveryPivotOfATurnLargeInTheDrawingArea) {
 TEST_F(Navigation, TheWheelZoomsAboutTheCursorUpToTheLimits) {
     ShowAt({1200, 800});
     const QPointF at(700, 420);
-    const double mx = (at.x() - s->ViewOffsetX) / s->ViewScale, my = -(at.y() - s->ViewOffsetY) / s->ViewScale;
+    const double mx = (at.x() - s->ViewOffsetX) / s->ViewScale,
+                 my = -(at.y() - s->ViewOffsetY) / s->ViewScale;
     const auto stays = [&] {
         EXPECT_NEAR(mx * s->ViewScale + s->ViewOffsetX, at.x(), 1.0);
         EXPECT_NEAR(-my * s->ViewScale + s->ViewOffsetY, at.y(), 1.0);

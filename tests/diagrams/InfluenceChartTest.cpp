@@ -14,7 +14,8 @@ namespace {
 
 TEST(InfluenceChart, BarsFromOneZeroLineInProportionAndColour) {
     RecordingCanvas c(kInfluenceChartWidth, kInfluenceChartHeight);
-    const std::vector<InfluenceBar> bars{{"PivotX[7]", -200}, {"ValveStemLen", 100}, {"LinkRadius", 50}};
+    const std::vector<InfluenceBar> bars{
+        {"PivotX[7]", -200}, {"ValveStemLen", 100}, {"LinkRadius", 50}};
     DrawInfluenceChart(c, "Front cut-off", bars);
     // Each bar is a run of horizontal lines of one colour; its extent per bar, by row.
     std::map<int, std::pair<int, int>> extent; // top row -> (left, right)

@@ -99,7 +99,8 @@ TEST_F(SensitivityWindowTest, ComputeSortAndSaveWhatItShows) {
     std::vector<double> shown;
     for (int row = 0; row < table->rowCount(); ++row)
         shown.push_back(table->item(row, column)->data(Qt::DisplayRole).toDouble());
-    EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end()) || std::is_sorted(shown.rbegin(), shown.rend()));
+    EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end()) ||
+                std::is_sorted(shown.rbegin(), shown.rend()));
     EXPECT_EQ(std::min(shown.front(), shown.back()), *std::min_element(shown.begin(), shown.end()));
     // Spread rows, the new gear and the worn gear below.
     EXPECT_EQ(Find<QTableWidget>("SpreadAndWear")->rowCount(), 6);
@@ -108,7 +109,8 @@ TEST_F(SensitivityWindowTest, ComputeSortAndSaveWhatItShows) {
     bool blue = false, red = false;
     for (int y = 0; y < chart.height(); ++y)
         for (int x = 0; x < chart.width(); ++x) {
-            blue |= chart.pixelColor(x, y) == QColor(kRaisesColor.r, kRaisesColor.g, kRaisesColor.b);
+            blue |=
+                chart.pixelColor(x, y) == QColor(kRaisesColor.r, kRaisesColor.g, kRaisesColor.b);
             red |= chart.pixelColor(x, y) == QColor(kLowersColor.r, kLowersColor.g, kLowersColor.b);
         }
     EXPECT_TRUE(blue && red);
