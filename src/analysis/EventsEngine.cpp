@@ -2,6 +2,7 @@
 // sign change of each opening by the Illinois method, all on one copy of the gear.
 #include "analysis/EventsEngine.h"
 
+#include "analysis/PortOpening.h"
 #include "model/MidGear.h"
 #include "model/Real.h"
 #include "model/Solver.h"
@@ -50,75 +51,6 @@ double Wrap360(double a) {
     double w = std::fmod(a, 360.0);
     if (w < 0) w += 360.0;
     return w >= 360.0 ? 0.0 : w;
-}
-
-// A crossing of one opening: the solved sample at the root, and its kind.
-struct Crossing {
-    Sample at;
-    bool opens = false;
-};
-
-// The turn's crossings of one port reduced to its events: grazes removed, then the
-// longest opening.
-struct PortResult {
-    std::optional<Sample> opens, closes;
-    int openings = 0;
-};
-
-double Span(const Crossing& from, const Crossing& to) {
-    const double d = to.at.at - from.at.at;
-    return d < 0 ? d + 360.0 : d;
-}
-
-// Removes, shortest first, every interval (open or closed) shorter than the graze: its
-// two crossings go, so the crossings still alternate.
-void RemoveGrazes(std::vector<Crossing>& c, double graze) {
-    while (c.size() >= 2) {
-        std::size_t shortest = 0;
-        double len = 1e300;
-        for (std::size_t i = 0; i < c.size(); ++i) {
-            const double d = Span(c[i], c[(i + 1) % c.size()]);
-            if (d < len) len = d, shortest = i;
-        }
-        if (len >= graze) break;
-        const std::size_t next = (shortest + 1) % c.size();
-        c.erase(c.begin() + std::ptrdiff_t(std::max(shortest, next)));
-        c.erase(c.begin() + std::ptrdiff_t(std::min(shortest, next)));
-    }
-}
-
-PortResult MainOpening(std::vector<Crossing> c, double graze) {
-    RemoveGrazes(c, graze);
-    PortResult r;
-    r.openings = int(c.size() / 2);
-    double longest = -1;
-    for (std::size_t i = 0; i < c.size(); ++i) {
-        const Crossing& next = c[(i + 1) % c.size()];
-        if (!c[i].opens || next.opens) continue;
-        if (const double d = Span(c[i], next); d > longest) {
-            longest = d;
-            r.opens = c[i].at;
-            r.closes = next.at;
-        }
-    }
-    return r;
-}
-
-// Piston distance from this end's dead centre, % of stroke; crank from its dead centre.
-EventPoint PointOf(const Sample& s, bool rear) {
-    EventPoint p;
-    p.Crank = s.crank;
-    double rel = s.crank - (rear ? 180.0 : 0.0);
-    if (rel > 180.0) rel -= 360.0;
-    if (rel <= -180.0) rel += 360.0;
-    p.FromDeadCentre = rel;
-    p.Percent = (rear ? 640.0 - double(s.piston) : double(s.piston)) / 6.4;
-    return p;
-}
-
-std::optional<EventPoint> PointOf(const std::optional<Sample>& s, bool rear) {
-    if (!s) return std::nullopt;
-    return PointOf(*s, rear);
 }
 
 // One FindEvents run: the gear, the options, the counters and what the searches found.
@@ -301,31 +233,21 @@ private:
         for (Sample& s : nodes) s.at = s.crank;
         std::sort(nodes.begin(), nodes.end(),
                   [](const Sample& x, const Sample& y) { return x.at < y.at; });
-        std::vector<Crossing> found[kOpenings];
+        std::vector<PortCrossing> found[kOpenings];
         for (std::size_t i = 0; i < nodes.size(); ++i) {
             const Sample& a = nodes[i];
             Sample b = nodes[(i + 1) % nodes.size()];
             if (i + 1 == nodes.size()) b.at += 360.0;
             if (!(b.at > a.at)) continue;
             for (int k = 0; k < kOpenings; ++k)
-                if (IsOpen(a.open[k]) != IsOpen(b.open[k]))
-                    found[k].push_back({Root(a, b, k), IsOpen(b.open[k])});
+                if (IsOpen(a.open[k]) != IsOpen(b.open[k])) {
+                    const Sample root = Root(a, b, k);
+                    found[k].push_back(
+                        {root.at, root.crank, double(root.piston), IsOpen(b.open[k])});
+                }
         }
-        const PortResult fs = MainOpening(found[FrontSteam], o_.GrazeDeg);
-        const PortResult fx = MainOpening(found[FrontExh], o_.GrazeDeg);
-        const PortResult rs = MainOpening(found[RearSteam], o_.GrazeDeg);
-        const PortResult rx = MainOpening(found[RearExh], o_.GrazeDeg);
-        Fill(out_.Front, fs, fx, false);
-        Fill(out_.Rear, rs, rx, true);
-    }
-
-    static void Fill(EndEvents& e, const PortResult& steam, const PortResult& exh, bool rear) {
-        e.Admission = PointOf(steam.opens, rear);
-        e.CutOff = PointOf(steam.closes, rear);
-        e.Release = PointOf(exh.opens, rear);
-        e.Compression = PointOf(exh.closes, rear);
-        e.SteamOpenings = steam.openings;
-        e.ExhaustOpenings = exh.openings;
+        FillPortEvents(out_.Front, found[FrontSteam], found[FrontExh], o_.GrazeDeg, false);
+        FillPortEvents(out_.Rear, found[RearSteam], found[RearExh], o_.GrazeDeg, true);
     }
 
     // Greatest openings, travel and die slip over every sample the sweep and the extreme

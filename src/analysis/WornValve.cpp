@@ -1,6 +1,7 @@
 // The worn valve: the drive through a play, sampled over a settled turn.
 #include "analysis/WornValve.h"
 
+#include "analysis/PortOpening.h"
 #include "model/Real.h"
 #include "model/Solver.h"
 #include "model/ValveEvents.h"
@@ -23,11 +24,6 @@ struct Node {
     double u = 0;  // the driven valve travel
     double piston = 0;
     double v = 0;  // the worn valve's travel (after the play)
-};
-
-struct Crossing {
-    Node at;
-    bool opens = false;
 };
 
 class WornRun {
@@ -128,7 +124,7 @@ private:
     }
 
     void Events() {
-        std::vector<Crossing> found[kPorts];
+        std::vector<PortCrossing> found[kPorts];
         const std::size_t n = nodes_.size();
         for (std::size_t i = 0; i < n; ++i) {
             Node a = nodes_[i], b = nodes_[(i + 1) % n];
@@ -136,15 +132,15 @@ private:
             if (!(b.at > a.at)) continue;
             for (int k = 0; k < kPorts; ++k)
                 if ((Opening(k, a.v) > 0) != (Opening(k, b.v) > 0)) {
-                    Node root = Root(a, b, k);
-                    root.at = std::fmod(root.at, 360.0);
-                    found[k].push_back({root, Opening(k, b.v) > 0});
+                    const Node root = Root(a, b, k);
+                    const double at = std::fmod(root.at, 360.0);
+                    found[k].push_back({at, at, root.piston, Opening(k, b.v) > 0});
                 }
         }
         out_.Front.Lead = F32(Opening(FrontSteam, nodes_.front().v));
         out_.Rear.Lead = F32(Opening(RearSteam, At(180.0).v));
-        Fill(out_.Front, found[FrontSteam], found[FrontExh], false);
-        Fill(out_.Rear, found[RearSteam], found[RearExh], true);
+        FillPortEvents(out_.Front, found[FrontSteam], found[FrontExh], o_.GrazeDeg, false);
+        FillPortEvents(out_.Rear, found[RearSteam], found[RearExh], o_.GrazeDeg, true);
         double lo = 1e300, hi = -1e300;
         for (const Node& node : nodes_) lo = std::min(lo, node.v), hi = std::max(hi, node.v);
         out_.MinTravel = F32(lo);
@@ -155,68 +151,6 @@ private:
     const Node& At(double at) const {
         return *std::find_if(nodes_.begin(), nodes_.end(),
                              [at](const Node& x) { return x.at == at; });
-    }
-
-    void Fill(EndEvents& e, std::vector<Crossing> steam, std::vector<Crossing> exh,
-              bool rear) const {
-        const auto [admission, cutOff, steamOpenings] = Longest(steam);
-        const auto [release, compression, exhOpenings] = Longest(exh);
-        e.Admission = PointOf(admission, rear);
-        e.CutOff = PointOf(cutOff, rear);
-        e.Release = PointOf(release, rear);
-        e.Compression = PointOf(compression, rear);
-        e.SteamOpenings = steamOpenings;
-        e.ExhaustOpenings = exhOpenings;
-    }
-
-    static double Span(const Crossing& from, const Crossing& to) {
-        const double d = to.at.at - from.at.at;
-        return d < 0 ? d + 360.0 : d;
-    }
-
-    struct MainOpening {
-        std::optional<Node> opens, closes;
-        int openings = 0;
-    };
-
-    // Grazes (open or closed shorter than GrazeDeg) removed shortest first, then the
-    // longest opening.
-    MainOpening Longest(std::vector<Crossing>& c) const {
-        while (c.size() >= 2) {
-            std::size_t shortest = 0;
-            for (std::size_t i = 1; i < c.size(); ++i)
-                if (Span(c[i], c[(i + 1) % c.size()]) <
-                    Span(c[shortest], c[(shortest + 1) % c.size()]))
-                    shortest = i;
-            if (Span(c[shortest], c[(shortest + 1) % c.size()]) >= o_.GrazeDeg) break;
-            const std::size_t next = (shortest + 1) % c.size();
-            c.erase(c.begin() + std::ptrdiff_t(std::max(shortest, next)));
-            c.erase(c.begin() + std::ptrdiff_t(std::min(shortest, next)));
-        }
-        MainOpening r;
-        r.openings = int(c.size() / 2);
-        double longest = -1;
-        for (std::size_t i = 0; i < c.size(); ++i) {
-            const Crossing& next = c[(i + 1) % c.size()];
-            if (c[i].opens && !next.opens && Span(c[i], next) > longest) {
-                longest = Span(c[i], next);
-                r.opens = c[i].at;
-                r.closes = next.at;
-            }
-        }
-        return r;
-    }
-
-    static std::optional<EventPoint> PointOf(const std::optional<Node>& n, bool rear) {
-        if (!n) return std::nullopt;
-        EventPoint p;
-        p.Crank = n->at;
-        double rel = n->at - (rear ? 180.0 : 0.0);
-        if (rel > 180.0) rel -= 360.0;
-        if (rel <= -180.0) rel += 360.0;
-        p.FromDeadCentre = rel;
-        p.Percent = (rear ? 640.0 - n->piston : n->piston) / 6.4;
-        return p;
     }
 
     State g_;
