@@ -1,8 +1,9 @@
-// A derivative-free minimisation within bounds: NLopt's BOBYQA over an evaluation
-// callback, stopped by the x tolerance, an evaluation count, a time limit or the caller.
+// A derivative-free minimisation within bounds that uses its budget: NLopt's BOBYQA from
+// the start, then, while the caller is not satisfied, BOBYQA again from well-spread
+// points of the bounds (a Sobol sequence), until the evaluation count or the time limit
+// is spent or the caller cancels.
 #pragma once
 
-#include <atomic>
 #include <functional>
 #include <span>
 #include <vector>
@@ -14,26 +15,36 @@ namespace vt {
 inline constexpr double kUnassembledPenalty = 1e9;
 
 struct SearchLimits {
-    double XTolRel = 1e-6;     // relative to each variable's first step (2 % of its bounds)
-    int MaxEvaluations = 3000;
-    double TimeLimitSec = 10;
-    const std::atomic<bool>* Cancel = nullptr; // looked at before every evaluation
+    double XTolRel = 1e-6;     // of each descent, relative to its first step (2 % of the bounds)
+    int MaxEvaluations = 3000; // over all descents
+    double TimeLimitSec = 10;  // over all descents
+    std::function<bool()> Cancelled; // asked before every evaluation
+    // Asked after each descent: true ends the search there (the caller's goal is met by
+    // the best point so far). Without it the search spends the whole budget.
+    std::function<bool()> Satisfied;
 };
 
-enum class SearchEnd { Converged, EvaluationLimit, TimeLimit, Cancelled, Failed };
+enum class SearchEnd { Satisfied, EvaluationLimit, TimeLimit, Cancelled, Failed };
 
 struct SearchOutcome {
     std::vector<double> Best; // the best point evaluated; the start when none was better
-    double BestValue = 0;     // kUnassembledPenalty when none was evaluated
+    double BestValue = 0;     // +infinity when none was evaluated
     int Evaluations = 0;
+    int Restarts = 0; // descents begun from a point of the sequence, after the first
     SearchEnd End = SearchEnd::Failed;
+};
+
+// Where the search is, told after each evaluation.
+struct SearchStatus {
+    int Evaluations = 0;
+    int Restarts = 0; // of the descent under way: 0 for the first, from the start
+    double Best = 0;
 };
 
 // The objective at a point within the bounds; any non-finite value counts as
 // kUnassembledPenalty.
 using Objective = std::function<double(std::span<const double> x)>;
-// Told after each evaluation: how many so far and the best value.
-using SearchProgress = std::function<void(int evaluations, double best)>;
+using SearchProgress = std::function<void(const SearchStatus&)>;
 
 // Minimises f from `start` (moved within the bounds) over low < x < high, each low below
 // its high; every point f sees lies within the bounds.

@@ -2,7 +2,7 @@
 #include "analysis/SettingTasks.h"
 
 #include "analysis/DimensionSweep.h"
-#include "model/EditorRules.h"
+#include "analysis/SettingText.h"
 
 #include <algorithm>
 
@@ -69,7 +69,7 @@ SettingProblem CheckProblem(const std::vector<SettingTarget>& targets,
     for (const DimensionChoice& c : choices) {
         if (!c.Vary) continue;
         if (!(c.Variable.Low < c.Variable.High)) {
-            p.Error = std::string("The bounds of ") + c.Variable.Dimension->Name +
+            p.Error = "The bounds of " + DimensionCaption(*c.Variable.Dimension) +
                       " are the wrong way round: Low must be below High.";
             return p;
         }
@@ -80,16 +80,13 @@ SettingProblem CheckProblem(const std::vector<SettingTarget>& targets,
     return p;
 }
 
-int ApplySetting(State& s, Controls& c, const SettingResult& r) {
-    int written = 0;
-    for (const VariableOutcome& v : r.Variables) {
-        if (v.After == v.Before) continue;
-        s.EditChanged = true;
-        DimensionValueExit(s, *v.Variable.Dimension, v.After);
-        ++written;
-    }
-    EditorCloseClick(s, c);
-    return written;
+std::vector<DimensionValue> FoundValues(const SettingResult& r) {
+    std::vector<DimensionValue> values;
+    for (const VariableOutcome& v : r.Variables)
+        values.push_back({v.Variable.Dimension, v.Before, v.After});
+    return values;
 }
+
+bool ResultFits(const SettingResult& r, const Mechanism& m) { return r.Design == DesignValues(m); }
 
 } // namespace vt

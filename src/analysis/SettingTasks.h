@@ -1,10 +1,10 @@
 // The valve-setting window's rules, without Qt: the table of dimensions that may vary,
 // the two ready tasks that fill the tables, a target from its table cells, the problem
-// checked before the search, and "Apply" through the editors' write path.
+// checked before the search, and the values "Apply" writes.
 #pragma once
 
 #include "analysis/ValveSetting.h"
-#include "model/Controls.h"
+#include "model/ApplySetting.h"
 
 #include <string>
 #include <vector>
@@ -44,9 +44,10 @@ struct SettingProblem {
 SettingProblem CheckProblem(const std::vector<SettingTarget>& targets,
                             const std::vector<DimensionChoice>& choices);
 
-// "Apply": each dimension the result changed written as typed into its editor field (one
-// undo entry each, the twins kept, the dynamic variables told), then mid gear as closing
-// an editor finds it. Returns the number of dimensions written.
-int ApplySetting(State& s, Controls& c, const SettingResult& r);
+// The values "Apply" writes (ApplySetting): each variable's value before and after.
+std::vector<DimensionValue> FoundValues(const SettingResult& r);
+
+// Whether `r` was computed on the design `m` is now.
+bool ResultFits(const SettingResult& r, const Mechanism& m);
 
 } // namespace vt

@@ -65,6 +65,13 @@ void AppendAligned(std::string& out, const TextTable& t) {
 
 } // namespace
 
+std::string DimensionCaption(const DimensionInfo& d) {
+    std::string caption;
+    for (const char* c = d.NameText; *c; ++c)
+        if (*c != ' ' || (!caption.empty() && caption.back() != ' ')) caption += *c;
+    return caption.substr(0, caption.find_last_not_of(' ') + 1);
+}
+
 TextTable TargetTable(const SettingResult& r) {
     TextTable t{{"Target", "Measures", "Front before", "Rear before", "Front after", "Rear after",
                  "Met"},
@@ -83,7 +90,7 @@ TextTable VariableTable(const SettingResult& r) {
     TextTable t{{"Dimension", "Unit", "Low", "High", "Before", "After", "Change"}, {}};
     for (const VariableOutcome& v : r.Variables) {
         const int id = v.Variable.Dimension->Id;
-        t.Rows.push_back({v.Variable.Dimension->Name, id == 6 || id == 7 ? "degrees" : "units",
+        t.Rows.push_back({DimensionCaption(*v.Variable.Dimension), id == 6 || id == 7 ? "degrees" : "units",
                           Number(v.Variable.Low, 5), Number(v.Variable.High, 5),
                           Number(v.Before, 5), Number(v.After, 5),
                           Signed(double(v.After) - v.Before, 5)});
@@ -95,8 +102,9 @@ std::string StatusLines(const SettingResult& r) {
     std::string text = "Status: ";
     text += StatusText(r);
     text += '\n';
-    text += std::to_string(r.Evaluations);
-    text += " evaluations in " + Number(r.Seconds, 2) +
+    text += std::to_string(r.Evaluations) + " evaluations, " + std::to_string(r.Restarts);
+    text += (r.Restarts == 1 ? " restart" : " restarts");
+    text += " in " + Number(r.Seconds, 2) +
             " s; objective (sum of weighted squared residuals in tolerances) " +
             Number(r.ObjectiveBefore, 3) + " before, " + Number(r.ObjectiveAfter, 3) + " after\n";
     return text;

@@ -26,6 +26,15 @@ SettingVariable DefaultVariable(const Mechanism& m, const DimensionInfo& d) {
     return {&d, v - half, v + half};
 }
 
+std::vector<float> DesignValues(const Mechanism& m) {
+    std::vector<float> values;
+    for (auto table : {std::span<const DimensionInfo>(FrameDimensionTable()),
+                       std::span<const DimensionInfo>(CylDimensionTable())})
+        for (const DimensionInfo& d : table)
+            values.push_back(d.Ref(const_cast<Mechanism&>(m))); // Ref only reads here
+    return values;
+}
+
 ParsedVariableSpec ParseVariableSpec(std::string_view text) {
     ParsedVariableSpec p;
     VariableSpec spec;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vt {
 
@@ -17,6 +18,11 @@ struct SettingVariable {
 // The default bounds about the design's value: +-10 degrees for the eccentric angles,
 // +-0.1 x StrokeLen for a value of 0, otherwise +-10 % of the value.
 SettingVariable DefaultVariable(const Mechanism& m, const DimensionInfo& d);
+
+// Every dimension's stored value, frame then cylinder in editor order: what tells one
+// design from another, so that a result is never applied to a design it was not
+// computed on.
+std::vector<float> DesignValues(const Mechanism& m);
 
 // "NAME" or "NAME=LO:HI" as the command line gives it; the name is resolved later, on
 // the design.

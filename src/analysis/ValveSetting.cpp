@@ -5,8 +5,11 @@
 #include "model/MidGear.h"
 #include "model/Real.h"
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
+#include <tuple>
+#include <utility>
 
 namespace vt {
 
@@ -27,27 +30,31 @@ public:
         bool Assembles = false; // every position solved without the guards
         std::vector<TargetReading> Readings;
         double Objective = kUnassembledPenalty;
+        bool Met = false; // every target within its tolerance
     };
 
     Point At(std::span<const double> x) {
         Write(x);
+        failures_ = beeps_;
         Point p;
-        p.Assembles = beeps_ == 0;
         std::vector<PositionEvents> found; // one a position, shared by its targets
         std::vector<double> residuals;
         double sum = 0;
+        int missing = 0; // targets whose events do not happen
+        p.Met = true;
         for (std::size_t i = 0; i < targets_.size(); ++i) {
-            const PositionEvents& e = EventsOf(targets_[i], found);
-            p.Assembles = p.Assembles && e.Ok() && e.GuardBeeps == 0;
-            p.Readings.push_back(ReadTarget(targets_[i].Kind, e));
+            p.Readings.push_back(ReadTarget(targets_[i].Kind, EventsOf(targets_[i], found)));
+            const TargetReading& reading = p.Readings.back();
+            missing += reading.Measured ? 0 : 1;
+            p.Met = p.Met && TargetMet(targets_[i], reading);
             const std::size_t from = residuals.size();
-            AppendResiduals(targets_[i], p.Readings.back(), gear_->StrokeLen, residuals);
+            AppendResiduals(targets_[i], reading, gear_->StrokeLen, residuals);
             for (std::size_t k = from; k < residuals.size(); ++k)
                 sum += targets_[i].Weight * residuals[k] * residuals[k];
         }
-        bool measured = p.Assembles;
-        for (const TargetReading& r : p.Readings) measured = measured && r.Measured;
-        p.Objective = measured ? sum : kUnassembledPenalty;
+        p.Assembles = failures_ == 0;
+        p.Met = p.Met && p.Assembles;
+        p.Objective = p.Assembles && missing == 0 ? sum : UnassembledObjective(failures_ + missing);
         return p;
     }
 
@@ -72,19 +79,26 @@ private:
             return e;
         }();
         const std::optional<GearSetting> g = TargetGear(*gear_, t);
-        if (!g) return kUnsolved;
+        if (!g) {
+            ++failures_;
+            return kUnsolved;
+        }
         for (const PositionEvents& e : found)
             if (e.RevArmPos == g->RevArmPos && e.Forward == g->Forward) return e;
-        found.push_back(FindEvents(*gear_, g->RevArmPos, g->Forward));
-        return found.back();
+        const PositionEvents& e = found.emplace_back(FindEvents(*gear_, g->RevArmPos, g->Forward));
+        failures_ += e.GuardBeeps + e.GaveUpSolves + e.NonFiniteSolves + e.UnconvergedSearches;
+        return e;
     }
 
     const Mechanism& base_;
     std::span<const SettingTarget> targets_;
     std::span<const SettingVariable> variables_;
     std::unique_ptr<State> gear_ = std::make_unique<State>();
-    int beeps_ = 0;
+    int beeps_ = 0;    // the guards' clamps while writing and finding mid gear
+    int failures_ = 0; // of the point under way
 };
+
+constexpr double kFailureStep = 1e6; // of the objective, a failure
 
 SettingStatus StatusOf(SearchEnd end, const std::vector<TargetOutcome>& targets) {
     if (end == SearchEnd::Cancelled) return SettingStatus::Cancelled;
@@ -95,10 +109,15 @@ SettingStatus StatusOf(SearchEnd end, const std::vector<TargetOutcome>& targets)
 
 } // namespace
 
+double UnassembledObjective(int failures) {
+    return kUnassembledPenalty + kFailureStep * std::max(failures, 1);
+}
+
 SettingResult SetValve(const Mechanism& m, std::span<const SettingTarget> targets,
                        std::span<const SettingVariable> variables, const SettingOptions& o) {
     const auto started = std::chrono::steady_clock::now();
     SettingResult r;
+    r.Design = DesignValues(m);
     Evaluator eval(m, targets, variables);
     std::vector<double> start, low, high;
     for (const SettingVariable& v : variables) {
@@ -108,13 +127,27 @@ SettingResult SetValve(const Mechanism& m, std::span<const SettingTarget> target
     }
     const Evaluator::Point before = eval.At(start);
     r.ObjectiveBefore = before.Objective;
-    SearchOutcome search{start, before.Objective, 0, SearchEnd::Failed};
+    SearchOutcome search{start, before.Objective, 0, 0, SearchEnd::Failed};
     if (before.Assembles) {
-        const SearchLimits limits{o.XTolRel, o.MaxEvaluations, o.TimeLimitSec, o.Cancel};
-        const auto objective = [&eval](std::span<const double> x) { return eval.At(x).Objective; };
+        double best = before.Objective;
+        bool bestMet = before.Met;
+        const auto objective = [&](std::span<const double> x) {
+            const Evaluator::Point p = eval.At(x);
+            if (p.Objective < best) std::tie(best, bestMet) = std::pair(p.Objective, p.Met);
+            return p.Objective;
+        };
+        const SearchLimits limits{o.XTolRel, o.MaxEvaluations, o.TimeLimitSec, o.Cancelled,
+                                  [&bestMet] { return bestMet; }};
         search = MinimiseWithinBounds(objective, start, low, high, limits, o.Progress);
     }
-    const Evaluator::Point after = eval.At(search.Best);
+    // The design itself unless the search found better, or the design lies outside the
+    // bounds, which the designer asked to keep.
+    bool inside = true;
+    for (std::size_t i = 0; i < start.size(); ++i)
+        inside = inside && low[i] <= start[i] && start[i] <= high[i];
+    const bool better = search.BestValue < before.Objective || !inside;
+    const std::vector<double>& chosen = better ? search.Best : start;
+    const Evaluator::Point after = eval.At(chosen);
     for (std::size_t i = 0; i < variables.size(); ++i)
         r.Variables.push_back({variables[i], F32(start[i]), eval.Stored(i)});
     for (std::size_t i = 0; i < targets.size(); ++i)
@@ -123,6 +156,7 @@ SettingResult SetValve(const Mechanism& m, std::span<const SettingTarget> target
                              TargetMet(targets[i], after.Readings[i])});
     r.ObjectiveAfter = after.Objective;
     r.Evaluations = search.Evaluations;
+    r.Restarts = search.Restarts;
     r.Status = before.Assembles ? StatusOf(search.End, r.Targets) : SettingStatus::CannotAssemble;
     r.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     return r;

@@ -4,19 +4,22 @@
 // The objective is the weighted sum of the squared residuals of the targets, each
 // residual scaled by its target's tolerance (SettingTargets.h), so that 1 is "just at the
 // tolerance" whatever the target measures. NLopt's BOBYQA minimises it within the bounds
-// from the design as it is (BoundedSearch.h). Each evaluation writes the variables as the
-// editors write them (twins in step, eccentric angles in [0, 360)), recalculates mid gear
-// as closing an editor does, so that the named gear positions follow the changed design
-// (the lifting link, for one, moves mid gear and with it every position), then finds the
-// events of each target's position with the events engine. A point where the gear cannot
-// be solved (the link search gives up, or the guards clamp impossible geometry), or where
-// a target's event does not happen, scores kUnassembledPenalty.
+// from the design as it is; while the targets are not met it starts again from
+// well-spread points of the bounds until the evaluations or the time are spent
+// (BoundedSearch.h). Each evaluation writes the variables as the editors write them
+// (twins in step, eccentric angles in [0, 360)), recalculates mid gear as closing an
+// editor does, so that the named gear positions follow the changed design (the lifting
+// link, for one, moves mid gear and with it every position), then finds the events of
+// each target's position with the events engine. A point where the gear cannot be
+// assembled (the link search gives up, or the guards clamp impossible geometry), or
+// where a target's event does not happen, scores UnassembledObjective of its failures.
 #pragma once
 
 #include "analysis/BoundedSearch.h"
 #include "analysis/SettingTargets.h"
 #include "analysis/SettingVariables.h"
 
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -27,8 +30,8 @@ struct SettingOptions {
     double TimeLimitSec = 10;
     int MaxEvaluations = 3000;
     double XTolRel = 1e-6;
-    const std::atomic<bool>* Cancel = nullptr; // set it to stop the search at its next evaluation
-    SearchProgress Progress;                   // called on the searching thread
+    std::function<bool()> Cancelled; // true stops the search at its next evaluation
+    SearchProgress Progress;         // called on the searching thread
 };
 
 enum class SettingStatus { Met, NotMet, Cancelled, CannotAssemble };
@@ -48,14 +51,22 @@ struct SettingResult {
     SettingStatus Status = SettingStatus::CannotAssemble;
     std::vector<TargetOutcome> Targets;
     std::vector<VariableOutcome> Variables;
-    double ObjectiveBefore = 0, ObjectiveAfter = 0;
+    double ObjectiveBefore = 0, ObjectiveAfter = 0; // After <= Before: never a worse design
     int Evaluations = 0;
+    int Restarts = 0; // descents from points of the bounds after the one from the design
     double Seconds = 0;
+    std::vector<float> Design; // the design it was computed on (DesignValues)
 };
 
-// Every variable needs Low < High. `m` is not changed. A cancelled search reports the
-// best point it had found; a design that cannot be solved at a target's position is not
-// searched.
+// The objective of a trial whose gear cannot be assembled: `failures` counts the guards'
+// clamps, the solves that failed and the targets' events that are missing. Above every
+// assembled design's objective, finite, and the higher the more failed, so that the
+// search finds its way back towards a gear that assembles.
+double UnassembledObjective(int failures);
+
+// Every variable needs Low < High. `m` is not changed. The result is the best point
+// found, the design itself when none was better; a cancelled search reports the best it
+// had found. A design that cannot be solved at a target's position is not searched.
 SettingResult SetValve(const Mechanism& m, std::span<const SettingTarget> targets,
                        std::span<const SettingVariable> variables, const SettingOptions& o = {});
 

@@ -2,7 +2,6 @@
 #include "dialogs/ValveSetting.h"
 
 #include "analysis/SettingText.h"
-#include "model/EditorRules.h"
 #include "model/Format.h"
 
 #include <QComboBox>
@@ -18,7 +17,6 @@ namespace vt {
 
 namespace {
 
-constexpr int kPollMs = 50;
 constexpr const char* kPositions[] = {"full-fwd", "normal-fwd", "mid", "normal-rev", "full-rev"};
 enum TargetColumn { kKind, kPosition, kValue, kWeight };
 enum DimensionColumn { kDimension, kNow, kLow, kHigh };
@@ -77,17 +75,12 @@ ValveSettingWindow::ValveSettingWindow(State& s, Controls& c, QWidget* parent)
     split->setStretchFactor(1, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(split);
-    poll_.setInterval(kPollMs);
-    connect(&poll_, &QTimer::timeout, this, &ValveSettingWindow::PollSearch);
+    connect(&job_, &BackgroundJob::Progressed, this, &ValveSettingWindow::ShowProgress);
+    connect(&job_, &BackgroundJob::Finished, this, [this] { SetBusy(false); });
     ShowTargets();
     ShowChoices();
     SetBusy(false);
     resize(1240, 860);
-}
-
-ValveSettingWindow::~ValveSettingWindow() {
-    cancel_ = true;
-    if (worker_.joinable()) worker_.join();
 }
 
 QPushButton* ValveSettingWindow::Button(const char* name) const {
@@ -136,7 +129,7 @@ QWidget* ValveSettingWindow::BuildResults() {
     auto* apply = MakeButton("Apply", "Apply", box);
     auto* close = MakeButton("Close", "Close", box);
     connect(solve, &QPushButton::clicked, this, &ValveSettingWindow::SolveClick);
-    connect(cancel, &QPushButton::clicked, this, &ValveSettingWindow::CancelClick);
+    connect(cancel, &QPushButton::clicked, &job_, &BackgroundJob::Cancel);
     connect(apply, &QPushButton::clicked, this, &ValveSettingWindow::ApplyClick);
     connect(close, &QPushButton::clicked, this, &ValveSettingWindow::reject);
     progress_ = new QLabel(box);
@@ -203,7 +196,8 @@ void ValveSettingWindow::ShowChoices() {
     dimensionTable_->setRowCount(int(choices_.size()));
     for (int r = 0; r < dimensionTable_->rowCount(); ++r) {
         const DimensionChoice& c = choices_[std::size_t(r)];
-        auto* name = Item(c.Variable.Dimension->NameText, false);
+        auto* name = Item(DimensionCaption(*c.Variable.Dimension), false);
+        name->setToolTip(c.Variable.Dimension->Name);
         name->setFlags(name->flags() | Qt::ItemIsUserCheckable);
         name->setCheckState(c.Vary ? Qt::Checked : Qt::Unchecked);
         dimensionTable_->setItem(r, kDimension, name);
@@ -228,7 +222,7 @@ std::string ValveSettingWindow::ReadTables() {
         c.Vary = dimensionTable_->item(r, kDimension)->checkState() == Qt::Checked;
         if (!ParseDecimal(Cell(dimensionTable_, r, kLow), c.Variable.Low) ||
             !ParseDecimal(Cell(dimensionTable_, r, kHigh), c.Variable.High))
-            return std::string("The bounds of ") + c.Variable.Dimension->Name + " are not numbers.";
+            return "The bounds of " + DimensionCaption(*c.Variable.Dimension) + " are not numbers.";
     }
     return {};
 }
@@ -242,52 +236,46 @@ void ValveSettingWindow::SolveClick() {
         status_->setText(QString::fromStdString(error));
         return;
     }
-    cancel_ = false;
-    done_ = false;
-    evaluations_ = 0;
-    worker_ = std::thread([this, gear = Mechanism(s_), targets = targets_,
-                           variables = std::move(problem.Variables)] {
+    job_.Start([this, gear = Mechanism(s_), targets = targets_,
+                variables = std::move(problem.Variables)](JobProgress& p) {
         SettingOptions o;
-        o.Cancel = &cancel_;
-        o.Progress = [this](int n, double best) {
-            evaluations_ = n;
-            best_ = best;
+        p.Total = o.MaxEvaluations;
+        o.Cancelled = [&p] { return p.Cancelled(); };
+        o.Progress = [&p](const SearchStatus& now) {
+            p.Done = now.Evaluations;
+            p.SetNote("restart " + std::to_string(now.Restarts) + "   objective " +
+                      FormatFixed(now.Best, 0, 3));
         };
-        found_ = SetValve(gear, targets, variables, o);
-        done_ = true;
+        return [this, found = SetValve(gear, targets, variables, o)] {
+            result_ = found;
+            ShowResult();
+        };
     });
     status_->setText("Solving...");
+    progress_->clear();
     SetBusy(true);
-    poll_.start();
 }
 
-void ValveSettingWindow::CancelClick() { cancel_ = true; }
-
-void ValveSettingWindow::PollSearch() {
-    progress_->setText(QString("Evaluations: %1   objective: %2")
-                           .arg(evaluations_.load())
-                           .arg(best_.load(), 0, 'g', 6));
-    if (done_) FinishSearch();
-}
-
-void ValveSettingWindow::FinishSearch() {
-    poll_.stop();
-    worker_.join();
-    result_ = found_;
-    SetBusy(false);
-    ShowResult();
+void ValveSettingWindow::ShowProgress() {
+    const JobProgress& p = job_.Progress();
+    progress_->setText(QString("Evaluations: %1 of %2   %3")
+                           .arg(p.Done.load())
+                           .arg(p.Total.load())
+                           .arg(QString::fromStdString(p.Note())));
 }
 
 void ValveSettingWindow::ShowResult() {
     Fill(targetResults_, TargetTable(*result_));
     Fill(variableResults_, VariableTable(*result_));
+    for (int r = 0; r < variableResults_->rowCount(); ++r)
+        variableResults_->item(r, 0)->setToolTip(result_->Variables[std::size_t(r)].Variable.Dimension->Name);
     status_->setText(QString::fromStdString(StatusLines(*result_)).trimmed());
     Button("Apply")->setEnabled(result_->Status != SettingStatus::CannotAssemble);
 }
 
 void ValveSettingWindow::ApplyClick() {
     if (!result_ || Solving()) return;
-    const int written = ApplySetting(s_, c_, *result_);
+    const int written = ApplySetting(s_, c_, FoundValues(*result_));
     result_.reset();
     Button("Apply")->setEnabled(false);
     ShowChoices();
@@ -304,12 +292,7 @@ void ValveSettingWindow::SetBusy(bool busy) {
 }
 
 void ValveSettingWindow::reject() {
-    if (Solving()) {
-        cancel_ = true;
-        poll_.stop();
-        worker_.join();
-        SetBusy(false);
-    }
+    job_.Cancel(); // its best point still arrives, for this design only
     QDialog::reject();
 }
 

@@ -1,17 +1,16 @@
 // "Valve Setting": the designer's targets and the dimensions that may vary, two ready
-// tasks, "Solve" on a worker thread with its progress and "Cancel", the before-and-after
-// tables, and "Apply" through the editors' write path. The rules are in
-// analysis/SettingTasks.h; this window only connects its widgets to them.
+// tasks, "Solve" on a worker thread with its progress (evaluations, restarts, the best
+// objective) and "Cancel", the before-and-after tables, and "Apply" through the editors'
+// write path. A result is shown and applied only on the design it was computed on. The
+// rules are in analysis/SettingTasks.h; this window only connects its widgets to them.
 #pragma once
 
 #include "analysis/SettingTasks.h"
+#include "widgets/BackgroundJob.h"
 
 #include <QDialog>
-#include <QTimer>
 
-#include <atomic>
 #include <optional>
-#include <thread>
 #include <vector>
 
 class QLabel;
@@ -24,9 +23,8 @@ class ValveSettingWindow final : public QDialog {
     Q_OBJECT
 public:
     ValveSettingWindow(State& s, Controls& c, QWidget* parent);
-    ~ValveSettingWindow() override;
 
-    bool Solving() const { return worker_.joinable(); }
+    bool Solving() const { return job_.Running(); }
     const std::optional<SettingResult>& Result() const { return result_; }
     QPushButton* Button(const char* name) const;
 
@@ -45,11 +43,10 @@ private:
     void ShowChoices();
     std::string ReadTables(); // the tables into targets_ and choices_; an error text or ""
     void SolveClick();
-    void CancelClick();
-    void PollSearch();
-    void FinishSearch();
+    void ShowProgress();
     void ApplyClick();
     void ShowResult();
+    void DropStaleResult(); // a result of another design than today's is cleared
     void SetBusy(bool busy);
 
     State& s_;
@@ -66,13 +63,7 @@ private:
     QLabel* status_ = nullptr;
     std::vector<QPushButton*> inputButtons_; // disabled while the search runs
 
-    // The search: its own copy of the gear on a worker thread, its progress read by a timer.
-    std::thread worker_;
-    std::atomic<bool> cancel_ = false, done_ = false;
-    std::atomic<int> evaluations_ = 0;
-    std::atomic<double> best_ = 0;
-    SettingResult found_; // written by the worker before done_
-    QTimer poll_;
+    BackgroundJob job_; // the search, on its own copy of the gear
 };
 
 } // namespace vt

@@ -1,6 +1,6 @@
 // The valve-setting window as a designer drives it: a ready task, "Solve" on its worker
-// while the main window ticks, "Cancel", "Apply" with one undo entry a dimension, and the
-// main window's "UnDo" taking them back.
+// while the main window ticks, "Cancel", "Apply" with one undo entry a dimension, the
+// main window's "UnDo" taking them back, and a result kept from another design.
 #include "dialogs/ValveSetting.h"
 
 #include "model/MidGear.h"
@@ -65,6 +65,29 @@ TEST_F(ValveSettingTest, ApplyWritesOneUndoEntryADimensionAndUnDoTakesThemBack) 
     EXPECT_EQ(s->EccRodRevLen, revRod);
     EXPECT_EQ(s->UndoCount, 0);
     EXPECT_FALSE(undo->isEnabled());
+}
+
+TEST_F(ValveSettingTest, AResultIsNeverAppliedToADesignItWasNotComputedOn) {
+    s->ValveStemLen += 0.06f;
+    Open([this] {
+        Click("SetTheValve");
+        Click("Solve");
+        WaitForTheSearch();
+        ASSERT_TRUE(window->Result());
+    });
+    form->MenuAction(Cmd::ResetAllDimensions)->trigger();
+    const float stem = s->ValveStemLen, fwdRod = s->EccRodFwdLen, revRod = s->EccRodRevLen;
+    Open([this] {
+        Click("Apply");
+        EXPECT_FALSE(window->Result());
+        EXPECT_FALSE(window->Button("Apply")->isEnabled());
+        EXPECT_EQ(Text("Status"), "The design has changed since that search; its result was "
+                                  "cleared. Press Solve to search this design.");
+    });
+    EXPECT_EQ(s->ValveStemLen, stem);
+    EXPECT_EQ(s->EccRodFwdLen, fwdRod);
+    EXPECT_EQ(s->EccRodRevLen, revRod);
+    EXPECT_EQ(s->UndoCount, 0);
 }
 
 TEST_F(ValveSettingTest, TheMainWindowTicksWhileSolveRunsAndCancelStopsIt) {
