@@ -158,8 +158,19 @@ void ValveSettingWindow::showEvent(QShowEvent* e) {
         for (std::size_t i = 0; i < fresh.size(); ++i) fresh[i].Vary = choices_[i].Vary;
         choices_ = fresh;
         ShowChoices();
+        DropStaleResult();
     }
     QDialog::showEvent(e);
+}
+
+void ValveSettingWindow::DropStaleResult() {
+    if (!result_ || ResultFits(*result_, s_)) return;
+    result_.reset();
+    targetResults_->setRowCount(0);
+    variableResults_->setRowCount(0);
+    Button("Apply")->setEnabled(false);
+    status_->setText("The design has changed since that search; its result was cleared. "
+                     "Press Solve to search this design.");
 }
 
 void ValveSettingWindow::TaskClick(SettingTask task) {
@@ -267,13 +278,15 @@ void ValveSettingWindow::ShowProgress() {
 void ValveSettingWindow::ShowResult() {
     Fill(targetResults_, TargetTable(*result_));
     Fill(variableResults_, VariableTable(*result_));
-    for (int r = 0; r < variableResults_->rowCount(); ++r)
-        variableResults_->item(r, 0)->setToolTip(result_->Variables[std::size_t(r)].Variable.Dimension->Name);
+    for (int r = 0; r < variableResults_->rowCount(); ++r) // the field name, as in the inputs
+        variableResults_->item(r, 0)->setToolTip(
+            result_->Variables[std::size_t(r)].Variable.Dimension->Name);
     status_->setText(QString::fromStdString(StatusLines(*result_)).trimmed());
     Button("Apply")->setEnabled(result_->Status != SettingStatus::CannotAssemble);
 }
 
 void ValveSettingWindow::ApplyClick() {
+    DropStaleResult();
     if (!result_ || Solving()) return;
     const int written = ApplySetting(s_, c_, FoundValues(*result_));
     result_.reset();
