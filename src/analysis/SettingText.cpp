@@ -90,7 +90,8 @@ TextTable VariableTable(const SettingResult& r) {
     TextTable t{{"Dimension", "Unit", "Low", "High", "Before", "After", "Change"}, {}};
     for (const VariableOutcome& v : r.Variables) {
         const int id = v.Variable.Dimension->Id;
-        t.Rows.push_back({DimensionCaption(*v.Variable.Dimension), id == 6 || id == 7 ? "degrees" : "units",
+        const char* unit = id == 6 || id == 7 ? "degrees" : "units";
+        t.Rows.push_back({DimensionCaption(*v.Variable.Dimension), unit,
                           Number(v.Variable.Low, 5), Number(v.Variable.High, 5),
                           Number(v.Before, 5), Number(v.After, 5),
                           Signed(double(v.After) - v.Before, 5)});
