@@ -27,9 +27,9 @@
 namespace vt {
 
 struct SettingOptions {
-    double TimeLimitSec = 10;
-    int MaxEvaluations = 3000;
-    double XTolRel = 1e-6;
+    double TimeLimitSec = 10;  // over all descents: while not met, the search uses it all
+    int MaxEvaluations = 3000; // likewise
+    double XTolRel = 1e-6;     // of each descent
     std::function<bool()> Cancelled; // true stops the search at its next evaluation
     SearchProgress Progress;         // called on the searching thread
 };
@@ -51,7 +51,8 @@ struct SettingResult {
     SettingStatus Status = SettingStatus::CannotAssemble;
     std::vector<TargetOutcome> Targets;
     std::vector<VariableOutcome> Variables;
-    double ObjectiveBefore = 0, ObjectiveAfter = 0; // After <= Before: never a worse design
+    double ObjectiveBefore = 0, ObjectiveAfter = 0; // After <= Before when the design lies
+                                                    // within the bounds
     int Evaluations = 0;
     int Restarts = 0; // descents from points of the bounds after the one from the design
     double Seconds = 0;
@@ -65,8 +66,8 @@ struct SettingResult {
 double UnassembledObjective(int failures);
 
 // Every variable needs Low < High. `m` is not changed. The result is the best point
-// found, the design itself when none was better; a cancelled search reports the best it
-// had found. A design that cannot be solved at a target's position is not searched.
+// found, the design itself when none was better (and it lies within the bounds); a
+// cancelled search reports the best it had found. A design that cannot be solved at a target's position is not searched.
 SettingResult SetValve(const Mechanism& m, std::span<const SettingTarget> targets,
                        std::span<const SettingVariable> variables, const SettingOptions& o = {});
 
