@@ -6,6 +6,7 @@
 #include "diagrams/InfluenceChart.h"
 #include "support/MainFormTest.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
@@ -24,6 +25,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 namespace vt {
 namespace {
@@ -148,6 +150,93 @@ TEST_F(SensitivityWindowTest, CancelStopsTheWorkAndWrongEntriesAreRefused) {
     table->item(0, 2)->setText("abc");
     EXPECT_TRUE(Status().startsWith("A tolerance must be a number")) << Status().toStdString();
     EXPECT_DOUBLE_EQ(table->item(0, 2)->data(Qt::DisplayRole).toDouble(), kDefaultLengthTolerance);
+}
+
+// Opens the window through its menu item, runs `inside` while it shows, then closes it.
+void OpenAndLook(MainForm& form, SensitivityWindow& w, const std::function<void()>& inside) {
+    QTimer::singleShot(0, &w, [&] {
+        inside();
+        QTest::mouseClick(w.findChild<QPushButton*>("CloseSensitivity"), Qt::LeftButton);
+    });
+    form.MenuAction(Cmd::Sensitivity)->trigger();
+}
+
+TEST_F(SensitivityWindowTest, AnEarlierDesignsFiguresNeverShowBesideTodaysValues) {
+    s->ValveStemLen += 0.05f; // a design of its own, not the built-in one
+    s->DataSetName = "Long Stem";
+    OpenAndLook(*form, *window, [&] {
+        Type("Position", "full-fwd");
+        Type("Designs", "20");
+        Compute();
+    });
+    ASSERT_TRUE(window->Report().has_value());
+    form->MenuAction(Cmd::ResetAllDimensions)->trigger();
+    QApplication::clipboard()->setText("before");
+    OpenAndLook(*form, *window, [&] {
+        auto* table = Find<QTableWidget>("Influences");
+        int stale = 0;
+        for (int row = 0; row < table->rowCount(); ++row)
+            stale += table->item(row, 3) && !table->item(row, 3)->text().isEmpty();
+        EXPECT_EQ(stale, 0);
+        EXPECT_EQ(Find<QTableWidget>("SpreadAndWear")->rowCount(), 0);
+        QTest::mouseClick(Find<QPushButton>("CopySensitivity"), Qt::LeftButton);
+        EXPECT_EQ(QApplication::clipboard()->text(), "before");
+        EXPECT_TRUE(Status().contains("Compute")) << Status().toStdString();
+    });
+    EXPECT_FALSE(window->Report().has_value());
+    // Computed again, the copy and the CSV name today's design and the position.
+    OpenAndLook(*form, *window, [&] {
+        Compute();
+        QTest::mouseClick(Find<QPushButton>("CopySensitivity"), Qt::LeftButton);
+    });
+    const QString copied = QApplication::clipboard()->text();
+    EXPECT_TRUE(copied.contains(QString::fromStdString("\"" + s->DataSetName + "\"")));
+    EXPECT_TRUE(copied.contains("full-fwd"));
+    const std::string csv = FormatSensitivityCsv(*window->Report());
+    EXPECT_NE(csv.find("," + s->DataSetName + ",full-fwd,"), std::string::npos);
+}
+
+// Double-clicks the tolerance cell of `row`, types `text` into its editor and presses Enter.
+QLineEdit* EditTolerance(QTableWidget* table, int row, const QString& text, QString* shown) {
+    table->scrollToItem(table->item(row, 2));
+    const QPoint at = table->visualItemRect(table->item(row, 2)).center();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    if (!editor) return nullptr;
+    if (shown) *shown = editor->text();
+    editor->selectAll();
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    return editor;
+}
+
+TEST_F(SensitivityWindowTest, ATolerancesCellTakesFineValuesAndRefusesImpossibleOnes) {
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    auto* table = Find<QTableWidget>("Influences");
+    int stem = -1;
+    for (int row = 0; row < table->rowCount(); ++row)
+        if (table->item(row, 0)->toolTip() == "ValveStemLen") stem = row;
+    ASSERT_GE(stem, 0);
+    EXPECT_EQ(table->item(stem, 0)->text(), "Valve Stem");
+    QString shown;
+    ASSERT_NE(EditTolerance(table, stem, "0.0005", &shown), nullptr);
+    EXPECT_EQ(shown, "0.002"); // the default, not cut to two decimals
+    EXPECT_DOUBLE_EQ(table->item(stem, 2)->data(Qt::DisplayRole).toDouble(), 0.0005);
+    EditTolerance(table, stem, "0.00001", &shown);
+    EXPECT_EQ(shown, "0.0005");
+    EXPECT_DOUBLE_EQ(table->item(stem, 2)->data(Qt::DisplayRole).toDouble(), 0.00001);
+    const struct {
+        const char* typed;
+        const char* why;
+    } refused[] = {{"-0.001", "negative"}, {"inf", "not a finite number"}, {"abc", "not a number"},
+                   {"5", "larger than"}};
+    for (const auto& r : refused) {
+        EditTolerance(table, stem, r.typed, nullptr);
+        EXPECT_TRUE(Status().contains(r.why)) << r.typed << ": " << Status().toStdString();
+        EXPECT_DOUBLE_EQ(table->item(stem, 2)->data(Qt::DisplayRole).toDouble(), 0.00001);
+    }
 }
 
 } // namespace
