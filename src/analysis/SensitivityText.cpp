@@ -56,7 +56,7 @@ std::string Heading() {
 std::string Preamble(const SensitivityReport& r) {
     return "Sensitivity of the valve events. " + ReportPlace(r) + ", offset " +
            FormatFixed(r.Result.Place.Offset, 0, 4) +
-           " from mid gear; mid gear recalculated for every changed design.\n"
+           " from mid gear;\nmid gear recalculated for every changed design.\n"
            "Change of each figure per unit increase of the dimension (per degree for the "
            "eccentric angles).\nLeads (opening at the dead centre, > 0 open), full travel and "
            "die slip in model units per unit;\ncut-off, release and compression in percent of "
@@ -78,14 +78,22 @@ std::string Spread(const SensitivityReport& r, RowOut row) {
     return out;
 }
 
+// A tolerance to 5 decimals without trailing zeros: "0.002".
+std::string Trimmed(double v) {
+    std::string text = FormatFixed(v, 0, 5);
+    while (text.back() == '0') text.pop_back();
+    if (text.back() == '.') text.pop_back();
+    return text;
+}
+
 std::string SpreadHeading(const SensitivityReport& r) {
     const ToleranceSet& t = *r.Tolerances;
-    std::string out = "\nSpread of each figure for tolerances of +-" + FormatFixed(t.Length, 0, 5) +
-                      " units (+-" + FormatFixed(t.Angle, 0, 3) + " degrees for the angles)";
+    std::string out = "\nSpread of each figure for tolerances of +-" + Trimmed(t.Length) +
+                      " units (+-" + Trimmed(t.Angle) + " degrees for the angles)";
     out += t.Overrides.empty() ? "" : ", " + std::to_string(t.Overrides.size()) + " set apart";
-    return out + ", each +-t being 3 standard deviations of a normal spread:\n+- worst case "
-                 "(sum of |derivative| x t), +- statistical (root sum of squares of "
-                 "|derivative| x t),\nand the least and greatest change seen in " +
+    return out + ",\neach +-t being 3 standard deviations of a normal spread: +- worst case "
+                 "(sum of |derivative| x t),\n+- statistical (root sum of squares of "
+                 "|derivative| x t), and the least and greatest change\nseen in " +
            std::to_string(r.MonteCarlo.Designs) + " random designs drawn with standard "
            "deviation t/3 (seed " + std::to_string(r.MonteCarlo.Seed) + "; " +
            std::to_string(r.MonteCarlo.Failed) +

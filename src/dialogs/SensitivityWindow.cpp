@@ -236,23 +236,26 @@ void SensitivityWindow::BuildResults() {
     buttons->addWidget(save);
     buttons->addWidget(close);
 
+    const auto note = [this](const char* text) {
+        auto* label = new QLabel(text, this);
+        label->setWordWrap(true);
+        return label;
+    };
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(inputs);
-    layout->addWidget(new QLabel(
+    layout->addWidget(note(
         "Change of each figure per unit increase of the dimension (per degree for the "
         "eccentric angles); mid gear recalculated for each changed design. Leads: opening at "
         "the dead centre, > 0 open. Events: % of stroke from that end's dead centre. A click "
         "on a figure's heading sorts by the contribution |derivative| x tolerance to it, "
-        "largest first; hover a dimension for its field name.",
-        this));
+        "largest first; hover a dimension for its field name."));
     layout->addLayout(top, 5);
-    layout->addWidget(new QLabel(
+    layout->addWidget(note(
         "A tolerance +-t is 3 standard deviations of a normal spread. Spread it allows: +- worst "
         "case (sum of |derivative| x t), +- statistical (root sum of squares of |derivative| "
         "x t), least and greatest change in random designs drawn with standard deviation t/3 "
         "(near linear, within about 1.1 x statistical); then the events of the new and of "
-        "the worn gear, at the same recalculated position:",
-        this));
+        "the worn gear, at the same recalculated position:"));
     layout->addWidget(rows_, 3);
     layout->addLayout(buttons);
 }
@@ -467,8 +470,10 @@ void SensitivityWindow::FillRows() {
     rows_->setRowCount(int(lines.size()));
     for (std::size_t i = 0; i < lines.size(); ++i) {
         rows_->setItem(int(i), 0, new QTableWidgetItem(lines[i].label));
-        for (std::size_t k = 0; k < kFigureCount; ++k)
-            rows_->setItem(int(i), 1 + int(k), new FigureItem(FigureText(lines[i].values[k], k), 0));
+        for (std::size_t k = 0; k < kFigureCount; ++k) {
+            const std::string text = FigureText(lines[i].values[k], k);
+            rows_->setItem(int(i), 1 + int(k), new FigureItem(text, 0));
+        }
     }
 }
 
