@@ -1,6 +1,8 @@
-// Sensitivity speed: all 48 derivatives at normal forward and normal reverse, and the
-// Monte Carlo check of 1,000 designs at normal forward, with the built-in design.
-#include "analysis/Tolerances.h"
+// Sensitivity speed: all 48 derivatives at normal forward and normal reverse, the Monte
+// Carlo check of 1,000 designs at normal forward on 1 and on 2 workers, the most designs
+// the window allows on 2 workers, and the worn gear at four lost motions, with the
+// built-in design.
+#include "analysis/SensitivityRun.h"
 #include "support/Designs.h"
 
 #include <benchmark/benchmark.h>
@@ -22,15 +24,40 @@ BENCHMARK(BM_SensitivityTwoPositions)
     ->Repetitions(3)
     ->ReportAggregatesOnly(true);
 
-void BM_MonteCarlo1000(benchmark::State& st) {
+// Argument: designs, workers.
+void BM_MonteCarlo(benchmark::State& st) {
     auto c = vt::test::BuiltIn();
     const vt::GearPlace p = *vt::ParseGearPlace(*c, "normal-fwd");
     for (auto _ : st) {
-        const vt::MonteCarloRange r = vt::RunMonteCarlo(*c, p, {}, 1000);
+        const vt::MonteCarloRange r = vt::RunMonteCarlo(*c, p, {}, int(st.range(0)),
+                                                        vt::kMonteCarloSeed, {}, int(st.range(1)));
         benchmark::DoNotOptimize(r.High);
     }
 }
-BENCHMARK(BM_MonteCarlo1000)
+BENCHMARK(BM_MonteCarlo)
+    ->Args({1000, 1})
+    ->Args({1000, 2})
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_MonteCarlo)
+    ->Args({vt::kMostMonteCarloDesigns, 2})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+
+void BM_WornGearFourRows(benchmark::State& st) {
+    auto c = vt::test::BuiltIn();
+    const vt::GearSetting g = vt::GearAt(*c, vt::GearPosition::NormalForward);
+    const float dieSlip = vt::FindEvents(*c, g.RevArmPos, g.Forward).DieSlip;
+    for (auto _ : st)
+        for (double s : {0.0, 0.005, 0.01, 0.02}) {
+            const vt::PositionEvents e = vt::FindWornEvents(*c, g, s, dieSlip);
+            benchmark::DoNotOptimize(e.FullTravel);
+        }
+}
+BENCHMARK(BM_WornGearFourRows)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(3)
     ->ReportAggregatesOnly(true);

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <string_view>
 
 namespace vt {
 
@@ -16,30 +18,36 @@ Figures CentralDifference(const Figures& plus, const Figures& minus, double step
     return out;
 }
 
-std::vector<const InfluenceRow*> LargestInfluences(const SensitivityResult& r, std::size_t figure,
-                                                   std::size_t n) {
-    std::vector<const InfluenceRow*> out;
-    for (const InfluenceRow& row : r.Rows)
-        if (std::abs(row.Derivative[figure]) > 0) out.push_back(&row); // NaN fails too
-    const auto size = [figure](const InfluenceRow* row) {
-        return std::abs(row->Derivative[figure]);
-    };
-    std::stable_sort(out.begin(), out.end(), [&](const InfluenceRow* a, const InfluenceRow* b) {
-        return size(a) > size(b);
-    });
-    if (out.size() > n) out.resize(n);
-    return out;
+bool OnlyDrawn(const DimensionInfo& d) {
+    static constexpr std::string_view kDrawn[] = {
+        "DriverDia",   "EccDia",          "CylBoreDia",          "CylBoreLen",
+        "PistonWidth", "PistonRodLen",    "CylSteamPortWidth",   "ValveChamberHeight",
+        "ValveHeight", "ValveChamberLen", "ValveSurfaceToCylCL"};
+    return std::find(std::begin(kDrawn), std::end(kDrawn), d.Name) != std::end(kDrawn);
+}
+
+std::string WhyNotAssembled(const PositionEvents& e) {
+    if (e.GaveUpSolves > 0)
+        return "the link cannot be placed (the solver gave up at " +
+               std::to_string(e.GaveUpSolves) + " crank angles)";
+    if (e.NonFiniteSolves > 0) return "the gear's positions are not finite numbers";
+    if (e.UnconvergedSearches > 0) return "an event could not be located";
+    if (e.GuardBeeps > 0)
+        return "a part cannot reach the next (a rod too short, or a right angle that is not "
+               "one), met " + std::to_string(e.GuardBeeps) + " times";
+    return {};
 }
 
 SensitivityResult ComputeSensitivity(const Mechanism& m, GearPlace place,
                                      const Progress& progress) {
     SensitivityResult r;
     r.Place = place;
-    r.Gear = GearAtOffset(m, place.Offset);
-    r.Gear.Forward = place.Forward;
     Mechanism nominal = m;
     DesignVariant variant(nominal, place);
     r.Nominal = variant.Events({});
+    r.Gear = {r.Nominal.RevArmPos, place.Forward};
+    r.Failure = WhyNotAssembled(r.Nominal);
+    if (!r.Failure.empty()) return r;
     const int total = kIdDimensions;
     for (int i = 0; i < total; ++i) {
         if (progress && !progress(i, total)) {
@@ -53,6 +61,11 @@ SensitivityResult ComputeSensitivity(const Mechanism& m, GearPlace place,
         const double h = SensitivityStep(d);
         const double up = F32(row.Value + h), down = F32(row.Value - h);
         row.Step = (up - down) / 2;
+        if (OnlyDrawn(d)) {
+            row.Derivative.fill(0);
+            r.Rows.push_back(row);
+            continue;
+        }
         const DimensionChange plus[] = {{i, up}}, minus[] = {{i, down}};
         const PositionEvents a = variant.Events(plus), b = variant.Events(minus);
         row.Assembles = Assembled(a) && Assembled(b);

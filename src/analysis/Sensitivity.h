@@ -20,13 +20,16 @@
 //
 // A dimension whose changed gear cannot be assembled on either side (see Assembled) is
 // marked (Assembles false) and its derivatives are NaN; a figure whose event does not happen on
-// one side is NaN.
+// one side is NaN. The dimensions that only draw (OnlyDrawn) are exactly 0 without a solve.
+// When the design itself cannot be assembled at the place, nothing else is computed and
+// Failure says why.
 #pragma once
 
 #include "analysis/DesignVariant.h"
 #include "analysis/EventFigures.h"
 
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace vt {
@@ -46,22 +49,27 @@ struct InfluenceRow {
 
 struct SensitivityResult {
     GearPlace Place;
-    GearSetting Gear;       // the nominal design's reverse arm position and direction
+    GearSetting Gear;       // the reverse arm position and direction the design's own
+                            // events were found at: its recalculated mid gear plus the offset
     PositionEvents Nominal; // the design's own events there
-    std::vector<InfluenceRow> Rows;
+    std::string Failure;    // why the design cannot be assembled there; empty when it can
+    std::vector<InfluenceRow> Rows; // empty when it cannot
     bool Cancelled = false;
 };
 
 // Told how many of `total` steps are done; returning false stops the work early.
 using Progress = std::function<bool(int done, int total)>;
 
+// The 11 dimensions that neither the solver nor the events engine reads: the driver's and
+// the eccentric's diameters, the cylinder's bore, steam passage, piston and valve chest, the
+// valve's height and its surface's place. They only draw.
+bool OnlyDrawn(const DimensionInfo& d);
+
+// Why a gear with these events cannot be assembled, in plain words; empty when it can.
+std::string WhyNotAssembled(const PositionEvents& e);
+
 SensitivityResult ComputeSensitivity(const Mechanism& m, GearPlace place,
                                      const Progress& progress = {});
-
-// The rows with the n largest |derivative| of one figure, largest first; rows without a
-// derivative of it (NaN) and with none (0) are left out.
-std::vector<const InfluenceRow*> LargestInfluences(const SensitivityResult& r, std::size_t figure,
-                                                   std::size_t n = 10);
 
 // Central difference of two figure sets over a stored difference of 2 * step.
 Figures CentralDifference(const Figures& plus, const Figures& minus, double step);

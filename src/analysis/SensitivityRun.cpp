@@ -3,6 +3,10 @@
 
 #include "model/Format.h"
 
+#include <algorithm>
+#include <iterator>
+#include <span>
+
 namespace vt {
 
 std::optional<SensitivityReport> ComputeSensitivityReport(const Mechanism& m,
@@ -17,9 +21,10 @@ std::optional<SensitivityReport> ComputeSensitivityReport(const Mechanism& m,
         return [&progress, before, total](int done, int) { return progress(before + done, total); };
     };
     SensitivityReport r;
+    r.Design = m.DataSetName;
     r.Position = q.Position;
     r.Result = ComputeSensitivity(m, *place, part(0));
-    if (r.Result.Cancelled) return r;
+    if (r.Result.Cancelled || !r.Result.Failure.empty()) return r;
     if (q.Tolerances) {
         r.Tolerances = q.Tolerances;
         r.Spread = SpreadOf(r.Result, *q.Tolerances);
@@ -33,10 +38,23 @@ std::optional<SensitivityReport> ComputeSensitivityReport(const Mechanism& m,
             r.Result.Cancelled = true;
             return r;
         }
-        r.Wear.push_back({q.Wear[i], FindWornEvents(m, r.Result.Gear, q.Wear[i])});
+        r.Wear.push_back(
+            {q.Wear[i], FindWornEvents(m, r.Result.Gear, q.Wear[i], r.Result.Nominal.DieSlip)});
     }
     if (progress) progress(total, total);
     return r;
+}
+
+bool SameDesign(const Mechanism& a, const Mechanism& b) {
+    if (a.DataSetName != b.DataSetName || !std::equal(std::begin(a.RevArmSet),
+                                                      std::end(a.RevArmSet), b.RevArmSet))
+        return false;
+    for (auto table : {std::span<const DimensionInfo>(FrameDimensionTable()),
+                       std::span<const DimensionInfo>(CylDimensionTable())})
+        for (const DimensionInfo& d : table)
+            if (d.Ref(const_cast<Mechanism&>(a)) != d.Ref(const_cast<Mechanism&>(b)))
+                return false;
+    return true;
 }
 
 std::optional<std::vector<double>> ParseLostMotions(std::string_view text) {

@@ -18,13 +18,19 @@ struct SensitivityRequest {
     std::vector<double> Wear; // lost motions, model units at the valve
 };
 
-// Empty when the position is not one; Result.Cancelled when progress stopped it.
+// Empty when the position is not one; Result.Cancelled when progress stopped it. When the
+// design cannot be assembled at the position (Result.Failure), nothing more is computed.
+// The worn rows are found at the same recalculated position as the design's own events.
 std::optional<SensitivityReport> ComputeSensitivityReport(const Mechanism& m,
                                                           const SensitivityRequest& q,
                                                           const Progress& progress = {});
 
 // "0, 0.005, 0.01": lost motions from 0 to kMostLostMotion separated by commas (blanks
 // allowed); empty when any is not one.
+// Whether a report computed on `a` holds for `b`: the same name, the same value of every
+// dimension and the same stored gear positions (they place the named positions).
+bool SameDesign(const Mechanism& a, const Mechanism& b);
+
 inline constexpr double kMostLostMotion = 1.0;
 std::optional<std::vector<double>> ParseLostMotions(std::string_view text);
 

@@ -164,9 +164,9 @@ private:
 } // namespace
 
 PositionEvents FindWornEvents(const Mechanism& m, GearSetting gear, double lostMotion,
-                              const EngineOptions& o) {
+                              float dieSlip, const EngineOptions& o) {
     PositionEvents e = WornRun(m, gear, lostMotion, o).Go();
-    e.DieSlip = FindEvents(m, gear.RevArmPos, gear.Forward, o).DieSlip;
+    e.DieSlip = dieSlip;
     return e;
 }
 

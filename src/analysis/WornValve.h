@@ -16,16 +16,17 @@
 // then bisected to EngineOptions::Tolerance (0.0001 degrees). The events are read as the
 // engine reads them: grazes shorter than EngineOptions::GrazeDeg left out, the longest
 // opening of each port its admission and cut-off (release and compression). The die
-// block comes before the play, so the die slip is the new gear's.
+// block comes before the play, so the die slip is the new gear's, the same in every row:
+// the caller gives it once.
 #pragma once
 
 #include "analysis/EventsEngine.h"
 
-
 namespace vt {
 
+// The worn gear at `gear`, whose new gear's die slip is `dieSlip`.
 PositionEvents FindWornEvents(const Mechanism& m, GearSetting gear, double lostMotion,
-                              const EngineOptions& o = {});
+                              float dieSlip, const EngineOptions& o = {});
 
 // The worn gear at one lost motion.
 struct WearRow {

@@ -1,8 +1,6 @@
 // The influence bar chart; see InfluenceChart.h.
 #include "diagrams/InfluenceChart.h"
 
-#include "model/Format.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -45,7 +43,7 @@ void DrawInfluenceChart(Canvas& c, std::string_view title, std::span<const Influ
         FilledBox(c, raises ? zero : zero - length, raises ? zero + length : zero, y,
                   y + kBarHeight, raises ? kRaisesColor : kLowersColor);
         c.TextOut(8, y + 2, bar.Label);
-        const std::string value = FormatFixed(bar.Value, 0, 4);
+        const std::string& value = bar.Text;
         const int textX = raises ? zero + length + 4 : zero - length - 4 - 7 * int(value.size());
         c.TextOut(textX, y + 2, value);
     }

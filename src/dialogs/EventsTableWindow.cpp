@@ -10,19 +10,9 @@
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
 
 namespace vt {
-
-QString SaveTextFile(const QString& path, const std::string& text) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return file.errorString();
-    const auto size = qint64(text.size());
-    if (file.write(text.data(), size) != size) return file.errorString();
-    if (!file.commit()) return file.errorString();
-    return {};
-}
 
 EventsTableWindow::EventsTableWindow(const State& s, FileUi ui, QWidget* parent)
     : QDialog(parent), s_(s), ui_(std::move(ui)) {

@@ -16,10 +16,6 @@ namespace vt {
 inline constexpr FileDialogFacts kSaveEventsCsvDialog{
     "Save Valve Events Table", "CSV File (*.csv);;All Files (*.*)", "csv", true, false};
 
-// Writes the text through QSaveFile, so a failure leaves any file there as it was.
-// Returns the error text, empty on success.
-QString SaveTextFile(const QString& path, const std::string& text);
-
 class EventsTableWindow final : public QDialog {
     Q_OBJECT
 public:

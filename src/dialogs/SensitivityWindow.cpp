@@ -1,16 +1,15 @@
-// The "Sensitivity and Wear" window: inputs read and checked, the work on a worker thread,
-// the results into the two tables and the chart.
+// The "Sensitivity and Wear" window: inputs read and checked, the work on the background
+// job, the results into the two tables and the chart, cleared when the design changed.
 #include "dialogs/SensitivityWindow.h"
 
 #include "diagrams/InfluenceChart.h"
-#include "dialogs/EventsTableWindow.h"
 #include "graphs/DiagramMenu.h"
 #include "model/Format.h"
+#include "widgets/BackgroundJob.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -18,19 +17,20 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QSplitter>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
-#include <QThread>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <limits>
 
 namespace vt {
 
 namespace {
 
 constexpr int kNameCol = 0, kValueCol = 1, kTolCol = 2, kFirstFigureCol = 3;
+constexpr int kDimensionRole = Qt::UserRole;     // the row's index into IdDimensions
+constexpr int kSortRole = Qt::UserRole + 1;      // a figure cell's place in the sort
 constexpr const char* kPositions[] = {"normal-fwd", "full-fwd", "mid", "normal-rev", "full-rev"};
 
 QString UnitOf(std::size_t k, bool perUnit) {
@@ -38,22 +38,58 @@ QString UnitOf(std::size_t k, bool perUnit) {
     return QString(unit) + (perUnit ? "/unit" : "");
 }
 
+// A tolerance as a designer types it: up to 5 decimals, no trailing zeros ("0.002").
+QString ToleranceText(double t) {
+    QString text = QString::fromStdString(FormatFixed(t, 0, 5));
+    while (text.contains('.') && (text.endsWith('0') || text.endsWith('.'))) text.chop(1);
+    return text;
+}
+
+// A figure cell: its text, and a sort key that puts the largest contribution first.
+class FigureItem final : public QTableWidgetItem {
+public:
+    FigureItem(const std::string& text, double sortKey) : QTableWidgetItem(text.c_str()) {
+        setData(kSortRole, std::isnan(sortKey) ? std::numeric_limits<double>::infinity() : sortKey);
+        setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        setFlags(flags() & ~Qt::ItemIsEditable);
+    }
+    bool operator<(const QTableWidgetItem& other) const override {
+        return data(kSortRole).toDouble() < other.data(kSortRole).toDouble();
+    }
+};
+
 QTableWidgetItem* Number(double v, int decimals) {
     auto* item = new QTableWidgetItem;
-    if (std::isnan(v)) item->setText("-");
-    else
-        item->setData(Qt::DisplayRole,
-                      std::round(v * std::pow(10, decimals)) / std::pow(10, decimals));
+    item->setData(Qt::DisplayRole,
+                  std::round(v * std::pow(10, decimals)) / std::pow(10, decimals));
     item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     item->setFlags(item->flags() & ~Qt::ItemIsEditable);
     return item;
 }
 
-// The dimension of a table row, by the field name it shows.
-const DimensionInfo& NamedDimension(const QString& name) {
-    for (const DimensionInfo* d : IdDimensions())
-        if (name == d->Name) return *d;
-    return *IdDimensions()[0];
+// The tolerance column: shown and edited as text to 0.00001, so no tolerance a designer
+// types is cut to a spin box's decimals; the window judges what is typed.
+class ToleranceDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QString displayText(const QVariant& value, const QLocale&) const override {
+        return ToleranceText(value.toDouble());
+    }
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                          const QModelIndex&) const override {
+        return new QLineEdit(parent);
+    }
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        static_cast<QLineEdit*>(editor)->setText(ToleranceText(index.data().toDouble()));
+    }
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override {
+        model->setData(index, static_cast<QLineEdit*>(editor)->text());
+    }
+};
+
+const DimensionInfo& RowDimension(const QTableWidget* t, int row) {
+    return *IdDimensions()[std::size_t(t->item(row, kNameCol)->data(kDimensionRole).toInt())];
 }
 
 QTableWidget* FigureTable(QWidget* parent, const QStringList& lead, bool perUnit) {
@@ -70,7 +106,7 @@ QTableWidget* FigureTable(QWidget* parent, const QStringList& lead, bool perUnit
 } // namespace
 
 SensitivityWindow::SensitivityWindow(const State& s, FileUi ui, QWidget* parent)
-    : QDialog(parent), s_(s), ui_(std::move(ui)),
+    : QDialog(parent), s_(s), ui_(std::move(ui)), job_(new BackgroundJob(this)),
       chart_(kInfluenceChartWidth, kInfluenceChartHeight) {
     setObjectName("TSensitivity");
     setWindowTitle("Sensitivity and Wear");
@@ -79,7 +115,10 @@ SensitivityWindow::SensitivityWindow(const State& s, FileUi ui, QWidget* parent)
     resize(1500, 900);
 }
 
-SensitivityWindow::~SensitivityWindow() { StopWork(); }
+// An editor still open commits into the table as it closes: not into a window going away.
+SensitivityWindow::~SensitivityWindow() { disconnect(influences_, nullptr, this, nullptr); }
+
+bool SensitivityWindow::Running() const { return job_->Running(); }
 
 void SensitivityWindow::BuildInputs() {
     position_ = new QComboBox(this);
@@ -88,14 +127,17 @@ void SensitivityWindow::BuildInputs() {
     for (const char* p : kPositions) position_->addItem(p);
     position_->setToolTip(
         "A named position, or an offset from mid gear in model units (+ towards forward)");
-    lengthTol_ = new QLineEdit(FormatFixed(kDefaultLengthTolerance, 0, 3).c_str(), this);
+    lengthTol_ = new QLineEdit(ToleranceText(kDefaultLengthTolerance), this);
     lengthTol_->setObjectName("LengthTolerance");
-    angleTol_ = new QLineEdit(FormatFixed(kDefaultAngleTolerance, 0, 2).c_str(), this);
+    angleTol_ = new QLineEdit(ToleranceText(kDefaultAngleTolerance), this);
     angleTol_->setObjectName("AngleTolerance");
     designs_ = new QSpinBox(this);
     designs_->setObjectName("Designs");
-    designs_->setRange(0, 100000);
+    designs_->setRange(0, kMostMonteCarloDesigns);
     designs_->setValue(1000);
+    designs_->setToolTip(QString("Random designs made within the tolerances and solved fully, "
+                                 "on every core; at most %1")
+                             .arg(kMostMonteCarloDesigns));
     wear_ = new QLineEdit("0, 0.005, 0.01, 0.02", this);
     wear_->setObjectName("LostMotions");
     compute_ = new QPushButton("&Compute", this);
@@ -105,13 +147,12 @@ void SensitivityWindow::BuildInputs() {
     cancelButton_->setEnabled(false);
     progress_ = new QProgressBar(this);
     progress_->setObjectName("Progress");
+    progress_->setRange(0, 1000);
     status_ = new QLabel(this);
     status_->setObjectName("Status");
-    poll_ = new QTimer(this);
-    poll_->setInterval(100);
-    connect(poll_, &QTimer::timeout, this,
-            [this] { progress_->setValue(int(1000.0 * done_ / std::max(1, int(total_)))); });
-    progress_->setRange(0, 1000);
+    status_->setWordWrap(true);
+    connect(job_, &BackgroundJob::Progressed, this, &SensitivityWindow::ShowProgress);
+    connect(job_, &BackgroundJob::Finished, this, &SensitivityWindow::Finished);
     connect(compute_, &QPushButton::clicked, this, &SensitivityWindow::ComputeClick);
     connect(cancelButton_, &QPushButton::clicked, this, &SensitivityWindow::CancelClick);
     connect(lengthTol_, &QLineEdit::editingFinished, this, &SensitivityWindow::ShowTolerances);
@@ -121,14 +162,22 @@ void SensitivityWindow::BuildInputs() {
 void SensitivityWindow::BuildResults() {
     influences_ = FigureTable(this, {"Dimension", "Value", "Tolerance +-\n(units or deg)"}, true);
     influences_->setObjectName("Influences");
+    influences_->setItemDelegateForColumn(kTolCol, new ToleranceDelegate(influences_));
     influences_->setRowCount(kIdDimensions);
     for (int i = 0; i < kIdDimensions; ++i) {
-        auto* name = new QTableWidgetItem(IdDimensions()[std::size_t(i)]->Name);
+        const DimensionInfo& d = *IdDimensions()[std::size_t(i)];
+        auto* name = new QTableWidgetItem(QString::fromStdString(DimensionCaption(d)));
+        name->setData(kDimensionRole, i);
+        name->setToolTip(d.Name);
         name->setFlags(name->flags() & ~Qt::ItemIsEditable);
         influences_->setItem(i, kNameCol, name);
     }
-    influences_->horizontalHeader()->setSortIndicator(kNameCol, Qt::AscendingOrder);
+    for (std::size_t k = 0; k < kFigureCount; ++k)
+        influences_->horizontalHeaderItem(kFirstFigureCol + int(k))
+            ->setToolTip("Click to sort by the contribution |derivative| x tolerance to this "
+                         "figure, largest first");
     influences_->setSortingEnabled(true);
+    influences_->sortByColumn(kNameCol, Qt::AscendingOrder);
     connect(influences_, &QTableWidget::itemChanged, this, &SensitivityWindow::ToleranceEdited);
     rows_ = FigureTable(this, {"Row"}, false);
     rows_->setObjectName("SpreadAndWear");
@@ -140,6 +189,7 @@ void SensitivityWindow::BuildResults() {
     connect(chartFigure_, &QComboBox::currentIndexChanged, this, &SensitivityWindow::DrawChart);
     chartView_ = new QLabel(this);
     chartView_->setObjectName("Chart");
+    chartView_->setMinimumSize(kInfluenceChartWidth, kInfluenceChartHeight);
     chartView_->setContextMenuPolicy(Qt::CustomContextMenu);
     chartView_->setToolTip("Right-click to copy or save the chart");
     chartMenu_ = new DiagramMenu(chart_, ui_, this);
@@ -162,7 +212,7 @@ void SensitivityWindow::BuildResults() {
 
     auto* chartBox = new QVBoxLayout;
     auto* chartPick = new QHBoxLayout;
-    chartPick->addWidget(new QLabel("Ten largest influences on:", this));
+    chartPick->addWidget(new QLabel("Ten largest contributions to:", this));
     chartPick->addWidget(chartFigure_, 1);
     chartBox->addLayout(chartPick);
     chartBox->addWidget(chartView_);
@@ -186,25 +236,36 @@ void SensitivityWindow::BuildResults() {
     buttons->addWidget(save);
     buttons->addWidget(close);
 
+    const auto note = [this](const char* text) {
+        auto* label = new QLabel(text, this);
+        label->setWordWrap(true);
+        return label;
+    };
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(inputs);
-    layout->addWidget(
-        new QLabel("Change of each figure per unit increase of the dimension (per degree for "
-                   "the eccentric angles); mid gear recalculated for each changed design. "
-                   "Leads: opening at the dead centre, > 0 open. Events: % of stroke from that "
-                   "end's dead centre. Click a heading to sort.",
-                   this));
+    layout->addWidget(note(
+        "Change of each figure per unit increase of the dimension (per degree for the "
+        "eccentric angles); mid gear recalculated for each changed design. Leads: opening at "
+        "the dead centre, > 0 open. Events: % of stroke from that end's dead centre. A click "
+        "on a figure's heading sorts by the contribution |derivative| x tolerance to it, "
+        "largest first; hover a dimension for its field name."));
     layout->addLayout(top, 5);
-    layout->addWidget(
-        new QLabel("Spread the tolerances allow (+- worst case, +- statistical, least and "
-                   "greatest change in the random designs), then the events of the new and "
-                   "of the worn gear:",
-                   this));
+    layout->addWidget(note(
+        "A tolerance +-t is 3 standard deviations of a normal spread. Spread it allows: +- worst "
+        "case (sum of |derivative| x t), +- statistical (root sum of squares of |derivative| "
+        "x t), least and greatest change in random designs drawn with standard deviation t/3 "
+        "(near linear, within about 1.1 x statistical); then the events of the new and of "
+        "the worn gear, at the same recalculated position:"));
     layout->addWidget(rows_, 3);
     layout->addLayout(buttons);
 }
 
 void SensitivityWindow::showEvent(QShowEvent* e) {
+    if (report_ && !SameDesign(computedOn_, s_)) {
+        ClearResults();
+        status_->setText("The design has changed since the last Compute: its results were "
+                         "cleared. Compute to see today's.");
+    }
     ShowTolerances();
     QDialog::showEvent(e);
 }
@@ -214,16 +275,16 @@ void SensitivityWindow::ShowTolerances() {
     for (auto [edit, target] :
          {std::pair{lengthTol_, &tolerances_.Length}, std::pair{angleTol_, &tolerances_.Angle}}) {
         double t = 0;
-        if (ParseDecimal(edit->text().toStdString(), t) && t >= 0) *target = t;
+        if (ParseDecimal(edit->text().toStdString(), t) && std::isfinite(t) && t >= 0) *target = t;
         else status_->setText("A tolerance must be a number of at least 0; the last one is kept.");
     }
-    lengthTol_->setText(FormatFixed(tolerances_.Length, 0, 4).c_str());
-    angleTol_->setText(FormatFixed(tolerances_.Angle, 0, 3).c_str());
+    lengthTol_->setText(ToleranceText(tolerances_.Length));
+    angleTol_->setText(ToleranceText(tolerances_.Angle));
     const QSignalBlocker quiet(influences_);
     influences_->setSortingEnabled(false); // rows stay put while they are filled
     Mechanism design = s_;
     for (int row = 0; row < influences_->rowCount(); ++row) {
-        const DimensionInfo& d = NamedDimension(influences_->item(row, kNameCol)->text());
+        const DimensionInfo& d = RowDimension(influences_, row);
         influences_->setItem(row, kValueCol, Number(d.Ref(design), 4));
         auto* tol = new QTableWidgetItem;
         tol->setData(Qt::DisplayRole, tolerances_.Of(d));
@@ -235,16 +296,23 @@ void SensitivityWindow::ShowTolerances() {
 
 void SensitivityWindow::ToleranceEdited(QTableWidgetItem* item) {
     if (item->column() != kTolCol) return;
-    const std::string name = influences_->item(item->row(), kNameCol)->text().toStdString();
+    const DimensionInfo& d = RowDimension(influences_, item->row());
+    const std::string caption = DimensionCaption(d);
+    Mechanism design = s_;
     double t = 0;
-    if (ParseDecimal(item->text().toStdString(), t) && t >= 0) {
-        tolerances_.Overrides[name] = t;
-        status_->setText(QString::fromStdString("The tolerance of " + name + " is now +-" +
-                                                FormatFixed(t, 0, 4) +
+    const std::string typed = item->text().trimmed().toStdString();
+    const std::string why = ParseDecimal(typed, t) ? ToleranceRefusal(d, d.Ref(design), t)
+                                                   : "it is not a number";
+    if (why.empty()) {
+        tolerances_.Overrides[d.Name] = t;
+        status_->setText(QString::fromStdString("The tolerance of " + caption + " is now +-" +
+                                                ToleranceText(t).toStdString() +
                                                 "; Compute to see its spread."));
     } else {
-        status_->setText(QString::fromStdString("A tolerance must be a number of at least 0; " +
-                                                name + " keeps its tolerance."));
+        status_->setText(QString::fromStdString("The tolerance " + typed + " of " + caption +
+                                                " was refused: " + why + ". It keeps +-" +
+                                                ToleranceText(tolerances_.Of(d)).toStdString() +
+                                                "."));
     }
     ShowTolerances();
 }
@@ -279,54 +347,53 @@ void SensitivityWindow::ComputeClick() {
         emit Finished();
         return;
     }
-    done_ = 0;
-    total_ = 1;
-    cancel_ = false;
-    pending_.reset();
-    worker_.reset(QThread::create([this, design = Mechanism(s_), request = *q] {
-        pending_ = ComputeSensitivityReport(design, request, [this](int done, int total) {
-            done_ = done;
-            total_ = total;
-            return !cancel_;
+    job_->Start([this, design = Mechanism(s_), request = *q](JobProgress& p) {
+        auto report = ComputeSensitivityReport(design, request, [&p](int done, int total) {
+            p.Done = done;
+            p.Total = total;
+            return !p.Cancelled();
         });
-    }));
-    connect(worker_.get(), &QThread::finished, this, &SensitivityWindow::WorkFinished);
+        return BackgroundJob::Delivery(
+            [this, report = std::move(report), design] { Delivered(report, design); });
+    });
     compute_->setEnabled(false);
     cancelButton_->setEnabled(true);
+    progress_->setValue(0);
     status_->setText("Computing on a copy of the design...");
-    poll_->start();
-    worker_->start();
 }
 
-void SensitivityWindow::CancelClick() { cancel_ = true; }
+void SensitivityWindow::CancelClick() { job_->Cancel(); }
 
-void SensitivityWindow::WorkFinished() {
-    worker_->wait();
-    worker_.reset();
-    poll_->stop();
+void SensitivityWindow::ShowProgress() {
+    const JobProgress& p = job_->Progress();
+    progress_->setValue(int(1000.0 * p.Done / std::max(1, int(p.Total))));
+}
+
+void SensitivityWindow::Delivered(std::optional<SensitivityReport> report,
+                                  const Mechanism& design) {
     compute_->setEnabled(true);
     cancelButton_->setEnabled(false);
-    if (pending_ && !pending_->Result.Cancelled) {
-        report_ = std::move(pending_);
-        progress_->setValue(progress_->maximum());
-        status_->setText(QString::fromStdString("Computed at " + report_->Position + "."));
-        ShowReport();
-    } else {
+    if (!report || report->Result.Cancelled) {
         progress_->setValue(0);
         status_->setText(report_ ? "Cancelled; the results shown are the last ones computed."
                                  : "Cancelled; nothing was computed.");
+        return;
     }
-    emit Finished();
+    progress_->setValue(progress_->maximum());
+    if (!report->Result.Failure.empty()) {
+        ClearResults();
+        status_->setText(QString::fromStdString(FailureText(*report)).trimmed());
+        return;
+    }
+    report_ = std::move(report);
+    computedOn_ = design;
+    status_->setText(QString::fromStdString("Computed: " + ReportPlace(*report_) + "."));
+    ShowReport();
 }
 
-void SensitivityWindow::StopWork() {
-    if (!worker_) return;
-    cancel_ = true;
-    worker_->wait();
-}
-
+// Closing cancels the work; its end is delivered as a cancel.
 void SensitivityWindow::done(int result) {
-    StopWork();
+    job_->Cancel();
     QDialog::done(result);
 }
 
@@ -336,21 +403,46 @@ void SensitivityWindow::ShowReport() {
     DrawChart();
 }
 
+void SensitivityWindow::ClearResults() {
+    report_.reset();
+    const QSignalBlocker quiet(influences_);
+    for (int row = 0; row < influences_->rowCount(); ++row) {
+        influences_->item(row, kNameCol)->setBackground(QBrush());
+        for (int col = kFirstFigureCol; col < influences_->columnCount(); ++col)
+            delete influences_->takeItem(row, col);
+    }
+    rows_->setRowCount(0);
+    chart_.Clear();
+    chartView_->setPixmap(QPixmap::fromImage(chart_.Image()));
+}
+
+bool SensitivityWindow::HasResults() {
+    if (report_) return true;
+    status_->setText("Nothing computed for this design yet: Compute first.");
+    return false;
+}
+
 void SensitivityWindow::FillInfluences() {
     influences_->setSortingEnabled(false);
     const QSignalBlocker quiet(influences_);
+    const ToleranceSet& t = *report_->Tolerances;
     for (int row = 0; row < influences_->rowCount(); ++row) {
-        const QString name = influences_->item(row, kNameCol)->text();
+        const DimensionInfo* d = &RowDimension(influences_, row);
         for (const InfluenceRow& r : report_->Result.Rows) {
-            if (name != r.Dimension->Name) continue;
+            if (r.Dimension != d) continue;
             QTableWidgetItem* label = influences_->item(row, kNameCol);
-            label->setToolTip(
-                r.Assembles
-                    ? ""
-                    : "The gear cannot be assembled when this dimension changes by its step");
+            label->setToolTip(QString(d->Name) +
+                              (r.Assembles ? "" : ": the gear cannot be assembled when this "
+                                                  "dimension changes by its step"));
             label->setBackground(r.Assembles ? QBrush() : QBrush(QColor(255, 200, 200)));
-            for (std::size_t k = 0; k < kFigureCount; ++k)
-                influences_->setItem(row, kFirstFigureCol + int(k), Number(r.Derivative[k], 4));
+            for (std::size_t k = 0; k < kFigureCount; ++k) {
+                const double share = Contribution(r, t, k);
+                auto* cell = new FigureItem(DerivativeText(r.Derivative[k]), -std::abs(share));
+                cell->setToolTip(QString::fromStdString(
+                    "Contribution of its tolerance: " + DerivativeText(share) + " " +
+                    (Figure(k).Percent ? "% of stroke" : "units")));
+                influences_->setItem(row, kFirstFigureCol + int(k), cell);
+            }
         }
     }
     influences_->setSortingEnabled(true);
@@ -367,7 +459,7 @@ void SensitivityWindow::FillRows() {
         const QString seen =
             QString(" in %1 designs (%2 not assembled)").arg(mc.Designs).arg(mc.Failed);
         lines.push_back({"Worst case +-", report_->Spread.WorstCase});
-        lines.push_back({"Statistical +-", report_->Spread.Statistical});
+        lines.push_back({"Statistical +- (3 sigma)", report_->Spread.Statistical});
         lines.push_back({"Least change" + seen, mc.Low});
         lines.push_back({"Greatest change" + seen, mc.High});
     }
@@ -378,34 +470,36 @@ void SensitivityWindow::FillRows() {
     rows_->setRowCount(int(lines.size()));
     for (std::size_t i = 0; i < lines.size(); ++i) {
         rows_->setItem(int(i), 0, new QTableWidgetItem(lines[i].label));
-        for (std::size_t k = 0; k < kFigureCount; ++k)
-            rows_->setItem(int(i), 1 + int(k), Number(lines[i].values[k], 4));
+        for (std::size_t k = 0; k < kFigureCount; ++k) {
+            const std::string text = FigureText(lines[i].values[k], k);
+            rows_->setItem(int(i), 1 + int(k), new FigureItem(text, 0));
+        }
     }
 }
 
 void SensitivityWindow::DrawChart() {
     if (!report_) return;
     const std::size_t k = std::size_t(chartFigure_->currentIndex());
+    const ToleranceSet& t = *report_->Tolerances;
     std::vector<InfluenceBar> bars;
-    for (const InfluenceRow* row : LargestInfluences(report_->Result, k))
-        bars.push_back({row->Dimension->Name, row->Derivative[k]});
-    const std::string title = std::string(Figure(k).Title) + " at " + report_->Position + ": " +
-                              (Figure(k).Percent ? "% of stroke" : "model units") +
-                              " per unit increase (per degree for the angles)";
+    for (const InfluenceRow* row : LargestContributions(report_->Result, t, k)) {
+        const double share = Contribution(*row, t, k);
+        bars.push_back({DimensionCaption(*row->Dimension), share, DerivativeText(share)});
+    }
+    const std::string title = std::string(Figure(k).Title) + " at " + report_->Position +
+                              ": change for each dimension's tolerance +-t, in " +
+                              (Figure(k).Percent ? "% of stroke" : "model units");
     DrawInfluenceChart(chart_, title, bars);
     chartView_->setPixmap(QPixmap::fromImage(chart_.Image()));
 }
 
 void SensitivityWindow::CopyClick() {
-    if (report_)
+    if (HasResults())
         QApplication::clipboard()->setText(QString::fromStdString(FormatSensitivityText(*report_)));
 }
 
 void SensitivityWindow::SaveCsvClick() {
-    if (!report_) {
-        status_->setText("Nothing to save yet: Compute first.");
-        return;
-    }
+    if (!HasResults()) return;
     const QString path = ui_.choose ? ui_.choose(kSaveSensitivityCsvDialog) : QString();
     if (path.isEmpty()) return;
     if (const QString error = SaveTextFile(path, FormatSensitivityCsv(*report_)); !error.isEmpty())

@@ -1,10 +1,11 @@
 // The "Sensitivity and Wear" window: at a chosen gear position, the derivative of every
-// valve event figure with respect to each dimension (a table sortable by any column, the
-// tolerance of each dimension editable in it), the spreads those tolerances allow, the
-// events of the gear worn by a series of lost motions, and a bar chart of the ten largest
-// influences on one figure that copies and saves like the diagrams. The work runs on a
-// worker thread on a copy of the design, with progress and Cancel; nothing of the design
-// changes.
+// valve event figure with respect to each dimension (a table of the dimensions by their
+// captions, sortable by each figure's contribution, the tolerance of each dimension
+// editable in it), the spreads those tolerances allow, the events of the gear worn by a
+// series of lost motions, and a bar chart of the ten largest contributions to one figure
+// that copies and saves like the diagrams. The work runs on the shared background job on
+// a copy of the design, with progress and Cancel; nothing of the design changes. Results
+// belong to the design they were computed on: a changed design clears them.
 #pragma once
 
 #include "analysis/SensitivityRun.h"
@@ -13,8 +14,7 @@
 
 #include <QDialog>
 
-#include <atomic>
-#include <memory>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -24,11 +24,10 @@ class QPushButton;
 class QSpinBox;
 class QTableWidget;
 class QTableWidgetItem;
-class QThread;
-class QTimer;
 
 namespace vt {
 
+class BackgroundJob;
 class DiagramMenu;
 
 inline constexpr FileDialogFacts kSaveSensitivityCsvDialog{
@@ -44,7 +43,7 @@ public:
     void CancelClick();
     void CopyClick();
     void SaveCsvClick();
-    bool Running() const { return worker_ != nullptr; }
+    bool Running() const;
     const std::optional<SensitivityReport>& Report() const { return report_; }
     const QtCanvas& Chart() const { return chart_; }
 
@@ -59,22 +58,23 @@ private:
     void BuildInputs();
     void BuildResults();
     std::optional<SensitivityRequest> ReadRequest();
-    void WorkFinished();
+    void Delivered(std::optional<SensitivityReport> report, const Mechanism& design);
+    void ShowProgress();
     void ShowReport();
+    void ClearResults();
+    bool HasResults();
     void FillInfluences();
     void FillRows();
     void DrawChart();
     void ToleranceEdited(QTableWidgetItem* item);
     void ShowTolerances();
-    void StopWork();
 
     const State& s_;
     FileUi ui_;
     ToleranceSet tolerances_;
-    std::optional<SensitivityReport> report_, pending_;
-    std::unique_ptr<QThread> worker_;
-    std::atomic<int> done_{0}, total_{1};
-    std::atomic<bool> cancel_{false};
+    std::optional<SensitivityReport> report_;
+    Mechanism computedOn_; // the design report_ belongs to
+    BackgroundJob* job_ = nullptr;
     QtCanvas chart_;
     DiagramMenu* chartMenu_ = nullptr;
     QComboBox* position_ = nullptr;
@@ -85,7 +85,6 @@ private:
     QPushButton* compute_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QProgressBar* progress_ = nullptr;
-    QTimer* poll_ = nullptr;
     QLabel* status_ = nullptr;
     QTableWidget* influences_ = nullptr;
     QTableWidget* rows_ = nullptr;

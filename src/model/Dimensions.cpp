@@ -83,6 +83,14 @@ const DimensionInfo* FindDimension(int32_t id) {
     return nullptr;
 }
 
+std::string DimensionCaption(const DimensionInfo& d) {
+    std::string out;
+    for (const char* c = d.NameText; *c; ++c)
+        if (*c != ' ' || (!out.empty() && out.back() != ' ')) out += *c;
+    while (!out.empty() && out.back() == ' ') out.pop_back();
+    return out.empty() ? d.Name : out;
+}
+
 void UpdateValveRodJointHeight(Mechanism& m) {
     m.PivotY[4] = F32(double(m.PivotY[3]) + m.ValveStemToCylCL);
 }

@@ -5,6 +5,7 @@
 #include "model/State.h"
 
 #include <span>
+#include <string>
 
 namespace vt {
 
@@ -29,6 +30,10 @@ const DimensionInfo* FindDimension(int32_t id);
 // the reverse shaft's twin (pivot 17) and the valve rod joint's height (PivotY[4]).
 // Empties the cut-off readouts. Returns false for an unknown id.
 bool WriteDimension(Mechanism& m, int32_t id, float value);
+
+// The dimension as a designer knows it: its display name with the editors' alignment
+// blanks closed up ("Rocker Pivot Horz"); the field name for one without a display name.
+std::string DimensionCaption(const DimensionInfo& d);
 
 // PivotY[4] from the centre line and the valve stem height.
 void UpdateValveRodJointHeight(Mechanism& m);

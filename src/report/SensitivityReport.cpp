@@ -48,6 +48,10 @@ int RunSensitivity(const ReportOptions& o, const State& s, std::ostream& out, st
         q.Tolerances = t;
     }
     const SensitivityReport r = *ComputeSensitivityReport(s, q); // the position was checked
+    if (!r.Result.Failure.empty()) {
+        err << "valvetrace-report: " << FailureText(r);
+        return kExitNotMet;
+    }
     out << (o.csv ? FormatSensitivityCsv(r) : FormatSensitivityText(r));
     return kExitOk;
 }

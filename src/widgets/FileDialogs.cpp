@@ -5,6 +5,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QSaveFile>
 
 namespace vt {
 
@@ -36,6 +37,15 @@ FileUi StandardFileUi(QWidget* parent) {
             box.exec();
         },
     };
+}
+
+QString SaveTextFile(const QString& path, const std::string& text) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return file.errorString();
+    const auto size = qint64(text.size());
+    if (file.write(text.data(), size) != size) return file.errorString();
+    if (!file.commit()) return file.errorString();
+    return {};
 }
 
 } // namespace vt

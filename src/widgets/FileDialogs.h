@@ -1,11 +1,13 @@
 // The standard file dialogs of the dimension files and the message box of a file error:
-// the facts of each dialog, and the window's seam that tests replace.
+// the facts of each dialog, and the window's seam that tests replace; the atomic save of a
+// window's text.
 #pragma once
 
 #include <QString>
 
 #include <functional>
 #include <memory>
+#include <string>
 
 class QFileDialog;
 class QWidget;
@@ -37,5 +39,9 @@ struct FileUi {
 };
 // The standard dialogs and a message box with the error icon and "OK".
 FileUi StandardFileUi(QWidget* parent);
+
+// Writes the text through QSaveFile, so a failure leaves any file there as it was.
+// Returns the error text, empty on success.
+QString SaveTextFile(const QString& path, const std::string& text);
 
 } // namespace vt

@@ -15,7 +15,8 @@ namespace {
 TEST(InfluenceChart, BarsFromOneZeroLineInProportionAndColour) {
     RecordingCanvas c(kInfluenceChartWidth, kInfluenceChartHeight);
     const std::vector<InfluenceBar> bars{
-        {"PivotX[7]", -200}, {"ValveStemLen", 100}, {"LinkRadius", 50}};
+        {"Rocker Pivot Horz", -200, "-200.0"}, {"Valve Stem", 100, "100.0"},
+        {"Link Radius", 50, "50.00"}};
     DrawInfluenceChart(c, "Front cut-off", bars);
     // Each bar is a run of horizontal lines of one colour; its extent per bar, by row.
     std::map<int, std::pair<int, int>> extent; // top row -> (left, right)
@@ -41,8 +42,8 @@ TEST(InfluenceChart, BarsFromOneZeroLineInProportionAndColour) {
     const auto texts = c.Calls(CanvasCall::Text);
     ASSERT_GE(texts.size(), 7u);
     EXPECT_EQ(texts[0].text, "Front cut-off");
-    EXPECT_EQ(texts[1].text, "PivotX[7]");
-    EXPECT_EQ(texts[2].text, "-200.0000");
+    EXPECT_EQ(texts[1].text, "Rocker Pivot Horz");
+    EXPECT_EQ(texts[2].text, "-200.0");
 }
 
 } // namespace

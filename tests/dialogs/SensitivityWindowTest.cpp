@@ -6,6 +6,7 @@
 #include "diagrams/InfluenceChart.h"
 #include "support/MainFormTest.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
@@ -24,6 +25,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 namespace vt {
 namespace {
@@ -74,7 +76,8 @@ TEST_F(SensitivityWindowTest, MenuItemAndToolButtonOpenTheWindow) {
     auto* table = Find<QTableWidget>("Influences");
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->rowCount(), 48);
-    EXPECT_EQ(table->item(0, 0)->text(), "BridgeWidthFront"); // by name until sorted otherwise
+    EXPECT_EQ(table->item(0, 0)->text(), "Bridge Width Front"); // by caption until sorted
+    EXPECT_EQ(table->item(0, 0)->toolTip(), "BridgeWidthFront");
     EXPECT_DOUBLE_EQ(table->item(0, 1)->data(Qt::DisplayRole).toDouble(),
                      std::round(double(s->BridgeWidthFront) * 1e4) / 1e4);
 }
@@ -91,17 +94,18 @@ TEST_F(SensitivityWindowTest, ComputeSortAndSaveWhatItShows) {
     EXPECT_EQ(r.MonteCarlo.Designs, 40);
     ASSERT_EQ(r.Wear.size(), 1u);
     auto* table = Find<QTableWidget>("Influences");
-    // A click on the front lead's heading sorts by it; the stem's -1 comes near an end.
+    // A click on the front lead's heading sorts by each tolerance's contribution to it,
+    // largest first; the table keeps showing the derivatives.
     const int column = 3;
     QHeaderView* heading = table->horizontalHeader();
     const QPoint at(heading->sectionViewportPosition(column) + 5, heading->height() / 2);
     QTest::mouseClick(heading->viewport(), Qt::LeftButton, {}, at);
-    std::vector<double> shown;
+    std::vector<double> shares;
     for (int row = 0; row < table->rowCount(); ++row)
-        shown.push_back(table->item(row, column)->data(Qt::DisplayRole).toDouble());
-    EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end()) ||
-                std::is_sorted(shown.rbegin(), shown.rend()));
-    EXPECT_EQ(std::min(shown.front(), shown.back()), *std::min_element(shown.begin(), shown.end()));
+        shares.push_back(std::abs(table->item(row, column)->text().toDouble() *
+                                  table->item(row, 2)->data(Qt::DisplayRole).toDouble()));
+    EXPECT_TRUE(std::is_sorted(shares.rbegin(), shares.rend()));
+    EXPECT_GT(shares.front(), 0.0);
     // Spread rows, the new gear and the worn gear below.
     EXPECT_EQ(Find<QTableWidget>("SpreadAndWear")->rowCount(), 6);
     // The chart shows bars of both colours for the chosen figure.
@@ -143,11 +147,102 @@ TEST_F(SensitivityWindowTest, CancelStopsTheWorkAndWrongEntriesAreRefused) {
     EXPECT_TRUE(Status().startsWith("The gear position must be")) << Status().toStdString();
     EXPECT_FALSE(window->Report().has_value());
 
-    // A tolerance typed into the table: a number is taken, anything else refused.
+    // A design that cannot be assembled at the position is said so, not shown as dashes.
+    s->LiftingLinkLen = 60;
+    Type("Position", "mid");
+    Compute();
+    EXPECT_TRUE(Status().contains("cannot be assembled: ")) << Status().toStdString();
+    EXPECT_FALSE(window->Report().has_value());
+    EXPECT_EQ(Find<QTableWidget>("Influences")->item(0, 3), nullptr);
+}
+
+// Opens the window through its menu item, runs `inside` while it shows, then closes it.
+void OpenAndLook(MainForm& form, SensitivityWindow& w, const std::function<void()>& inside) {
+    QTimer::singleShot(0, &w, [&] {
+        inside();
+        QTest::mouseClick(w.findChild<QPushButton*>("CloseSensitivity"), Qt::LeftButton);
+    });
+    form.MenuAction(Cmd::Sensitivity)->trigger();
+}
+
+TEST_F(SensitivityWindowTest, AnEarlierDesignsFiguresNeverShowBesideTodaysValues) {
+    s->ValveStemLen += 0.05f; // a design of its own, not the built-in one
+    s->DataSetName = "Long Stem";
+    OpenAndLook(*form, *window, [&] {
+        Type("Position", "full-fwd");
+        Type("Designs", "20");
+        Type("LostMotions", "0.01");
+        Compute();
+    });
+    ASSERT_TRUE(window->Report().has_value());
+    form->MenuAction(Cmd::ResetAllDimensions)->trigger();
+    QApplication::clipboard()->setText("before");
+    OpenAndLook(*form, *window, [&] {
+        auto* table = Find<QTableWidget>("Influences");
+        int stale = 0;
+        for (int row = 0; row < table->rowCount(); ++row)
+            stale += table->item(row, 3) && !table->item(row, 3)->text().isEmpty();
+        EXPECT_EQ(stale, 0);
+        EXPECT_EQ(Find<QTableWidget>("SpreadAndWear")->rowCount(), 0);
+        QTest::mouseClick(Find<QPushButton>("CopySensitivity"), Qt::LeftButton);
+        EXPECT_EQ(QApplication::clipboard()->text(), "before");
+        EXPECT_TRUE(Status().contains("Compute")) << Status().toStdString();
+    });
+    EXPECT_FALSE(window->Report().has_value());
+    // Computed again, the copy and the CSV name today's design and the position.
+    OpenAndLook(*form, *window, [&] {
+        Compute();
+        QTest::mouseClick(Find<QPushButton>("CopySensitivity"), Qt::LeftButton);
+    });
+    const QString copied = QApplication::clipboard()->text();
+    EXPECT_TRUE(copied.contains(QString::fromStdString("\"" + s->DataSetName + "\"")));
+    EXPECT_TRUE(copied.contains("full-fwd"));
+    const std::string csv = FormatSensitivityCsv(*window->Report());
+    EXPECT_NE(csv.find("," + s->DataSetName + ",full-fwd,"), std::string::npos);
+}
+
+// Double-clicks the tolerance cell of `row`, types `text` into its editor and presses Enter.
+QLineEdit* EditTolerance(QTableWidget* table, int row, const QString& text, QString* shown) {
+    table->scrollToItem(table->item(row, 2));
+    const QPoint at = table->visualItemRect(table->item(row, 2)).center();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    if (!editor) return nullptr;
+    if (shown) *shown = editor->text();
+    editor->selectAll();
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents(); // the view commits the editor's text on its next turn
+    return editor;
+}
+
+TEST_F(SensitivityWindowTest, ATolerancesCellTakesFineValuesAndRefusesImpossibleOnes) {
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     auto* table = Find<QTableWidget>("Influences");
-    table->item(0, 2)->setText("abc");
-    EXPECT_TRUE(Status().startsWith("A tolerance must be a number")) << Status().toStdString();
-    EXPECT_DOUBLE_EQ(table->item(0, 2)->data(Qt::DisplayRole).toDouble(), kDefaultLengthTolerance);
+    int stem = -1;
+    for (int row = 0; row < table->rowCount(); ++row)
+        if (table->item(row, 0)->toolTip() == "ValveStemLen") stem = row;
+    ASSERT_GE(stem, 0);
+    EXPECT_EQ(table->item(stem, 0)->text(), "Valve Stem");
+    QString shown;
+    ASSERT_NE(EditTolerance(table, stem, "0.0005", &shown), nullptr);
+    EXPECT_EQ(shown, "0.002"); // the default, not cut to two decimals
+    EXPECT_DOUBLE_EQ(table->item(stem, 2)->data(Qt::DisplayRole).toDouble(), 0.0005);
+    EditTolerance(table, stem, "0.00001", &shown);
+    EXPECT_EQ(shown, "0.0005");
+    EXPECT_DOUBLE_EQ(table->item(stem, 2)->data(Qt::DisplayRole).toDouble(), 0.00001);
+    const struct {
+        const char* typed;
+        const char* why;
+    } refused[] = {{"-0.001", "negative"}, {"inf", "not a finite number"}, {"abc", "not a number"},
+                   {"5", "larger than"}};
+    for (const auto& r : refused) {
+        EditTolerance(table, stem, r.typed, nullptr);
+        EXPECT_TRUE(Status().contains(r.why)) << r.typed << ": " << Status().toStdString();
+        EXPECT_DOUBLE_EQ(table->item(stem, 2)->data(Qt::DisplayRole).toDouble(), 0.00001);
+    }
 }
 
 } // namespace
