@@ -41,7 +41,7 @@ struct Sample {
     double crank = 0; // the same in [0, 360)
     float open[kOpenings] = {};
     float travel = 0;
-    float piston = 0;
+    double crosshead = 0; // CrossheadPlace
     double die = 0;
 };
 
@@ -65,6 +65,7 @@ public:
 
     PositionEvents Go() {
         Sweep();
+        DeadCentresAndLeads();
         RefineValveExtremes();
         RefineDieExtremes();
         FindCrossings();
@@ -87,9 +88,9 @@ private:
         s.open[RearSteam] = g_.RearSteamOpening;
         s.open[RearExh] = g_.RearExhOpening;
         s.travel = g_.ValveTravel;
-        s.piston = g_.PistonPos;
+        s.crosshead = CrossheadPlace(g_);
         s.die = DieBlockPlace(g_);
-        bool finite = std::isfinite(s.travel) && std::isfinite(s.piston) && std::isfinite(s.die);
+        bool finite = std::isfinite(s.travel) && std::isfinite(s.crosshead) && std::isfinite(s.die);
         for (float v : s.open) finite = finite && std::isfinite(v);
         if (!finite) ++out_.NonFiniteSolves;
         return s;
@@ -100,8 +101,20 @@ private:
         const int n = 2 * int(std::clamp(steps, 1.0, 180000.0));
         coarse_.reserve(std::size_t(n));
         for (int i = 0; i < n; ++i) coarse_.push_back(Eval(360.0 * i / n));
-        out_.Front.Lead = coarse_.front().open[FrontSteam];
-        out_.Rear.Lead = coarse_[coarse_.size() / 2].open[RearSteam];
+    }
+
+    // Each lead is the opening to steam with the crosshead at its end's extreme.
+    void DeadCentresAndLeads() {
+        const auto solve = [this](double at) -> const Mechanism& {
+            Eval(at);
+            return g_;
+        };
+        dc_ = FindDeadCentres(solve, o_.Tolerance);
+        if (!dc_.Converged) ++out_.UnconvergedSearches;
+        out_.FrontDeadCentre = dc_.Front;
+        out_.RearDeadCentre = dc_.Rear;
+        out_.Front.Lead = Eval(dc_.Front).open[FrontSteam];
+        out_.Rear.Lead = Eval(dc_.Rear).open[RearSteam];
     }
 
     // Golden section search for the greatest key(sample) in [a, b]. Returns the best
@@ -243,11 +256,11 @@ private:
                 if (IsOpen(a.open[k]) != IsOpen(b.open[k])) {
                     const Sample root = Root(a, b, k);
                     found[k].push_back(
-                        {root.at, root.crank, double(root.piston), IsOpen(b.open[k])});
+                        {root.at, root.crank, root.crosshead, IsOpen(b.open[k])});
                 }
         }
-        FillPortEvents(out_.Front, found[FrontSteam], found[FrontExh], o_.GrazeDeg, false);
-        FillPortEvents(out_.Rear, found[RearSteam], found[RearExh], o_.GrazeDeg, true);
+        FillPortEvents(out_.Front, found[FrontSteam], found[FrontExh], o_.GrazeDeg, false, dc_);
+        FillPortEvents(out_.Rear, found[RearSteam], found[RearExh], o_.GrazeDeg, true, dc_);
     }
 
     // Greatest openings, travel and die slip over every sample the sweep and the extreme
@@ -278,6 +291,7 @@ private:
     const EngineOptions& o_;
     bool forward_;
     PositionEvents out_;
+    DeadCentres dc_;
     std::vector<Sample> coarse_, extremes_, probes_;
 };
 

@@ -7,6 +7,7 @@
 #include "analysis/EventsTable.h"
 #include "analysis/ReferenceSweep.h"
 #include "model/Controls.h"
+#include "model/Dimensions.h"
 #include "model/Real.h"
 #include "model/Solver.h"
 #include "model/ValveEvents.h"
@@ -105,6 +106,29 @@ INSTANTIATE_TEST_SUITE_P(SampleDesigns, EventsEngineDesign,
                          testing::ValuesIn(test::SampleDesigns().begin(),
                                            test::SampleDesigns().end()),
                          DesignName);
+
+// With the cylinder's centre line through the axle (every sample design), the dead centres
+// are 0 and 180 degrees and the crosshead's share of its travel is the piston formula's.
+TEST_P(EventsEngineDesign, ACentreLineThroughTheAxleKeepsTheDeadCentresAndPercents) {
+    auto c = Design(GetParam());
+    ASSERT_EQ(c->PivotY[3], c->PivotY[1]);
+    for (GearPosition pos : {GearPosition::NormalForward, GearPosition::FullReverse}) {
+        const GearSetting g = GearAt(*c, pos);
+        const PositionEvents e = FindEvents(*c, g.RevArmPos, g.Forward);
+        EXPECT_LE(AngleBetween(e.FrontDeadCentre, 0), EngineOptions{}.Tolerance);
+        EXPECT_LE(AngleBetween(e.RearDeadCentre, 180), EngineOptions{}.Tolerance);
+        State s = test::SolvedAt(*c, g.RevArmPos, 0);
+        for (bool rear : {false, true})
+            for (Kind k : kKinds) {
+                const std::optional<EventPoint>& ev = Get(rear ? e.Rear : e.Front, k);
+                ASSERT_TRUE(ev) << kKindNames[k];
+                s.DriverAngle = F32(g.Forward ? ev->Crank : 360 - ev->Crank);
+                ComputeValveEvents(s);
+                const double piston = rear ? 640 - s.PistonPos : s.PistonPos;
+                EXPECT_NEAR(ev->Percent, piston / 6.4, 1e-3) << kKindNames[k] << rear;
+            }
+    }
+}
 
 // The sweep places an event within its 0.05-degree step, interpolated; where the opening
 // changes slowly the solver's resolution widens that by the noise band. The engine must
@@ -481,6 +505,22 @@ TEST(GearPositions, NamesAndNumbersAreRead) {
     }
     for (const char* text : {"", "fwd", "full", "1.2.3", "+", "0.5x", "nan", "inf"})
         EXPECT_FALSE(ParseGearPosition(*c, text)) << text;
+}
+
+// The cylinder's centre line 0.5 above the axle (the valve line raised with it): each dead
+// centre is the crosshead's extreme, a few degrees before 0 and 180, and each event's
+// percent is the crosshead's distance from it over its whole travel. The figures are those
+// of an exact solve of the built-in design at normal forward.
+TEST(EventsEngine, DeadCentresAreTheCrossheadsExtremes) {
+    auto c = test::BuiltIn();
+    WriteDimension(*c, 102, 0.5f);
+    const GearSetting g = GearAt(*c, GearPosition::NormalForward);
+    const PositionEvents e = FindEvents(*c, g.RevArmPos, true);
+    ASSERT_TRUE(e.Front.CutOff && e.Rear.CutOff);
+    EXPECT_NEAR(e.Front.Lead, -0.037, 5e-4);
+    EXPECT_NEAR(e.Rear.Lead, 0.001, 5e-4);
+    EXPECT_NEAR(e.Front.CutOff->Percent, 82.7, 0.05);
+    EXPECT_NEAR(e.Rear.CutOff->Percent, 81.8, 0.05);
 }
 
 } // namespace
