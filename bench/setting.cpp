@@ -2,8 +2,8 @@
 // normal forward, from a stem 0.06 too long), and four variables for four targets (the
 // stem, both eccentric rods and the lifting link for equal leads at full forward and full
 // reverse and equal cut-offs at normal forward and normal reverse).
-#include "analysis/DimensionSweep.h"
 #include "analysis/ValveSetting.h"
+#include "model/Dimensions.h"
 #include "support/Designs.h"
 
 #include <benchmark/benchmark.h>

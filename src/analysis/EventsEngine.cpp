@@ -3,6 +3,7 @@
 #include "analysis/EventsEngine.h"
 
 #include "analysis/PortOpening.h"
+#include "model/Format.h"
 #include "model/MidGear.h"
 #include "model/Real.h"
 #include "model/Solver.h"
@@ -346,7 +347,14 @@ GearSetting GearAt(const Mechanism& m, GearPosition p) {
     return GearAtOffset(m, 0.0);
 }
 
-std::optional<GearSetting> ParseGearPosition(const Mechanism& m, std::string_view text) {
+namespace {
+
+struct PositionText {
+    std::optional<GearPosition> name;
+    double offset = 0; // when no name
+};
+
+std::optional<PositionText> ReadPositionText(std::string_view text) {
     static constexpr std::pair<const char*, GearPosition> kNames[] = {
         {"full-fwd", GearPosition::FullForward},     {"normal-fwd", GearPosition::NormalForward},
         {"mid", GearPosition::MidGear},              {"normal-rev", GearPosition::NormalReverse},
@@ -354,14 +362,42 @@ std::optional<GearSetting> ParseGearPosition(const Mechanism& m, std::string_vie
     };
     const std::string key = Folded(text);
     for (const auto& [name, p] : kNames)
-        if (key == name) return GearAt(m, p);
+        if (key == name) return PositionText{p};
     const char* first = key.data() + (key.size() > 1 && key[0] == '+' ? 1 : 0);
     const char* last = key.data() + key.size();
     double offset = 0;
     const auto [end, err] = std::from_chars(first, last, offset);
     if (first == last || err != std::errc() || end != last || !std::isfinite(offset))
         return std::nullopt;
-    return GearAtOffset(m, offset);
+    return PositionText{std::nullopt, offset};
+}
+
+// Within mid gear +- RevArmCentMax as the stored value reads (1.3 is the float 1.3).
+bool InRange(const Mechanism& m, double offset) {
+    return F32(std::abs(offset)) <= std::abs(m.RevArmCentMax);
+}
+
+} // namespace
+
+std::optional<GearSetting> ParseGearPosition(const Mechanism& m, std::string_view text) {
+    const std::optional<PositionText> p = ReadPositionText(text);
+    if (!p) return std::nullopt;
+    if (p->name) return GearAt(m, *p->name);
+    if (!InRange(m, p->offset)) return std::nullopt;
+    return GearAtOffset(m, p->offset);
+}
+
+bool IsGearPositionText(std::string_view text) { return ReadPositionText(text).has_value(); }
+
+std::string GearPositionError(const Mechanism& m, std::string_view text) {
+    const std::optional<PositionText> p = ReadPositionText(text);
+    if (!p)
+        return "the position must be full-fwd, normal-fwd, mid, normal-rev, full-rev or an "
+               "offset from mid gear, not " + std::string(text);
+    if (p->name || InRange(m, p->offset)) return {};
+    const std::string most = FormatFixed(std::abs(m.RevArmCentMax), 0, 3);
+    return "the position " + std::string(text) + " lies outside the reverse arm's range: " +
+           "offsets from mid gear run from -" + most + " to +" + most + " (RevArmCentMax)";
 }
 
 } // namespace vt

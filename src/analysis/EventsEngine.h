@@ -80,6 +80,7 @@
 #include "model/State.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace vt {
@@ -169,7 +170,15 @@ GearSetting GearAt(const Mechanism& m, GearPosition p);
 GearSetting GearAtOffset(const Mechanism& m, double offset);
 
 // "full-fwd", "normal-fwd", "mid", "normal-rev", "full-rev" (any case) or a signed
-// decimal offset from mid gear as GearAtOffset takes it; empty for anything else.
+// decimal offset from mid gear as GearAtOffset takes it, within the reverse arm's range
+// (mid gear +- RevArmCentMax, as its scroll bar); empty for anything else.
 std::optional<GearSetting> ParseGearPosition(const Mechanism& m, std::string_view text);
+
+// Whether the text has the form of a gear position, whatever the design.
+bool IsGearPositionText(std::string_view text);
+
+// Why the text is no gear position of this design, in plain words naming the reverse
+// arm's range for an offset outside it; empty when ParseGearPosition takes it.
+std::string GearPositionError(const Mechanism& m, std::string_view text);
 
 } // namespace vt

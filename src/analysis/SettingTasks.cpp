@@ -1,7 +1,7 @@
 // The valve-setting window's rules.
 #include "analysis/SettingTasks.h"
 
-#include "analysis/DimensionSweep.h"
+#include "model/Dimensions.h"
 #include "model/EditorRules.h"
 
 #include <algorithm>

@@ -1,26 +1,31 @@
 // The setting assistant's evaluation of a point and its search.
 #include "analysis/ValveSetting.h"
 
-#include "model/EditorRules.h"
-#include "model/MidGear.h"
+#include "analysis/DesignVariant.h"
 #include "model/Real.h"
 
+#include <algorithm>
 #include <chrono>
-#include <memory>
+#include <optional>
+#include <utility>
 
 namespace vt {
 
 namespace {
 
-// The design at one point of the search: a fresh copy of the gear each time, so that an
-// evaluation depends on its point alone and not on the solver's last place.
+// The design at one point of the search, through the one evaluator of a changed design:
+// a fresh copy each time, so that an evaluation depends on its point alone and not on the
+// solver's last place.
 class Evaluator {
 public:
     Evaluator(const Mechanism& m, std::span<const SettingTarget> targets,
               std::span<const SettingVariable> variables)
-        : base_(m), targets_(targets), variables_(variables) {
-        gear_->ErrorBeepOn = true;
-        gear_->hooks.Beep = [this] { ++beeps_; };
+        : variant_(m), targets_(targets), variables_(variables) {
+        for (const SettingTarget& t : targets) places_.push_back(ParseGearPlace(m, t.Position));
+        for (const SettingVariable& v : variables) {
+            const auto ids = IdDimensions();
+            indices_.push_back(int(std::find(ids.begin(), ids.end(), v.Dimension) - ids.begin()));
+        }
     }
 
     struct Point {
@@ -30,18 +35,21 @@ public:
     };
 
     Point At(std::span<const double> x) {
-        Write(x);
+        std::vector<DimensionChange> changes;
+        for (std::size_t i = 0; i < variables_.size(); ++i) changes.push_back({indices_[i], x[i]});
+        variant_.Change(changes);
         Point p;
-        p.Assembles = beeps_ == 0;
-        std::vector<PositionEvents> found; // one a position, shared by its targets
+        p.Assembles = true;
+        std::vector<std::pair<GearPlace, PositionEvents>> found; // shared by a place's targets
         std::vector<double> residuals;
         double sum = 0;
         for (std::size_t i = 0; i < targets_.size(); ++i) {
-            const PositionEvents& e = EventsOf(targets_[i], found);
-            p.Assembles = p.Assembles && e.Ok() && e.GuardBeeps == 0;
+            const PositionEvents& e = EventsOf(places_[i], found);
+            p.Assembles = p.Assembles && Assembled(e);
             p.Readings.push_back(ReadTarget(targets_[i].Kind, e));
             const std::size_t from = residuals.size();
-            AppendResiduals(targets_[i], p.Readings.back(), gear_->StrokeLen, residuals);
+            AppendResiduals(targets_[i], p.Readings.back(), variant_.Design().StrokeLen,
+                            residuals);
             for (std::size_t k = from; k < residuals.size(); ++k)
                 sum += targets_[i].Weight * residuals[k] * residuals[k];
         }
@@ -51,39 +59,30 @@ public:
         return p;
     }
 
-    float Stored(std::size_t i) { return variables_[i].Dimension->Ref(*gear_); }
-
-private:
-    void Write(std::span<const double> x) {
-        static_cast<Mechanism&>(*gear_) = base_;
-        beeps_ = 0;
-        for (std::size_t i = 0; i < variables_.size(); ++i) {
-            const int32_t id = variables_[i].Dimension->Id;
-            const float v = F32(x[i]);
-            WriteDimension(*gear_, id, id == 6 || id == 7 ? WrapEccentricAngle(v) : v);
-        }
-        FindRevArmCent(*gear_);
+    float Stored(std::size_t i) const {
+        return ReadDimension(variant_.Design(), *variables_[i].Dimension);
     }
 
-    const PositionEvents& EventsOf(const SettingTarget& t, std::vector<PositionEvents>& found) {
+private:
+    const PositionEvents& EventsOf(const std::optional<GearPlace>& place,
+                                   std::vector<std::pair<GearPlace, PositionEvents>>& found) {
         static const PositionEvents kUnsolved = [] {
             PositionEvents e;
             e.GaveUpSolves = 1;
             return e;
         }();
-        const std::optional<GearSetting> g = TargetGear(*gear_, t);
-        if (!g) return kUnsolved;
-        for (const PositionEvents& e : found)
-            if (e.RevArmPos == g->RevArmPos && e.Forward == g->Forward) return e;
-        found.push_back(FindEvents(*gear_, g->RevArmPos, g->Forward));
-        return found.back();
+        if (!place) return kUnsolved;
+        for (const auto& [at, e] : found)
+            if (at == *place) return e;
+        found.emplace_back(*place, variant_.At(*place));
+        return found.back().second;
     }
 
-    const Mechanism& base_;
+    DesignVariant variant_;
     std::span<const SettingTarget> targets_;
     std::span<const SettingVariable> variables_;
-    std::unique_ptr<State> gear_ = std::make_unique<State>();
-    int beeps_ = 0;
+    std::vector<std::optional<GearPlace>> places_; // each target's, from mid gear
+    std::vector<int> indices_;                     // each variable's in IdDimensions
 };
 
 SettingStatus StatusOf(SearchEnd end, const std::vector<TargetOutcome>& targets) {

@@ -4,7 +4,9 @@
 #include "model/Format.h"
 #include "report/SensitivityOptions.h"
 
+#include <algorithm>
 #include <charconv>
+#include <string_view>
 
 namespace vt {
 
@@ -48,13 +50,44 @@ std::size_t TakeTargets(std::span<const std::string> args, std::size_t i, Report
     return i;
 }
 
-// What only goes with --set-valve, and what does not go with it.
+// What only goes with --set-valve.
 std::string CheckSetValve(const ReportOptions& o) {
     if (!o.setValve)
         return o.vary.empty() && o.outPath.empty() ? "" : "--vary and --out go with --set-valve";
     if (o.vary.empty()) return "--set-valve needs a dimension to vary, as --vary ValveStemLen";
-    if (o.sweep || o.csv || !o.diagramsDir.empty())
-        return "--set-valve does not go with --sweep, --csv or --diagrams";
+    return {};
+}
+
+// Options the report would otherwise drop: each pair cannot be honoured in one run.
+struct Clash {
+    const char* first;
+    const char* second;
+    const char* why;
+};
+constexpr Clash kClashes[] = {
+    {"--sweep", "--set-valve", "each replaces the events table; give them in two runs"},
+    {"--sweep", "--sensitivity", "each replaces the events table; give them in two runs"},
+    {"--set-valve", "--sensitivity", "each replaces the events table; give them in two runs"},
+    {"--sweep", "--diagrams", "the diagrams are written only beside the events table"},
+    {"--set-valve", "--diagrams", "the diagrams are written only beside the events table"},
+    {"--sensitivity", "--diagrams", "the diagrams are written only beside the events table"},
+    {"--set-valve", "--csv", "the setting prints its listing only"},
+};
+// Options whose second value would replace the first.
+constexpr const char* kOnce[] = {"--sweep", "--sensitivity", "--diagrams", "--out"};
+
+std::string CheckCombination(const std::vector<std::string>& given, const ReportOptions& o) {
+    const auto count = [&given](std::string_view name) {
+        return std::count(given.begin(), given.end(), name);
+    };
+    for (const char* name : kOnce)
+        if (count(name) > 1) return std::string(name) + " is given twice; give it once";
+    const auto plain = [](const std::string& t) { return t.find('=') == std::string::npos; };
+    if (std::count_if(o.tolerances.begin(), o.tolerances.end(), plain) > 1)
+        return "--tolerance T is given twice; give one T, and NAME=T for each other dimension";
+    for (const Clash& c : kClashes)
+        if (count(c.first) > 0 && count(c.second) > 0)
+            return std::string(c.first) + " does not go with " + c.second + ": " + c.why;
     return {};
 }
 
@@ -63,8 +96,10 @@ std::string CheckSetValve(const ReportOptions& o) {
 ParsedArgs ParseReportArgs(std::span<const std::string> args) {
     ParsedArgs r;
     ReportOptions& o = r.options;
+    std::vector<std::string> given; // the options, in order
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        if (a.rfind("--", 0) == 0) given.push_back(a);
         if (a == "--help" || a == "-h") {
             o.help = true;
         } else if (a == "--csv") {
@@ -100,6 +135,7 @@ ParsedArgs ParseReportArgs(std::span<const std::string> args) {
         }
     }
     if (!o.help && o.design.empty()) return r.error = "no design file given", r;
+    if (std::string e = CheckCombination(given, o); !o.help && !e.empty()) return r.error = e, r;
     if (std::string e = CheckSetValve(o); !o.help && !e.empty()) return r.error = e, r;
     if (std::string e = CheckSensitivityOptions(o); !e.empty()) return r.error = e, r;
     r.ok = true;

@@ -505,6 +505,14 @@ TEST(GearPositions, NamesAndNumbersAreRead) {
     }
     for (const char* text : {"", "fwd", "full", "1.2.3", "+", "0.5x", "nan", "inf"})
         EXPECT_FALSE(ParseGearPosition(*c, text)) << text;
+    // Beyond the reverse arm's range, mid gear +- RevArmCentMax (1.3): the form is right,
+    // the design refuses it and says where the range ends.
+    for (const char* text : {"1.31", "-1.31", "1e308"}) {
+        EXPECT_TRUE(IsGearPositionText(text)) << text;
+        EXPECT_FALSE(ParseGearPosition(*c, text)) << text;
+        EXPECT_NE(GearPositionError(*c, text).find("from -1.300 to +1.300"), std::string::npos);
+    }
+    EXPECT_EQ(GearPositionError(*c, "-1.3"), "");
 }
 
 // The cylinder's centre line 0.5 above the axle (the valve line raised with it): each dead

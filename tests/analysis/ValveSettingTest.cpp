@@ -2,7 +2,7 @@
 // events of the design it proposes found afresh, its bounds, its stops.
 #include "analysis/ValveSetting.h"
 
-#include "analysis/DimensionSweep.h"
+#include "model/Dimensions.h"
 #include "model/MidGear.h"
 #include "model/Real.h"
 #include "support/Designs.h"
