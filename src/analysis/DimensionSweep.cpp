@@ -30,7 +30,7 @@ const Figure kFigures[] = {
 
 std::string Cell(std::optional<double> v, bool lead, int width) {
     if (!v) return std::string(std::size_t(width - 1), ' ') + "-";
-    return FormatFixed(*v, width, lead ? 3 : 1);
+    return FormatFixed(*v, width, lead ? 4 : 2); // as the events table: lengths 4, percents 2
 }
 
 } // namespace

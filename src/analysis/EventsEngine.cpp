@@ -331,6 +331,26 @@ double DieBlockPlace(const Mechanism& m) {
     return std::remainder(die - mid, 2 * kPi) * std::abs(double(m.LinkRadius));
 }
 
+namespace {
+
+struct PositionNames {
+    GearPosition p;
+    const char* name;
+    const char* key;
+};
+constexpr PositionNames kPositionNames[] = {
+    {GearPosition::FullForward, "full forward", "full-fwd"},
+    {GearPosition::NormalForward, "normal forward", "normal-fwd"},
+    {GearPosition::MidGear, "mid gear", "mid"},
+    {GearPosition::NormalReverse, "normal reverse", "normal-rev"},
+    {GearPosition::FullReverse, "full reverse", "full-rev"},
+};
+
+} // namespace
+
+const char* GearPositionName(GearPosition p) { return kPositionNames[int(p)].name; }
+const char* GearPositionKey(GearPosition p) { return kPositionNames[int(p)].key; }
+
 GearSetting GearAtOffset(const Mechanism& m, double offset) {
     const double sense = SenseIsDirect(m) ? 1.0 : -1.0;
     return {F32(m.RevArmSet[0] + sense * offset), offset >= 0};
@@ -355,14 +375,9 @@ struct PositionText {
 };
 
 std::optional<PositionText> ReadPositionText(std::string_view text) {
-    static constexpr std::pair<const char*, GearPosition> kNames[] = {
-        {"full-fwd", GearPosition::FullForward},     {"normal-fwd", GearPosition::NormalForward},
-        {"mid", GearPosition::MidGear},              {"normal-rev", GearPosition::NormalReverse},
-        {"full-rev", GearPosition::FullReverse},
-    };
     const std::string key = Folded(text);
-    for (const auto& [name, p] : kNames)
-        if (key == name) return PositionText{p};
+    for (const PositionNames& n : kPositionNames)
+        if (key == n.key) return PositionText{n.p};
     const char* first = key.data() + (key.size() > 1 && key[0] == '+' ? 1 : 0);
     const char* last = key.data() + key.size();
     double offset = 0;

@@ -157,6 +157,14 @@ double DieBlockPlace(const Mechanism& m);
 // the reverse arm: from mid gear RevArmSet[0] by RevArmCentNorm or RevArmCentMax towards
 // forward or reverse, forward lying on the + side when the sense is direct (SenseIsDirect).
 enum class GearPosition { FullForward, NormalForward, MidGear, NormalReverse, FullReverse };
+inline constexpr GearPosition kGearPositions[] = {
+    GearPosition::FullForward, GearPosition::NormalForward, GearPosition::MidGear,
+    GearPosition::NormalReverse, GearPosition::FullReverse};
+
+// "full forward", "normal forward", "mid gear", "normal reverse", "full reverse".
+const char* GearPositionName(GearPosition p);
+// As the command line names it: "full-fwd", "normal-fwd", "mid", "normal-rev", "full-rev".
+const char* GearPositionKey(GearPosition p);
 
 struct GearSetting {
     float RevArmPos = 0;
