@@ -44,9 +44,10 @@
 //    a graze and no event: the solver's own link search resolves the valve's place to
 //    about 0.00005, so where an edge only touches a port the opening flickers about zero.
 //    A port that never opens, or never closes, has empty events.
-//  - Lead is the opening to steam with the crosshead at this end's dead centre (> 0 open). The greatest
-//    openings are limited to the port's width. Full travel is the range of ValveTravel,
-//    die slip the range of the die block's place along the link's arc (DieBlockPlace).
+//  - Lead is the opening to steam with the crosshead at this end's dead centre (> 0
+//    open). The greatest openings are limited to the port's width. Full travel is the
+//    range of ValveTravel, die slip the range of the die block's place along the link's
+//    arc (DieBlockPlace).
 //
 // How precise. Each event is a change of state of the solver's opening: the final
 // bracket is at most Tolerance wide and has the port open at one end and closed at the
