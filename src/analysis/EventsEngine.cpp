@@ -48,12 +48,6 @@ struct Sample {
 
 bool IsOpen(float v) { return v > 0; }
 
-double Wrap360(double a) {
-    double w = std::fmod(a, 360.0);
-    if (w < 0) w += 360.0;
-    return w >= 360.0 ? 0.0 : w;
-}
-
 // One FindEvents run: the gear, the options, the counters and what the searches found.
 class Run {
 public:

@@ -15,11 +15,6 @@ namespace {
 // not numbers ever reach this.
 constexpr int kMaxRootSteps = 200;
 
-double Wrap360(double a) {
-    const double w = std::fmod(a, 360.0) + (a < 0 ? 360.0 : 0.0);
-    return w >= 360.0 ? 0.0 : w;
-}
-
 // The cross product of the crank (axle to crank pin) and the main rod (crank pin to
 // crosshead): 0 where they lie in line, its sign the crosshead's direction of motion.
 double InLine(const Mechanism& m) {
@@ -123,6 +118,11 @@ std::optional<EventPoint> PointOf(const std::optional<PortCrossing>& c, bool rea
 }
 
 } // namespace
+
+double Wrap360(double a) {
+    const double w = std::fmod(a, 360.0) + (a < 0 ? 360.0 : 0.0);
+    return w >= 360.0 ? 0.0 : w;
+}
 
 double CrossheadPlace(const Mechanism& m) { return m.PivotX[3]; }
 

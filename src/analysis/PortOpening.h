@@ -11,6 +11,9 @@
 
 namespace vt {
 
+// A crank angle in degrees brought into [0, 360).
+double Wrap360(double a);
+
 // The crosshead's place along the cylinder's line (PivotX[3]) in a solved gear.
 double CrossheadPlace(const Mechanism& m);
 

@@ -20,7 +20,7 @@ constexpr int kMaxBisections = 60; // a 2 degree bracket reaches 1e-15 degrees l
 enum Port { FrontSteam, FrontExh, RearSteam, RearExh, kPorts };
 
 struct Node {
-    double at = 0; // crank degrees from the front dead centre in the direction of turning
+    double at = 0; // crank degrees in the direction of turning
     double u = 0;  // the driven valve travel
     double crosshead = 0; // CrossheadPlace
     double v = 0;         // the worn valve's travel (after the play)
