@@ -59,16 +59,19 @@ std::string AssemblyFailure(const PositionEvents& e) {
     const auto add = [&why](int count, const char* before, const char* after) {
         if (count == 0) return;
         why += why.empty() ? "" : "; ";
-        why += before + std::to_string(count) + after;
+        why += before; // piece by piece: GCC 12 warns falsely about a literal + a temporary
+        why += std::to_string(count);
+        why += after;
     };
     add(e.GuardBeeps, "the solver had to clamp impossible geometry ",
         " times (a rod, link or arm too short to reach its pin)");
     add(e.GaveUpSolves, "the link search gave up at ", " crank angles");
     add(e.NonFiniteSolves, "values that are not numbers came out at ", " crank angles");
     add(e.UnconvergedSearches, "", " searches for an event did not close in");
-    return "the design cannot be assembled with the reverse arm at " +
-           FormatFixed(e.RevArmPos, 0, 3) + (e.Forward ? " (forward)" : " (reverse)") + ": " +
-           why;
+    std::string out = "the design cannot be assembled with the reverse arm at ";
+    out += FormatFixed(e.RevArmPos, 0, 3);
+    out += e.Forward ? " (forward): " : " (reverse): ";
+    return out + why;
 }
 
 std::string AssemblyFailure(const Mechanism& m, GearPlace place) {

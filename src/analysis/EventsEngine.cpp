@@ -400,13 +400,16 @@ bool IsGearPositionText(std::string_view text) { return ReadPositionText(text).h
 
 std::string GearPositionError(const Mechanism& m, std::string_view text) {
     const std::optional<PositionText> p = ReadPositionText(text);
+    // Built piece by piece: GCC 12 warns falsely about a literal + a temporary string.
+    std::string out = "the position ";
+    out += text;
     if (!p)
-        return "the position must be full-fwd, normal-fwd, mid, normal-rev, full-rev or an "
-               "offset from mid gear, not " + std::string(text);
+        return out + " is none: give full-fwd, normal-fwd, mid, normal-rev, full-rev or an "
+                     "offset from mid gear";
     if (p->name || InRange(m, p->offset)) return {};
     const std::string most = FormatFixed(std::abs(m.RevArmCentMax), 0, 3);
-    return "the position " + std::string(text) + " lies outside the reverse arm's range: " +
-           "offsets from mid gear run from -" + most + " to +" + most + " (RevArmCentMax)";
+    return out + " lies outside the reverse arm's range: offsets from mid gear run from -" +
+           most + " to +" + most + " (RevArmCentMax)";
 }
 
 } // namespace vt

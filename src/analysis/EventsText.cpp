@@ -45,8 +45,11 @@ std::string Event(std::optional<double> v, const Column& c, int decimals) {
 std::string Length(double v, const Column& c) { return FormatFixed(v, c.width, kLengthDecimals); }
 
 // A value whose sign is always written: "+0.00" after the dead centre, "-8.10" before it.
+// Built piece by piece: GCC 12 warns falsely about a literal + a temporary string at -O3.
 std::string Signed(double magnitude, bool before, const Column& c, int decimals) {
-    return Right((before ? "-" : "+") + FormatFixed(std::abs(magnitude), 0, decimals), c.width);
+    std::string text(before ? "-" : "+");
+    text += FormatFixed(std::abs(magnitude), 0, decimals);
+    return Right(text, c.width);
 }
 
 // One end's figures: lead, steam, admission (degrees and percent, signed), cut-off,
@@ -69,7 +72,10 @@ std::string EndText(const EndEvents& e) {
 // "normal forward", or "mid gear, normal forward" where one row is nearest to both.
 std::string NamesOf(const EventsRow& r, const char* (*name)(GearPosition), const char* sep) {
     std::string out;
-    for (GearPosition p : r.Named) out += (out.empty() ? "" : sep) + std::string(name(p));
+    for (GearPosition p : r.Named) {
+        if (!out.empty()) out += sep;
+        out += name(p);
+    }
     return out;
 }
 
@@ -84,7 +90,10 @@ std::string RowText(const EventsRow& r) {
                         FormatFixed(r.Spec.RevArmPos, 9, 3) + "  Front" + EndText(r.Front) +
                         Length(r.FullTravel, kTravel) + Length(r.DieSlip, kDieSlip) +
                         (r.Ok() ? "" : " !");
-    if (!r.Named.empty()) front += "  " + NamesOf(r, GearPositionName, ", ");
+    if (!r.Named.empty()) {
+        front += "  ";
+        front += NamesOf(r, GearPositionName, ", ");
+    }
     return front + "\n" + std::string(kPlaceWidth - 5, ' ') + "Rear " + EndText(r.Rear) + "\n";
 }
 

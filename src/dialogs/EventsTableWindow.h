@@ -43,8 +43,8 @@ private:
     const State& s_;
     FileUi ui_;
     EventsTable table_;
-    QString listing_;               // what Copy gives: notes, column names and rows
-    QLabel* notes_ = nullptr;       // what the figures are measured from
+    QString listing_;                   // what Copy gives: notes, column names and rows
+    QLabel* notes_ = nullptr;           // what the figures are measured from
     QPlainTextEdit* columns_ = nullptr; // the column names, kept in view
     QPlainTextEdit* text_ = nullptr;    // the rows, scrolling
 };
