@@ -6,6 +6,7 @@
 
 #include "analysis/EventsTable.h"
 #include "analysis/ReferenceSweep.h"
+#include "analysis/WornValve.h"
 #include "model/Controls.h"
 #include "model/Dimensions.h"
 #include "model/Real.h"
@@ -529,6 +530,13 @@ TEST(EventsEngine, DeadCentresAreTheCrossheadsExtremes) {
     EXPECT_NEAR(e.Rear.Lead, 0.001, 5e-4);
     EXPECT_NEAR(e.Front.CutOff->Percent, 82.7, 0.05);
     EXPECT_NEAR(e.Rear.CutOff->Percent, 81.8, 0.05);
+    // The worn valve reads its events by the same rule: with no play it is the new gear.
+    const PositionEvents w = FindWornEvents(*c, g, 0.0);
+    EXPECT_NEAR(w.Front.Lead, e.Front.Lead, 1e-5);
+    EXPECT_NEAR(w.Rear.Lead, e.Rear.Lead, 1e-5);
+    ASSERT_TRUE(w.Front.CutOff && w.Rear.CutOff);
+    EXPECT_NEAR(w.Front.CutOff->Percent, e.Front.CutOff->Percent, 1e-3);
+    EXPECT_NEAR(w.Rear.CutOff->Percent, e.Rear.CutOff->Percent, 1e-3);
 }
 
 } // namespace
