@@ -4,8 +4,9 @@
 // reverse and equal cut-offs at normal forward and normal reverse); and a hard task, the
 // same four targets by both rods and the link's three pivots over wide bounds, where one
 // descent from the design stops at a poor local minimum and the restarts spend the budget.
-#include "analysis/DimensionSweep.h"
+#include "model/Dimensions.h"
 #include "analysis/ValveSetting.h"
+#include "model/Dimensions.h"
 #include "support/Designs.h"
 
 #include <benchmark/benchmark.h>

@@ -2,7 +2,7 @@
 // and reverse positions for each value, mid gear found anew for each.
 #pragma once
 
-#include "analysis/EventsTable.h"
+#include "analysis/EventsEngine.h"
 #include "model/Dimensions.h"
 
 #include <string>
@@ -10,22 +10,18 @@
 
 namespace vt {
 
-// The dimension whose name text ("Main Rod Length") or field name ("MainRodLen") this
-// is, ignoring case and surrounding blanks; nullptr when there is none.
-const DimensionInfo* FindDimensionByName(const std::string& name);
-
 struct SweepPoint {
     double Value = 0;
-    EventsRow Forward, Reverse; // at NormalForward and NormalReverse
+    PositionEvents Forward, Reverse; // at normal forward and normal reverse
 };
 
 struct DimensionSweep {
     const DimensionInfo* Dimension = nullptr;
     std::vector<SweepPoint> Points;
-    int GuardBeeps = 0;
+    int GuardBeeps = 0; // guard clamps met, mid gear's solves included
 };
 
-// steps + 1 values from `from` to `to`, on a copy of the design.
+// steps + 1 values from `from` to `to`, each on a fresh copy of the design (DesignVariant).
 DimensionSweep SweepDimension(const State& s, const DimensionInfo& d, double from, double to,
                               int steps);
 

@@ -3,6 +3,7 @@
 #include "analysis/EventsEngine.h"
 
 #include "analysis/PortOpening.h"
+#include "model/Format.h"
 #include "model/MidGear.h"
 #include "model/Real.h"
 #include "model/Solver.h"
@@ -41,17 +42,11 @@ struct Sample {
     double crank = 0; // the same in [0, 360)
     float open[kOpenings] = {};
     float travel = 0;
-    float piston = 0;
+    double crosshead = 0; // CrossheadPlace
     double die = 0;
 };
 
 bool IsOpen(float v) { return v > 0; }
-
-double Wrap360(double a) {
-    double w = std::fmod(a, 360.0);
-    if (w < 0) w += 360.0;
-    return w >= 360.0 ? 0.0 : w;
-}
 
 // One FindEvents run: the gear, the options, the counters and what the searches found.
 class Run {
@@ -65,6 +60,7 @@ public:
 
     PositionEvents Go() {
         Sweep();
+        DeadCentresAndLeads();
         RefineValveExtremes();
         RefineDieExtremes();
         FindCrossings();
@@ -87,9 +83,9 @@ private:
         s.open[RearSteam] = g_.RearSteamOpening;
         s.open[RearExh] = g_.RearExhOpening;
         s.travel = g_.ValveTravel;
-        s.piston = g_.PistonPos;
+        s.crosshead = CrossheadPlace(g_);
         s.die = DieBlockPlace(g_);
-        bool finite = std::isfinite(s.travel) && std::isfinite(s.piston) && std::isfinite(s.die);
+        bool finite = std::isfinite(s.travel) && std::isfinite(s.crosshead) && std::isfinite(s.die);
         for (float v : s.open) finite = finite && std::isfinite(v);
         if (!finite) ++out_.NonFiniteSolves;
         return s;
@@ -100,8 +96,20 @@ private:
         const int n = 2 * int(std::clamp(steps, 1.0, 180000.0));
         coarse_.reserve(std::size_t(n));
         for (int i = 0; i < n; ++i) coarse_.push_back(Eval(360.0 * i / n));
-        out_.Front.Lead = coarse_.front().open[FrontSteam];
-        out_.Rear.Lead = coarse_[coarse_.size() / 2].open[RearSteam];
+    }
+
+    // Each lead is the opening to steam with the crosshead at its end's extreme.
+    void DeadCentresAndLeads() {
+        const auto solve = [this](double at) -> const Mechanism& {
+            Eval(at);
+            return g_;
+        };
+        dc_ = FindDeadCentres(solve, o_.Tolerance);
+        if (!dc_.Converged) ++out_.UnconvergedSearches;
+        out_.FrontDeadCentre = dc_.Front;
+        out_.RearDeadCentre = dc_.Rear;
+        out_.Front.Lead = Eval(dc_.Front).open[FrontSteam];
+        out_.Rear.Lead = Eval(dc_.Rear).open[RearSteam];
     }
 
     // Golden section search for the greatest key(sample) in [a, b]. Returns the best
@@ -243,11 +251,11 @@ private:
                 if (IsOpen(a.open[k]) != IsOpen(b.open[k])) {
                     const Sample root = Root(a, b, k);
                     found[k].push_back(
-                        {root.at, root.crank, double(root.piston), IsOpen(b.open[k])});
+                        {root.at, root.crank, root.crosshead, IsOpen(b.open[k])});
                 }
         }
-        FillPortEvents(out_.Front, found[FrontSteam], found[FrontExh], o_.GrazeDeg, false);
-        FillPortEvents(out_.Rear, found[RearSteam], found[RearExh], o_.GrazeDeg, true);
+        FillPortEvents(out_.Front, found[FrontSteam], found[FrontExh], o_.GrazeDeg, false, dc_);
+        FillPortEvents(out_.Rear, found[RearSteam], found[RearExh], o_.GrazeDeg, true, dc_);
     }
 
     // Greatest openings, travel and die slip over every sample the sweep and the extreme
@@ -278,6 +286,7 @@ private:
     const EngineOptions& o_;
     bool forward_;
     PositionEvents out_;
+    DeadCentres dc_;
     std::vector<Sample> coarse_, extremes_, probes_;
 };
 
@@ -316,6 +325,26 @@ double DieBlockPlace(const Mechanism& m) {
     return std::remainder(die - mid, 2 * kPi) * std::abs(double(m.LinkRadius));
 }
 
+namespace {
+
+struct PositionNames {
+    GearPosition p;
+    const char* name;
+    const char* key;
+};
+constexpr PositionNames kPositionNames[] = {
+    {GearPosition::FullForward, "full forward", "full-fwd"},
+    {GearPosition::NormalForward, "normal forward", "normal-fwd"},
+    {GearPosition::MidGear, "mid gear", "mid"},
+    {GearPosition::NormalReverse, "normal reverse", "normal-rev"},
+    {GearPosition::FullReverse, "full reverse", "full-rev"},
+};
+
+} // namespace
+
+const char* GearPositionName(GearPosition p) { return kPositionNames[int(p)].name; }
+const char* GearPositionKey(GearPosition p) { return kPositionNames[int(p)].key; }
+
 GearSetting GearAtOffset(const Mechanism& m, double offset) {
     const double sense = SenseIsDirect(m) ? 1.0 : -1.0;
     return {F32(m.RevArmSet[0] + sense * offset), offset >= 0};
@@ -332,22 +361,55 @@ GearSetting GearAt(const Mechanism& m, GearPosition p) {
     return GearAtOffset(m, 0.0);
 }
 
-std::optional<GearSetting> ParseGearPosition(const Mechanism& m, std::string_view text) {
-    static constexpr std::pair<const char*, GearPosition> kNames[] = {
-        {"full-fwd", GearPosition::FullForward},     {"normal-fwd", GearPosition::NormalForward},
-        {"mid", GearPosition::MidGear},              {"normal-rev", GearPosition::NormalReverse},
-        {"full-rev", GearPosition::FullReverse},
-    };
+namespace {
+
+struct PositionText {
+    std::optional<GearPosition> name;
+    double offset = 0; // when no name
+};
+
+std::optional<PositionText> ReadPositionText(std::string_view text) {
     const std::string key = Folded(text);
-    for (const auto& [name, p] : kNames)
-        if (key == name) return GearAt(m, p);
+    for (const PositionNames& n : kPositionNames)
+        if (key == n.key) return PositionText{n.p};
     const char* first = key.data() + (key.size() > 1 && key[0] == '+' ? 1 : 0);
     const char* last = key.data() + key.size();
     double offset = 0;
     const auto [end, err] = std::from_chars(first, last, offset);
     if (first == last || err != std::errc() || end != last || !std::isfinite(offset))
         return std::nullopt;
-    return GearAtOffset(m, offset);
+    return PositionText{std::nullopt, offset};
+}
+
+// Within mid gear +- RevArmCentMax as the stored value reads (1.3 is the float 1.3).
+bool InRange(const Mechanism& m, double offset) {
+    return F32(std::abs(offset)) <= std::abs(m.RevArmCentMax);
+}
+
+} // namespace
+
+std::optional<GearSetting> ParseGearPosition(const Mechanism& m, std::string_view text) {
+    const std::optional<PositionText> p = ReadPositionText(text);
+    if (!p) return std::nullopt;
+    if (p->name) return GearAt(m, *p->name);
+    if (!InRange(m, p->offset)) return std::nullopt;
+    return GearAtOffset(m, p->offset);
+}
+
+bool IsGearPositionText(std::string_view text) { return ReadPositionText(text).has_value(); }
+
+std::string GearPositionError(const Mechanism& m, std::string_view text) {
+    const std::optional<PositionText> p = ReadPositionText(text);
+    // Built piece by piece: GCC 12 warns falsely about a literal + a temporary string.
+    std::string out = "the position ";
+    out += text;
+    if (!p)
+        return out + " is none: give full-fwd, normal-fwd, mid, normal-rev, full-rev or an "
+                     "offset from mid gear";
+    if (p->name || InRange(m, p->offset)) return {};
+    const std::string most = FormatFixed(std::abs(m.RevArmCentMax), 0, 3);
+    return out + " lies outside the reverse arm's range: offsets from mid gear run from -" +
+           most + " to +" + most + " (RevArmCentMax)";
 }
 
 } // namespace vt

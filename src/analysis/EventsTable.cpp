@@ -5,6 +5,7 @@
 #include "model/Real.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace vt {
 
@@ -30,6 +31,23 @@ std::vector<EventsRowSpec> DefaultEventRows(const Mechanism& m) {
     return rows;
 }
 
+namespace {
+
+void MarkNamedRows(const Mechanism& m, std::vector<EventsRow>& rows) {
+    for (GearPosition p : kGearPositions) {
+        const GearSetting g = GearAt(m, p);
+        EventsRow* nearest = nullptr;
+        double best = 0;
+        for (EventsRow& r : rows) {
+            const double d = std::abs(double(r.Spec.RevArmPos) - g.RevArmPos);
+            if (r.Spec.Forward == g.Forward && (!nearest || d < best)) nearest = &r, best = d;
+        }
+        if (nearest) nearest->Named.push_back(p);
+    }
+}
+
+} // namespace
+
 EventsTable ComputeEventsTable(const Mechanism& m, std::span<const EventsRowSpec> rows,
                                const EngineOptions& o) {
     EventsTable table;
@@ -43,6 +61,7 @@ EventsTable ComputeEventsTable(const Mechanism& m, std::span<const EventsRowSpec
         table.GuardBeeps += row.GuardBeeps;
         table.Rows.push_back(row);
     }
+    MarkNamedRows(m, table.Rows);
     return table;
 }
 

@@ -26,6 +26,7 @@ struct EventsRowSpec {
 // One position's events (see PositionEvents) with the row it answers.
 struct EventsRow : PositionEvents {
     EventsRowSpec Spec;
+    std::vector<GearPosition> Named; // the named positions this row is the nearest to
 };
 
 struct EventsTable {
@@ -42,7 +43,8 @@ inline constexpr int kSweepRows = 19;
 std::vector<EventsRowSpec> DefaultEventRows(const Mechanism& m);
 
 // Computes the table on a copy of the gear, so nothing of `m` changes; the error beeps
-// are counted in GuardBeeps instead of sounding.
+// are counted in GuardBeeps instead of sounding. Each named gear position (GearAt) marks
+// the row of its direction nearest to it, the first of equals.
 EventsTable ComputeEventsTable(const Mechanism& m, std::span<const EventsRowSpec> rows,
                                const EngineOptions& o = {});
 

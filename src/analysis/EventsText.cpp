@@ -1,6 +1,7 @@
-// The valve events table as text and CSV. Lengths carry three decimals in the listing
-// (as every readout) and five in CSV; percentages and degrees one in the listing, three
-// and four in CSV.
+// The valve events table as text and CSV. Each column keeps its decimals by its unit: in
+// the listing lengths (leads, openings, travel, die slip) four, percentages of stroke and
+// crank degrees two, the reverse arm position three (its bar's step); in CSV lengths five,
+// percentages three, degrees four.
 #include "analysis/EventsText.h"
 
 #include "model/Format.h"
@@ -13,19 +14,21 @@ namespace vt {
 
 namespace {
 
-std::string Missing(int width) {
-    return std::string(std::size_t(width > 1 ? width - 1 : 0), ' ') + "-";
-}
+constexpr int kLengthDecimals = 4, kPercentDecimals = 2, kDegreeDecimals = 2;
 
-std::string Event(std::optional<double> v, int width, int decimals) {
-    if (v) return FormatFixed(*v, width, decimals);
-    return Missing(width);
-}
+// The listing's columns after the row's place and end, with their widths.
+struct Column {
+    const char* name;
+    int width;
+};
+constexpr Column kLead{"Lead", 8}, kMaxSteam{"MaxSteam", 9}, kAdmDeg{"AdmDeg", 8},
+    kAdmPct{"Adm%", 8}, kCut{"Cut%", 8}, kRel{"Rel%", 8}, kComp{"Comp%", 8},
+    kMaxExh{"MaxExh", 9}, kTravel{"Travel", 9}, kDieSlip{"DieSlip", 9};
+constexpr Column kColumns[] = {kLead, kMaxSteam, kAdmDeg, kAdmPct, kCut,
+                               kRel,  kComp,     kMaxExh, kTravel, kDieSlip};
+constexpr int kPlaceWidth = 24; // "F14  Fwd    7.050  Front"
 
-// A value whose sign is always written: "+0.0" after the dead centre, "-8.1" before it.
-std::string Signed(double magnitude, bool before, int width, int decimals) {
-    std::string text(before ? "-" : "+");
-    text += FormatFixed(std::abs(magnitude), 0, decimals);
+std::string Right(std::string text, int width) {
     if (text.size() < std::size_t(width)) text.insert(0, std::size_t(width) - text.size(), ' ');
     return text;
 }
@@ -35,18 +38,63 @@ std::string Padded(std::string text, std::size_t width) {
     return text;
 }
 
+std::string Event(std::optional<double> v, const Column& c, int decimals) {
+    return v ? FormatFixed(*v, c.width, decimals) : Right("-", c.width);
+}
+
+std::string Length(double v, const Column& c) { return FormatFixed(v, c.width, kLengthDecimals); }
+
+// A value whose sign is always written: "+0.00" after the dead centre, "-8.10" before it.
+// Built piece by piece: GCC 12 warns falsely about a literal + a temporary string at -O3.
+std::string Signed(double magnitude, bool before, const Column& c, int decimals) {
+    std::string text(before ? "-" : "+");
+    text += FormatFixed(std::abs(magnitude), 0, decimals);
+    return Right(text, c.width);
+}
+
 // One end's figures: lead, steam, admission (degrees and percent, signed), cut-off,
 // release, compression, exhaust.
 std::string EndText(const EndEvents& e) {
-    std::string out = FormatFixed(e.Lead, 7, 3) + FormatFixed(e.MaxSteam, 9, 3);
+    std::string out = Length(e.Lead, kLead) + Length(e.MaxSteam, kMaxSteam);
     if (const auto& a = e.Admission) {
         const bool before = a->FromDeadCentre < 0;
-        out += Signed(a->FromDeadCentre, before, 8, 1) + Signed(a->Percent, before, 8, 1);
+        out += Signed(a->FromDeadCentre, before, kAdmDeg, kDegreeDecimals) +
+               Signed(a->Percent, before, kAdmPct, kPercentDecimals);
     } else {
-        out += Missing(8) + Missing(8);
+        out += Right("-", kAdmDeg.width) + Right("-", kAdmPct.width);
     }
-    return out + Event(PercentOf(e.CutOff), 8, 1) + Event(PercentOf(e.Release), 8, 1) +
-           Event(PercentOf(e.Compression), 8, 1) + FormatFixed(e.MaxExhaust, 8, 3);
+    return out + Event(PercentOf(e.CutOff), kCut, kPercentDecimals) +
+           Event(PercentOf(e.Release), kRel, kPercentDecimals) +
+           Event(PercentOf(e.Compression), kComp, kPercentDecimals) +
+           Length(e.MaxExhaust, kMaxExh);
+}
+
+// "normal forward", or "mid gear, normal forward" where one row is nearest to both.
+std::string NamesOf(const EventsRow& r, const char* (*name)(GearPosition), const char* sep) {
+    std::string out;
+    for (GearPosition p : r.Named) {
+        if (!out.empty()) out += sep;
+        out += name(p);
+    }
+    return out;
+}
+
+std::string ColumnNames() {
+    std::string out = Padded("Row", 5) + "Dir" + Right("RevArm", 9) + "  End  ";
+    for (const Column& c : kColumns) out += Right(c.name, c.width);
+    return out + "  Gear\n";
+}
+
+std::string RowText(const EventsRow& r) {
+    std::string front = Padded(RowLabel(r.Spec), 5) + (r.Spec.Forward ? "Fwd" : "Rev") +
+                        FormatFixed(r.Spec.RevArmPos, 9, 3) + "  Front" + EndText(r.Front) +
+                        Length(r.FullTravel, kTravel) + Length(r.DieSlip, kDieSlip) +
+                        (r.Ok() ? "" : " !");
+    if (!r.Named.empty()) {
+        front += "  ";
+        front += NamesOf(r, GearPositionName, ", ");
+    }
+    return front + "\n" + std::string(kPlaceWidth - 5, ' ') + "Rear " + EndText(r.Rear) + "\n";
 }
 
 // Appended piece by piece: GCC 12 warns falsely about "," + a temporary string at -O3.
@@ -86,29 +134,29 @@ std::string RowLabel(const EventsRowSpec& spec) {
     return label;
 }
 
-std::string FormatEventsText(const EventsTable& t) {
-    std::string out = "Valve events, each found to " + ToleranceText(t.Options.Tolerance) +
-                      " degrees of crank; events in percent of stroke from each end's dead "
-                      "centre\n";
-    out += "Adm: admission from the dead centre in crank degrees and in percent of stroke, "
-           "negative before it (pre-admission), positive after it (late admission)\n";
-    out += "Row  Dir   RevArm  End     Lead MaxSteam  AdmDeg    Adm%    Cut%    Rel%   Comp%"
-           "  MaxExh  Travel DieSlip\n";
-    for (const EventsRow& r : t.Rows) {
-        out += Padded(RowLabel(r.Spec), 5) + (r.Spec.Forward ? "Fwd" : "Rev") +
-               FormatFixed(r.Spec.RevArmPos, 9, 3) + "  Front" + EndText(r.Front) +
-               FormatFixed(r.FullTravel, 8, 3) + FormatFixed(r.DieSlip, 8, 3) +
-               (r.Ok() ? "\n" : " !\n");
-        out += std::string(19, ' ') + "Rear " + EndText(r.Rear) + "\n";
-    }
+EventsListing FormatEventsListing(const EventsTable& t) {
+    EventsListing l;
+    l.Notes = "Valve events, each found to " + ToleranceText(t.Options.Tolerance) +
+              " degrees of crank; events in percent of stroke (the crosshead's travel) from "
+              "each end's dead centre, the crosshead's extreme\n";
+    l.Notes += "Adm: admission from the dead centre in crank degrees and in percent of stroke, "
+               "negative before it (pre-admission), positive after it (late admission); "
+               "lengths in model units\n";
+    l.Columns = ColumnNames();
+    for (const EventsRow& r : t.Rows) l.Body += RowText(r);
     if (const int failed = t.FailedRows(); failed > 0)
-        out += "! " + std::to_string(failed) + (failed == 1 ? " row" : " rows") +
-               ": a search gave up (the solver's link search, a value that is not a number, "
-               "or a root that would not close in); its figures cannot be trusted.\n";
+        l.Body += "! " + std::to_string(failed) + (failed == 1 ? " row" : " rows") +
+                  ": a search gave up (the solver's link search, a value that is not a number, "
+                  "or a root that would not close in); its figures cannot be trusted.\n";
     if (t.GuardBeeps > 0)
-        out += "The gear cannot take some of these positions: the solver clamped impossible "
-               "geometry " + std::to_string(t.GuardBeeps) + " times.\n";
-    return out;
+        l.Body += "The gear cannot take some of these positions: the solver clamped impossible "
+                  "geometry " + std::to_string(t.GuardBeeps) + " times.\n";
+    return l;
+}
+
+std::string FormatEventsText(const EventsTable& t) {
+    const EventsListing l = FormatEventsListing(t);
+    return l.Notes + l.Columns + l.Body;
 }
 
 std::string FormatEventsCsv(const EventsTable& t) {
@@ -120,7 +168,8 @@ std::string FormatEventsCsv(const EventsTable& t) {
               "admission_crank_deg", "cutoff_crank_deg", "release_crank_deg",
               "compression_crank_deg"})
             AppendField(out, std::string(end) + "_" + col);
-    out += ",full_travel,die_slip,search_ok\n";
+    out += ",full_travel,die_slip,front_dead_centre_crank_deg,rear_dead_centre_crank_deg,"
+           "search_ok,named_position\n";
     for (const EventsRow& r : t.Rows) {
         out += RowLabel(r.Spec) + (r.Spec.Forward ? ",Fwd," : ",Rev,") +
                FormatFixed(r.Spec.RevArmPos, 0, 5);
@@ -128,7 +177,10 @@ std::string FormatEventsCsv(const EventsTable& t) {
         AppendCsvEnd(out, r.Rear);
         AppendField(out, FormatFixed(r.FullTravel, 0, 5));
         AppendField(out, FormatFixed(r.DieSlip, 0, 5));
+        AppendField(out, FormatFixed(r.FrontDeadCentre, 0, 4));
+        AppendField(out, FormatFixed(r.RearDeadCentre, 0, 4));
         AppendField(out, r.Ok() ? "1" : "0");
+        AppendField(out, NamesOf(r, GearPositionKey, " "));
         out += '\n';
     }
     return out;

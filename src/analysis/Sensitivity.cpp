@@ -26,18 +26,6 @@ bool OnlyDrawn(const DimensionInfo& d) {
     return std::find(std::begin(kDrawn), std::end(kDrawn), d.Name) != std::end(kDrawn);
 }
 
-std::string WhyNotAssembled(const PositionEvents& e) {
-    if (e.GaveUpSolves > 0)
-        return "the link cannot be placed (the solver gave up at " +
-               std::to_string(e.GaveUpSolves) + " crank angles)";
-    if (e.NonFiniteSolves > 0) return "the gear's positions are not finite numbers";
-    if (e.UnconvergedSearches > 0) return "an event could not be located";
-    if (e.GuardBeeps > 0)
-        return "a part cannot reach the next (a rod too short, or a right angle that is not "
-               "one), met " + std::to_string(e.GuardBeeps) + " times";
-    return {};
-}
-
 SensitivityResult ComputeSensitivity(const Mechanism& m, GearPlace place,
                                      const Progress& progress) {
     SensitivityResult r;
@@ -46,7 +34,7 @@ SensitivityResult ComputeSensitivity(const Mechanism& m, GearPlace place,
     DesignVariant variant(nominal, place);
     r.Nominal = variant.Events({});
     r.Gear = {r.Nominal.RevArmPos, place.Forward};
-    r.Failure = WhyNotAssembled(r.Nominal);
+    r.Failure = AssemblyFailureReason(r.Nominal);
     if (!r.Failure.empty()) return r;
     const int total = kIdDimensions;
     for (int i = 0; i < total; ++i) {

@@ -65,9 +65,6 @@ using Progress = std::function<bool(int done, int total)>;
 // valve's height and its surface's place. They only draw.
 bool OnlyDrawn(const DimensionInfo& d);
 
-// Why a gear with these events cannot be assembled, in plain words; empty when it can.
-std::string WhyNotAssembled(const PositionEvents& e);
-
 SensitivityResult ComputeSensitivity(const Mechanism& m, GearPlace place,
                                      const Progress& progress = {});
 

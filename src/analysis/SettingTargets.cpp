@@ -154,7 +154,7 @@ ParsedTarget ParseTarget(std::string_view text) {
         position = position.substr(0, star);
     }
     t.Position = std::string(position);
-    if (!ParseGearPosition(Mechanism{}, t.Position))
+    if (!IsGearPositionText(t.Position))
         return p.error = "unknown gear position \"" + t.Position +
                          "\": full-fwd, normal-fwd, mid, normal-rev, full-rev or an offset", p;
     p.target = t;

@@ -1,8 +1,9 @@
 // The valve-setting window's rules.
 #include "analysis/SettingTasks.h"
 
-#include "analysis/DimensionSweep.h"
 #include "analysis/SettingText.h"
+#include "model/Dimensions.h"
+#include "model/EditorRules.h"
 
 #include <algorithm>
 

@@ -65,13 +65,6 @@ void AppendAligned(std::string& out, const TextTable& t) {
 
 } // namespace
 
-std::string DimensionCaption(const DimensionInfo& d) {
-    std::string caption;
-    for (const char* c = d.NameText; *c; ++c)
-        if (*c != ' ' || (!caption.empty() && caption.back() != ' ')) caption += *c;
-    return caption.substr(0, caption.find_last_not_of(' ') + 1);
-}
-
 TextTable TargetTable(const SettingResult& r) {
     TextTable t{{"Target", "Measures", "Front before", "Rear before", "Front after", "Rear after",
                  "Met"},

@@ -15,11 +15,6 @@ struct TextTable {
     std::vector<std::vector<std::string>> Rows;
 };
 
-// A dimension as the designer knows it: its caption in the editors and the dynamic
-// variables ("Rocker Pivot Horz"), blanks run together. The field name (`PivotX[7]`) is
-// for scripts and tooltips.
-std::string DimensionCaption(const DimensionInfo& d);
-
 // Target, what it measures with its unit, front and rear before and after, met.
 TextTable TargetTable(const SettingResult& r);
 // Dimension (its caption), unit, bounds, before, after, change.

@@ -1,7 +1,7 @@
 // Setting variables: default bounds, the command line's NAME=LO:HI, names on the design.
 #include "analysis/SettingVariables.h"
 
-#include "analysis/DimensionSweep.h"
+#include "model/Dimensions.h"
 #include "model/Format.h"
 
 #include <cmath>

@@ -1,13 +1,12 @@
 // The setting assistant's evaluation of a point and its search.
 #include "analysis/ValveSetting.h"
 
-#include "model/EditorRules.h"
-#include "model/MidGear.h"
+#include "analysis/DesignVariant.h"
 #include "model/Real.h"
 
 #include <algorithm>
 #include <chrono>
-#include <memory>
+#include <optional>
 #include <tuple>
 #include <utility>
 
@@ -15,15 +14,19 @@ namespace vt {
 
 namespace {
 
-// The design at one point of the search: a fresh copy of the gear each time, so that an
-// evaluation depends on its point alone and not on the solver's last place.
+// The design at one point of the search, through the one evaluator of a changed design:
+// a fresh copy each time, so that an evaluation depends on its point alone and not on the
+// solver's last place.
 class Evaluator {
 public:
     Evaluator(const Mechanism& m, std::span<const SettingTarget> targets,
               std::span<const SettingVariable> variables)
-        : base_(m), targets_(targets), variables_(variables) {
-        gear_->ErrorBeepOn = true;
-        gear_->hooks.Beep = [this] { ++beeps_; };
+        : variant_(m), targets_(targets), variables_(variables) {
+        for (const SettingTarget& t : targets) places_.push_back(ParseGearPlace(m, t.Position));
+        for (const SettingVariable& v : variables) {
+            const auto ids = IdDimensions();
+            indices_.push_back(int(std::find(ids.begin(), ids.end(), v.Dimension) - ids.begin()));
+        }
     }
 
     struct Point {
@@ -34,21 +37,23 @@ public:
     };
 
     Point At(std::span<const double> x) {
-        Write(x);
-        failures_ = beeps_;
+        std::vector<DimensionChange> changes;
+        for (std::size_t i = 0; i < variables_.size(); ++i) changes.push_back({indices_[i], x[i]});
+        variant_.Change(changes);
+        failures_ = 0;
         Point p;
-        std::vector<PositionEvents> found; // one a position, shared by its targets
+        std::vector<std::pair<GearPlace, PositionEvents>> found; // shared by a place's targets
         std::vector<double> residuals;
         double sum = 0;
         int missing = 0; // targets whose events do not happen
         p.Met = true;
         for (std::size_t i = 0; i < targets_.size(); ++i) {
-            p.Readings.push_back(ReadTarget(targets_[i].Kind, EventsOf(targets_[i], found)));
+            p.Readings.push_back(ReadTarget(targets_[i].Kind, EventsOf(places_[i], found)));
             const TargetReading& reading = p.Readings.back();
             missing += reading.Measured ? 0 : 1;
             p.Met = p.Met && TargetMet(targets_[i], reading);
             const std::size_t from = residuals.size();
-            AppendResiduals(targets_[i], reading, gear_->StrokeLen, residuals);
+            AppendResiduals(targets_[i], reading, variant_.Design().StrokeLen, residuals);
             for (std::size_t k = from; k < residuals.size(); ++k)
                 sum += targets_[i].Weight * residuals[k] * residuals[k];
         }
@@ -58,44 +63,38 @@ public:
         return p;
     }
 
-    float Stored(std::size_t i) { return variables_[i].Dimension->Ref(*gear_); }
-
-private:
-    void Write(std::span<const double> x) {
-        static_cast<Mechanism&>(*gear_) = base_;
-        beeps_ = 0;
-        for (std::size_t i = 0; i < variables_.size(); ++i) {
-            const int32_t id = variables_[i].Dimension->Id;
-            const float v = F32(x[i]);
-            WriteDimension(*gear_, id, id == 6 || id == 7 ? WrapEccentricAngle(v) : v);
-        }
-        FindRevArmCent(*gear_);
+    float Stored(std::size_t i) const {
+        return ReadDimension(variant_.Design(), *variables_[i].Dimension);
     }
 
-    const PositionEvents& EventsOf(const SettingTarget& t, std::vector<PositionEvents>& found) {
+private:
+    // The events at a place, found once for all its targets; each failure of the gear there
+    // (a guard's clamp, a solve given up, a value not finite, a search unfinished) counts
+    // towards the graded penalty of an unassembled trial.
+    const PositionEvents& EventsOf(const std::optional<GearPlace>& place,
+                                   std::vector<std::pair<GearPlace, PositionEvents>>& found) {
         static const PositionEvents kUnsolved = [] {
             PositionEvents e;
             e.GaveUpSolves = 1;
             return e;
         }();
-        const std::optional<GearSetting> g = TargetGear(*gear_, t);
-        if (!g) {
+        if (!place) {
             ++failures_;
             return kUnsolved;
         }
-        for (const PositionEvents& e : found)
-            if (e.RevArmPos == g->RevArmPos && e.Forward == g->Forward) return e;
-        const PositionEvents& e = found.emplace_back(FindEvents(*gear_, g->RevArmPos, g->Forward));
+        for (const auto& [at, e] : found)
+            if (at == *place) return e;
+        const PositionEvents& e = found.emplace_back(*place, variant_.At(*place)).second;
         failures_ += e.GuardBeeps + e.GaveUpSolves + e.NonFiniteSolves + e.UnconvergedSearches;
         return e;
     }
 
-    const Mechanism& base_;
+    DesignVariant variant_;
     std::span<const SettingTarget> targets_;
     std::span<const SettingVariable> variables_;
-    std::unique_ptr<State> gear_ = std::make_unique<State>();
-    int beeps_ = 0;    // the guards' clamps while writing and finding mid gear
-    int failures_ = 0; // of the point under way
+    std::vector<std::optional<GearPlace>> places_; // each target's, from mid gear
+    std::vector<int> indices_;                     // each variable's in IdDimensions
+    int failures_ = 0;                             // of the point under way
 };
 
 constexpr double kFailureStep = 1e6; // of the objective, a failure

@@ -20,10 +20,10 @@ constexpr int kMaxBisections = 60; // a 2 degree bracket reaches 1e-15 degrees l
 enum Port { FrontSteam, FrontExh, RearSteam, RearExh, kPorts };
 
 struct Node {
-    double at = 0; // crank degrees from the front dead centre in the direction of turning
+    double at = 0; // crank degrees in the direction of turning
     double u = 0;  // the driven valve travel
-    double piston = 0;
-    double v = 0;  // the worn valve's travel (after the play)
+    double crosshead = 0; // CrossheadPlace
+    double v = 0;         // the worn valve's travel (after the play)
 };
 
 class WornRun {
@@ -53,16 +53,25 @@ private:
         if (SolveLinkage(g_) == SolveOutcome::GaveUp) ++out_.GaveUpSolves;
         ComputeValveEvents(g_);
         ++out_.Solves;
-        if (!std::isfinite(g_.ValveTravel) || !std::isfinite(g_.PistonPos))
+        if (!std::isfinite(g_.ValveTravel) || !std::isfinite(CrossheadPlace(g_)))
             ++out_.NonFiniteSolves;
-        return {at, g_.ValveTravel, g_.PistonPos, g_.ValveTravel};
+        return {at, g_.ValveTravel, CrossheadPlace(g_), g_.ValveTravel};
     }
 
-    // The turn's samples with each local extreme of u refined between its neighbours.
+    // The turn's samples with each local extreme of u refined between its neighbours, and
+    // the dead centres, where the leads are read.
     void Sample() {
+        const auto solve = [this](double at) -> const Mechanism& {
+            Solve(at);
+            return g_;
+        };
+        dc_ = FindDeadCentres(solve, o_.Tolerance);
+        if (!dc_.Converged) ++out_.UnconvergedSearches;
         std::vector<Node> coarse;
         for (int i = 0; i < kSamples; ++i) coarse.push_back(Solve(360.0 * i / kSamples));
         nodes_ = coarse;
+        nodes_.push_back(Solve(dc_.Front));
+        nodes_.push_back(Solve(dc_.Rear));
         const double step = 360.0 / kSamples;
         for (int i = 0; i < kSamples; ++i) {
             const double u = coarse[std::size_t(i)].u;
@@ -134,13 +143,15 @@ private:
                 if ((Opening(k, a.v) > 0) != (Opening(k, b.v) > 0)) {
                     const Node root = Root(a, b, k);
                     const double at = std::fmod(root.at, 360.0);
-                    found[k].push_back({at, at, root.piston, Opening(k, b.v) > 0});
+                    found[k].push_back({at, at, root.crosshead, Opening(k, b.v) > 0});
                 }
         }
-        out_.Front.Lead = F32(Opening(FrontSteam, nodes_.front().v));
-        out_.Rear.Lead = F32(Opening(RearSteam, At(180.0).v));
-        FillPortEvents(out_.Front, found[FrontSteam], found[FrontExh], o_.GrazeDeg, false);
-        FillPortEvents(out_.Rear, found[RearSteam], found[RearExh], o_.GrazeDeg, true);
+        out_.Front.Lead = F32(Opening(FrontSteam, At(dc_.Front).v));
+        out_.Rear.Lead = F32(Opening(RearSteam, At(dc_.Rear).v));
+        out_.FrontDeadCentre = dc_.Front;
+        out_.RearDeadCentre = dc_.Rear;
+        FillPortEvents(out_.Front, found[FrontSteam], found[FrontExh], o_.GrazeDeg, false, dc_);
+        FillPortEvents(out_.Rear, found[RearSteam], found[RearExh], o_.GrazeDeg, true, dc_);
         double lo = 1e300, hi = -1e300;
         for (const Node& node : nodes_) lo = std::min(lo, node.v), hi = std::max(hi, node.v);
         out_.MinTravel = F32(lo);
@@ -148,9 +159,11 @@ private:
         out_.FullTravel = F32(hi - lo);
     }
 
+    // The node nearest `at` (the nodes' angles were wrapped into [0, 360)).
     const Node& At(double at) const {
-        return *std::find_if(nodes_.begin(), nodes_.end(),
-                             [at](const Node& x) { return x.at == at; });
+        return *std::min_element(nodes_.begin(), nodes_.end(), [at](const Node& x, const Node& y) {
+            return std::abs(x.at - at) < std::abs(y.at - at);
+        });
     }
 
     State g_;
@@ -158,6 +171,7 @@ private:
     double half_;
     EngineOptions o_;
     PositionEvents out_;
+    DeadCentres dc_;
     std::vector<Node> nodes_;
 };
 

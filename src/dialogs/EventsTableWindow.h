@@ -1,13 +1,16 @@
 // The valve events table window: the table of the current design as text, which it
-// copies to the clipboard and saves as CSV. Computing it changes nothing of the gear.
+// copies to the clipboard and saves as CSV. Computing it changes nothing of the gear. The
+// column names stand above the scrolling rows, and the window is as wide as a whole line.
 #pragma once
 
 #include "analysis/EventsTable.h"
+#include "analysis/EventsText.h"
 #include "model/State.h"
 #include "widgets/FileDialogs.h"
 
 #include <QDialog>
 
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -31,11 +34,15 @@ protected:
 
 private:
     void Recompute();
+    void FitWholeLines(const EventsListing& l);
 
     const State& s_;
     FileUi ui_;
     EventsTable table_;
-    QPlainTextEdit* text_ = nullptr;
+    QString listing_;                   // what Copy gives: notes, column names and rows
+    QLabel* notes_ = nullptr;           // what the figures are measured from
+    QPlainTextEdit* columns_ = nullptr; // the column names, kept in view
+    QPlainTextEdit* text_ = nullptr;    // the rows, scrolling
 };
 
 } // namespace vt

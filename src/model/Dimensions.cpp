@@ -4,10 +4,28 @@
 #include "model/Real.h"
 
 #include <array>
+#include <cctype>
+#include <string>
 
 namespace vt {
 
 namespace {
+
+std::string Folded(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    std::string out(text.substr(first, text.find_last_not_of(' ') - first + 1));
+    for (char& ch : out) ch = char(std::tolower(static_cast<unsigned char>(ch)));
+    return out;
+}
+
+template <class Table>
+const DimensionInfo* FindIn(const Table& table, const std::string& key) {
+    for (const DimensionInfo& d : table)
+        if (Folded(d.Name) == key || (d.NameText[0] != 0 && Folded(d.NameText) == key))
+            return &d;
+    return nullptr;
+}
 
 #define VT_REF(expr) +[](Mechanism& m) -> float& { return m.expr; }
 
@@ -73,6 +91,18 @@ constexpr std::array<DimensionInfo, kCylRows> kCyl{{
 
 std::span<const DimensionInfo, kFrameRows> FrameDimensionTable() { return kFrame; }
 std::span<const DimensionInfo, kCylRows> CylDimensionTable() { return kCyl; }
+
+const DimensionInfo* FindDimensionByName(std::string_view name) {
+    const std::string key = Folded(name);
+    if (key.empty()) return nullptr;
+    if (const DimensionInfo* d = FindIn(kFrame, key)) return d;
+    return FindIn(kCyl, key);
+}
+
+// Ref gives write access for the editors; reading through it changes nothing.
+float ReadDimension(const Mechanism& m, const DimensionInfo& d) {
+    return d.Ref(const_cast<Mechanism&>(m));
+}
 
 const DimensionInfo* FindDimension(int32_t id) {
     if (id <= 0) return nullptr;

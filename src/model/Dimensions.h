@@ -6,6 +6,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace vt {
 
@@ -25,6 +26,13 @@ std::span<const DimensionInfo, kCylRows> CylDimensionTable();
 
 // The dimension with this id, or nullptr.
 const DimensionInfo* FindDimension(int32_t id);
+
+// The dimension whose name text ("Main Rod Length") or field name ("MainRodLen") this
+// is, ignoring case and surrounding blanks; nullptr when there is none.
+const DimensionInfo* FindDimensionByName(std::string_view name);
+
+// The dimension's stored value.
+float ReadDimension(const Mechanism& m, const DimensionInfo& d);
 
 // Writes a dimension by id and keeps its twins in step: the rocker pivot's copy (pivot 6),
 // the reverse shaft's twin (pivot 17) and the valve rod joint's height (PivotY[4]).

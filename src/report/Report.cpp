@@ -2,16 +2,20 @@
 // valve setting or the diagrams, each failure said in plain words with its own exit code.
 #include "report/Report.h"
 
+#include "analysis/DesignVariant.h"
 #include "analysis/DimensionSweep.h"
 #include "analysis/EventsText.h"
 #include "files/DimFile.h"
 #include "model/Defaults.h"
+#include "model/Dimensions.h"
 #include "model/MidGear.h"
 #include "model/RevArmSets.h"
 #include "report/SensitivityReport.h"
 #include "report/SetValveReport.h"
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace vt {
 
@@ -29,6 +33,24 @@ int Sweep(const ReportOptions& o, const State& s, std::ostream& out, std::ostrea
     const DimensionSweep w = SweepDimension(s, *d, o.sweepFrom, o.sweepTo, o.sweepSteps);
     out << (o.csv ? FormatSweepCsv(w) : FormatSweepText(w));
     return kExitOk;
+}
+
+// The positions asked for, on the design: each within the reverse arm's range, and for
+// --sensitivity a design that can be assembled there. The exit code, kExitOk when fine.
+int CheckPositions(const ReportOptions& o, const State& s, std::ostream& err) {
+    std::vector<std::string> positions;
+    for (const SettingTarget& t : o.targets) positions.push_back(t.Position);
+    if (o.sensitivity) positions.push_back(o.position);
+    for (const std::string& p : positions)
+        if (const std::string e = GearPositionError(s, p); !e.empty()) {
+            err << kProgram << e << "\n";
+            return kExitUsage;
+        }
+    if (!o.sensitivity) return kExitOk;
+    const std::string failure = AssemblyFailure(s, *ParseGearPlace(s, o.position));
+    if (failure.empty()) return kExitOk;
+    err << kProgram << failure << "; no sensitivity can be worked out there\n";
+    return kExitNotMet;
 }
 
 } // namespace
@@ -55,6 +77,7 @@ int RunReport(const ReportOptions& o, std::ostream& out, std::ostream& err,
             << "\n";
         return kExitDesign;
     }
+    if (const int bad = CheckPositions(o, *s, err); bad != kExitOk) return bad;
     if (o.sweep) return Sweep(o, *s, out, err);
     if (o.setValve) return RunSetValve(o, *s, out, err);
     if (o.sensitivity) return RunSensitivity(o, *s, out, err);

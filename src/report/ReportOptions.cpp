@@ -4,7 +4,9 @@
 #include "model/Format.h"
 #include "report/SensitivityOptions.h"
 
+#include <algorithm>
 #include <charconv>
+#include <string_view>
 
 namespace vt {
 
@@ -48,13 +50,44 @@ std::size_t TakeTargets(std::span<const std::string> args, std::size_t i, Report
     return i;
 }
 
-// What only goes with --set-valve, and what does not go with it.
+// What only goes with --set-valve.
 std::string CheckSetValve(const ReportOptions& o) {
     if (!o.setValve)
         return o.vary.empty() && o.outPath.empty() ? "" : "--vary and --out go with --set-valve";
     if (o.vary.empty()) return "--set-valve needs a dimension to vary, as --vary ValveStemLen";
-    if (o.sweep || o.csv || !o.diagramsDir.empty())
-        return "--set-valve does not go with --sweep, --csv or --diagrams";
+    return {};
+}
+
+// Options the report would otherwise drop: each pair cannot be honoured in one run.
+struct Clash {
+    const char* first;
+    const char* second;
+    const char* why;
+};
+constexpr Clash kClashes[] = {
+    {"--sweep", "--set-valve", "each replaces the events table; give them in two runs"},
+    {"--sweep", "--sensitivity", "each replaces the events table; give them in two runs"},
+    {"--set-valve", "--sensitivity", "each replaces the events table; give them in two runs"},
+    {"--sweep", "--diagrams", "the diagrams are written only beside the events table"},
+    {"--set-valve", "--diagrams", "the diagrams are written only beside the events table"},
+    {"--sensitivity", "--diagrams", "the diagrams are written only beside the events table"},
+    {"--set-valve", "--csv", "the setting prints its listing only"},
+};
+// Options whose second value would replace the first.
+constexpr const char* kOnce[] = {"--sweep", "--sensitivity", "--diagrams", "--out"};
+
+std::string CheckCombination(const std::vector<std::string>& given, const ReportOptions& o) {
+    const auto count = [&given](std::string_view name) {
+        return std::count(given.begin(), given.end(), name);
+    };
+    for (const char* name : kOnce)
+        if (count(name) > 1) return std::string(name) + " is given twice; give it once";
+    const auto plain = [](const std::string& t) { return t.find('=') == std::string::npos; };
+    if (std::count_if(o.tolerances.begin(), o.tolerances.end(), plain) > 1)
+        return "--tolerance T is given twice; give one T, and NAME=T for each other dimension";
+    for (const Clash& c : kClashes)
+        if (count(c.first) > 0 && count(c.second) > 0)
+            return std::string(c.first) + " does not go with " + c.second + ": " + c.why;
     return {};
 }
 
@@ -63,8 +96,10 @@ std::string CheckSetValve(const ReportOptions& o) {
 ParsedArgs ParseReportArgs(std::span<const std::string> args) {
     ParsedArgs r;
     ReportOptions& o = r.options;
+    std::vector<std::string> given; // the options, in order
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        if (a.rfind("--", 0) == 0) given.push_back(a);
         if (a == "--help" || a == "-h") {
             o.help = true;
         } else if (a == "--csv") {
@@ -100,6 +135,7 @@ ParsedArgs ParseReportArgs(std::span<const std::string> args) {
         }
     }
     if (!o.help && o.design.empty()) return r.error = "no design file given", r;
+    if (std::string e = CheckCombination(given, o); !o.help && !e.empty()) return r.error = e, r;
     if (std::string e = CheckSetValve(o); !o.help && !e.empty()) return r.error = e, r;
     if (std::string e = CheckSensitivityOptions(o); !e.empty()) return r.error = e, r;
     r.ok = true;
@@ -114,11 +150,15 @@ std::string ReportUsage() {
            "forward and in reverse, and for the design's stored positions, each end's lead,\n"
            "greatest openings to steam and exhaust, admission, cut-off, release and\n"
            "compression (in percent of stroke from that end's dead centre), the valve's full\n"
-           "travel and the die slip. Each event is found as a root of its port opening to\n"
-           "0.0001 degrees of crank. Admission is signed from the dead centre, in crank\n"
-           "degrees and in percent of stroke: negative before it (pre-admission, positive\n"
-           "lead), positive after it (late admission); the CSV also gives each event's crank\n"
-           "angle from the front dead centre in the direction of turning.\n"
+           "travel and the die slip; the rows nearest the five named positions carry their\n"
+           "names. Each dead centre is the crosshead's extreme (the crank and main rod in\n"
+           "line), where the lead is read; percent of stroke is the crosshead's distance\n"
+           "from that dead centre over its whole travel. Each event is found as a root of its\n"
+           "port opening to 0.0001 degrees of crank. Admission is signed from the dead\n"
+           "centre, in crank degrees and in percent of stroke: negative before it\n"
+           "(pre-admission, positive lead), positive after it (late admission); the CSV also\n"
+           "gives each event's crank angle in the direction of turning, on the scale of the\n"
+           "two dead centres' own (0: the crank level with the axle, towards the cylinder).\n"
            "\n"
            "Options:\n"
            "  --csv                 print CSV with a header row instead of the listing\n"
@@ -156,18 +196,24 @@ std::string ReportUsage() {
            "  cutoff=P              the mean of the two cut-offs = P % of stroke (within 0.1)\n"
            "  dieslip-min           the die slip as small as the bounds allow\n"
            "POSITION is full-fwd, normal-fwd, mid, normal-rev, full-rev, or the reverse arm's\n"
-           "offset from mid gear signed as its scroll bar (+ towards forward).\n"
+           "offset from mid gear signed as its scroll bar (+ towards forward), within its\n"
+           "range (mid gear +- RevArmCentMax).\n"
            "Examples: lead-equal@full-fwd  lead=0.02@full-fwd  cutoff-equal@normal-rev*2\n"
            "          cutoff=75@normal-fwd  dieslip-min@normal-fwd\n"
            "The search (NLopt's BOBYQA) minimises the weighted sum of the squared misses, each\n"
            "miss counted in its tolerance (1 is just at it; the die slip in hundredths of the\n"
            "stroke); it stops after 3,000 evaluations or 10 seconds at most.\n"
            "\n"
+           "--sweep, --set-valve and --sensitivity each replace the table, so they go one at\n"
+           "a time, and --diagrams only with the table; options that cannot be honoured\n"
+           "together are refused.\n"
+           "\n"
            "Exit status: 0 done (with --set-valve: every target met); 1 the design file is\n"
            "missing or is not a design, or --out could not be written; 2 the command line is\n"
-           "wrong; 3 --sweep, --vary or --tolerance names no dimension; 4 a diagram could not\n"
+           "wrong (options that do not go together, a position outside the reverse arm's\n"
+           "range); 3 --sweep, --vary or --tolerance names no dimension; 4 a diagram could not\n"
            "be written; 5 --set-valve: the best found misses a target, or the design cannot\n"
-           "assemble.\n";
+           "assemble; --sensitivity: the design cannot be assembled at the position.\n";
 }
 
 } // namespace vt

@@ -1,21 +1,13 @@
 // Parsing of --sensitivity, --tolerance and --wear.
 #include "report/SensitivityOptions.h"
 
-#include "analysis/DesignVariant.h"
+#include "analysis/EventsEngine.h"
 #include "analysis/SensitivityRun.h"
 #include "model/Format.h"
-
-#include <memory>
 
 namespace vt {
 
 namespace {
-
-bool IsGearPosition(const std::string& text) {
-    // Only the text's form is checked here; the design places it.
-    const auto blank = std::make_unique<Mechanism>();
-    return ParseGearPlace(*blank, text).has_value();
-}
 
 std::string TakeWear(const std::string& text, ReportOptions& o) {
     const auto series = ParseLostMotions(text);
@@ -50,7 +42,7 @@ std::string TakeSensitivityOption(std::span<const std::string> args, std::size_t
     const std::string& value = args[i + 1];
     if (a == "--wear") return TakeWear(value, o);
     if (a == "--tolerance") return TakeTolerance(value, o);
-    if (!IsGearPosition(value))
+    if (!IsGearPositionText(value)) // only the form here; the design places it
         return "--sensitivity: the position must be full-fwd, normal-fwd, mid, normal-rev, "
                "full-rev or an offset from mid gear, not " + value;
     o.sensitivity = true;

@@ -1,8 +1,8 @@
 // The sensitivity report: each option's part computed and printed as a listing or CSV.
 #include "report/SensitivityReport.h"
 
-#include "analysis/DimensionSweep.h"
 #include "analysis/SensitivityRun.h"
+#include "model/Dimensions.h"
 #include "model/Format.h"
 
 namespace vt {

@@ -6,7 +6,9 @@
 
 #include "analysis/EventsTable.h"
 #include "analysis/ReferenceSweep.h"
+#include "analysis/WornValve.h"
 #include "model/Controls.h"
+#include "model/Dimensions.h"
 #include "model/Real.h"
 #include "model/Solver.h"
 #include "model/ValveEvents.h"
@@ -105,6 +107,29 @@ INSTANTIATE_TEST_SUITE_P(SampleDesigns, EventsEngineDesign,
                          testing::ValuesIn(test::SampleDesigns().begin(),
                                            test::SampleDesigns().end()),
                          DesignName);
+
+// With the cylinder's centre line through the axle (every sample design), the dead centres
+// are 0 and 180 degrees and the crosshead's share of its travel is the piston formula's.
+TEST_P(EventsEngineDesign, ACentreLineThroughTheAxleKeepsTheDeadCentresAndPercents) {
+    auto c = Design(GetParam());
+    ASSERT_EQ(c->PivotY[3], c->PivotY[1]);
+    for (GearPosition pos : {GearPosition::NormalForward, GearPosition::FullReverse}) {
+        const GearSetting g = GearAt(*c, pos);
+        const PositionEvents e = FindEvents(*c, g.RevArmPos, g.Forward);
+        EXPECT_LE(AngleBetween(e.FrontDeadCentre, 0), EngineOptions{}.Tolerance);
+        EXPECT_LE(AngleBetween(e.RearDeadCentre, 180), EngineOptions{}.Tolerance);
+        State s = test::SolvedAt(*c, g.RevArmPos, 0);
+        for (bool rear : {false, true})
+            for (Kind k : kKinds) {
+                const std::optional<EventPoint>& ev = Get(rear ? e.Rear : e.Front, k);
+                ASSERT_TRUE(ev) << kKindNames[k];
+                s.DriverAngle = F32(g.Forward ? ev->Crank : 360 - ev->Crank);
+                ComputeValveEvents(s);
+                const double piston = rear ? 640 - s.PistonPos : s.PistonPos;
+                EXPECT_NEAR(ev->Percent, piston / 6.4, 1e-3) << kKindNames[k] << rear;
+            }
+    }
+}
 
 // The sweep places an event within its 0.05-degree step, interpolated; where the opening
 // changes slowly the solver's resolution widens that by the noise band. The engine must
@@ -481,6 +506,37 @@ TEST(GearPositions, NamesAndNumbersAreRead) {
     }
     for (const char* text : {"", "fwd", "full", "1.2.3", "+", "0.5x", "nan", "inf"})
         EXPECT_FALSE(ParseGearPosition(*c, text)) << text;
+    // Beyond the reverse arm's range, mid gear +- RevArmCentMax (1.3): the form is right,
+    // the design refuses it and says where the range ends.
+    for (const char* text : {"1.31", "-1.31", "1e308"}) {
+        EXPECT_TRUE(IsGearPositionText(text)) << text;
+        EXPECT_FALSE(ParseGearPosition(*c, text)) << text;
+        EXPECT_NE(GearPositionError(*c, text).find("from -1.300 to +1.300"), std::string::npos);
+    }
+    EXPECT_EQ(GearPositionError(*c, "-1.3"), "");
+}
+
+// The cylinder's centre line 0.5 above the axle (the valve line raised with it): each dead
+// centre is the crosshead's extreme, a few degrees before 0 and 180, and each event's
+// percent is the crosshead's distance from it over its whole travel. The figures are those
+// of an exact solve of the built-in design at normal forward.
+TEST(EventsEngine, DeadCentresAreTheCrossheadsExtremes) {
+    auto c = test::BuiltIn();
+    WriteDimension(*c, 102, 0.5f);
+    const GearSetting g = GearAt(*c, GearPosition::NormalForward);
+    const PositionEvents e = FindEvents(*c, g.RevArmPos, true);
+    ASSERT_TRUE(e.Front.CutOff && e.Rear.CutOff);
+    EXPECT_NEAR(e.Front.Lead, -0.037, 5e-4);
+    EXPECT_NEAR(e.Rear.Lead, 0.001, 5e-4);
+    EXPECT_NEAR(e.Front.CutOff->Percent, 82.7, 0.05);
+    EXPECT_NEAR(e.Rear.CutOff->Percent, 81.8, 0.05);
+    // The worn valve reads its events by the same rule: with no play it is the new gear.
+    const PositionEvents w = FindWornEvents(*c, g, 0.0, e.DieSlip);
+    EXPECT_NEAR(w.Front.Lead, e.Front.Lead, 1e-5);
+    EXPECT_NEAR(w.Rear.Lead, e.Rear.Lead, 1e-5);
+    ASSERT_TRUE(w.Front.CutOff && w.Rear.CutOff);
+    EXPECT_NEAR(w.Front.CutOff->Percent, e.Front.CutOff->Percent, 1e-3);
+    EXPECT_NEAR(w.Rear.CutOff->Percent, e.Rear.CutOff->Percent, 1e-3);
 }
 
 } // namespace

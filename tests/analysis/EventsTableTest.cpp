@@ -4,6 +4,7 @@
 // (against the fine sweep it replaced, its precision) are in EventsEngineTest.
 #include "analysis/EventsTable.h"
 
+#include "analysis/EventsText.h"
 #include "diagrams/PortsDraw.h"
 #include "diagrams/Recorded.h"
 #include "diagrams/SineDraw.h"
@@ -166,6 +167,28 @@ TEST(EventsTable, DefaultRowsSweepBothWaysThenTheStoredPositions) {
         // RevArmSet[2] is mid gear + RevArmCentNorm: forward only in the direct sense.
         EXPECT_EQ(rows[39].Forward, SenseIsDirect(*c));
         EXPECT_EQ(rows[40].Forward, !SenseIsDirect(*c));
+    }
+}
+
+// Each named position marks the row of its direction nearest to it: a stored position
+// where there is one (RevArmSet[2] and [3] stand at normal forward and reverse, on the
+// sides the sense gives), else the sweep's (1.04 of 1.3 in 18 steps: number 14).
+TEST(EventsTable, TheRowsNearestTheNamedPositionsAreMarked) {
+    const auto labels = [](const EventsTable& t) {
+        std::vector<std::string> out(std::size(kGearPositions));
+        for (const EventsRow& r : t.Rows)
+            for (GearPosition p : r.Named) out[std::size_t(p)] += RowLabel(r.Spec);
+        return out;
+    };
+    for (auto make : {test::BuiltIn, test::CrossedRods}) {
+        auto c = make();
+        const std::vector<std::string> sweep = {"F18", "F14", "F0", "R14", "R18"};
+        EXPECT_EQ(labels(ComputeEventsTable(*c, DefaultEventRows(*c))), sweep);
+        c->RevArmCount = 3;
+        const bool direct = SenseIsDirect(*c);
+        const std::vector<std::string> stored = {"F18", direct ? "S2" : "S3", "F0",
+                                                 direct ? "S3" : "S2", "R18"};
+        EXPECT_EQ(labels(ComputeEventsTable(*c, DefaultEventRows(*c))), stored);
     }
 }
 

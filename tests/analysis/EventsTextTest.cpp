@@ -25,6 +25,9 @@ EventsTable TwoRows() {
               EventPoint{345.0, 165.0, 95.0}, EventPoint{120.0, -60.0, 21.0}, 1, 1};
     a.FullTravel = 4.25f;
     a.DieSlip = 0.375f;
+    a.FrontDeadCentre = 357.5; // the cylinder's centre line above the axle
+    a.RearDeadCentre = 176.625;
+    a.Named = {GearPosition::MidGear, GearPosition::NormalForward};
     EventsRow b;
     b.Spec = {-1.5f, false, RowSource::Stored, 3};
     b.Front.Lead = -0.02f; // in mid gear the port never opens: no events
@@ -61,15 +64,15 @@ TEST(EventsText, CsvHasAHeaderAndOneLineOfAsManyFieldsPerPosition) {
                              "front_cutoff_pct,",
                              0),
               0u);
-    for (const auto& l : lines) EXPECT_EQ(Fields(l).size(), 30u);
+    for (const auto& l : lines) EXPECT_EQ(Fields(l).size(), 33u);
     EXPECT_EQ(lines[1], "F7,Fwd,0.12500,"
                         "0.01250,0.30000,-9.5000,-0.900,75.260,95.500,20.000,0.50000,"
                         "350.5000,120.2500,165.0000,300.0000,"
                         "-0.01100,0.28000,2.0000,0.040,74.000,95.000,21.000,0.49000,"
                         "182.0000,300.5000,345.0000,120.0000,"
-                        "4.25000,0.37500,1");
+                        "4.25000,0.37500,357.5000,176.6250,1,mid normal-fwd");
     EXPECT_EQ(lines[2], "S3,Rev,-1.50000,-0.02000,0.00000,,,,,,0.00000,,,,,"
-                        "0.00000,0.00000,,,,,,0.00000,,,,,0.00000,0.00000,0");
+                        "0.00000,0.00000,,,,,,0.00000,,,,,0.00000,0.00000,0.0000,180.0000,0,");
 }
 
 // Every event has its crank angle; admission is signed from the dead centre.
@@ -93,19 +96,21 @@ TEST(EventsText, ListingHasTwoLinesPerPositionUnderTheColumnNames) {
     EXPECT_NE(lines[0].find("each found to 0.0001 degrees of crank"), std::string::npos);
     EXPECT_NE(lines[1].find("negative before it (pre-admission)"), std::string::npos);
     const std::string& head = lines[2];
-    EXPECT_EQ(lines[3], "F7   Fwd    0.125  Front  0.013    0.300    -9.5    -0.9    75.3"
-                        "    95.5    20.0   0.500   4.250   0.375");
-    EXPECT_EQ(lines[4], std::string(19, ' ') + "Rear  -0.011    0.280    +2.0    +0.0    74.0"
-                                               "    95.0    21.0   0.490");
+    // Lengths with four decimals, percentages and degrees with two; the row's names last.
+    EXPECT_EQ(lines[3], "F7   Fwd    0.125  Front  0.0125   0.3000   -9.50   -0.90   75.26"
+                        "   95.50   20.00   0.5000   4.2500   0.3750  mid gear, normal forward");
+    EXPECT_EQ(lines[4], std::string(19, ' ') + "Rear  -0.0110   0.2800   +2.00   +0.04   74.00"
+                                               "   95.00   21.00   0.4900");
     // Each figure ends under the end of its column's name.
-    for (const char* name : {"AdmDeg", "Adm%", "Cut%", "Comp%", "MaxExh"}) {
+    for (const char* name : {"Lead", "AdmDeg", "Adm%", "Cut%", "Comp%", "MaxExh", "DieSlip"}) {
         const std::size_t end = head.find(name) + std::string(name).size();
         EXPECT_NE(lines[3][end - 1], ' ') << name;
         EXPECT_EQ(lines[3][end], ' ') << name;
     }
     const std::size_t cut = head.find("Cut%") + 4;
     EXPECT_EQ(lines[5].substr(cut - 4, 4), "   -");
-    EXPECT_EQ(lines[5].rfind("S3   Rev   -1.500  Front -0.020", 0), 0u);
+    EXPECT_EQ(lines[5].rfind("S3   Rev   -1.500  Front -0.0200", 0), 0u);
+    EXPECT_EQ(head.substr(head.size() - 6), "  Gear");
 }
 
 TEST(EventsText, ARowWhoseSearchGaveUpIsMarkedAndExplained) {

@@ -9,7 +9,10 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTimer>
 #include <QToolBar>
 
@@ -59,6 +62,40 @@ TEST_F(EventsTableWindowTest, MenuItemAndToolButtonOpenTheCurrentDesignsTable) {
     EXPECT_NE(window->Text(), before);
     EXPECT_TRUE(window->Text().contains("R18  Rev"));
     EXPECT_EQ(window->Text().toStdString(), FormatEventsText(window->Table()));
+}
+
+// Scrolled by keys and by the wheel, the rows move under the column names, which stay
+// where they were; every line shows whole, and the named rows say which they are.
+TEST_F(EventsTableWindowTest, TheColumnNamesStayInViewAndEveryLineShowsWhole) {
+    QTimer::singleShot(0, window.get(), [this] {
+        auto* rows = window->findChild<QPlainTextEdit*>("EventsText");
+        auto* columns = window->findChild<QPlainTextEdit*>("EventsColumns");
+        ASSERT_TRUE(rows && columns);
+        const QPoint columnsAt = columns->mapTo(window.get(), QPoint(0, 0));
+        const auto topLine = [rows] { return rows->cursorForPosition(QPoint(4, 4)).block(); };
+        EXPECT_EQ(topLine().blockNumber(), 0);
+        EXPECT_TRUE(test::Wheel(rows->viewport(), -2));
+        const int afterWheel = topLine().blockNumber();
+        EXPECT_GT(afterWheel, 0);
+        QTest::keyClick(rows, Qt::Key_PageDown);
+        EXPECT_GT(topLine().blockNumber(), afterWheel);
+        EXPECT_TRUE(columns->isVisible());
+        EXPECT_EQ(columns->mapTo(window.get(), QPoint(0, 0)), columnsAt);
+        EXPECT_TRUE(columns->toPlainText().startsWith("Row  Dir   RevArm  End"));
+        EXPECT_TRUE(columns->toPlainText().endsWith("DieSlip  Gear"));
+        EXPECT_EQ(rows->horizontalScrollBar()->maximum(), 0); // nothing to scroll to
+        const QFontMetrics metrics(rows->font());
+        int widest = 0;
+        for (const QString& line : rows->toPlainText().split('\n'))
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        EXPECT_LE(widest, rows->viewport()->width());
+        EXPECT_LE(metrics.horizontalAdvance(columns->toPlainText()), columns->viewport()->width());
+        window->accept();
+    });
+    form->Command(Cmd::EventsTable);
+    for (const char* name : {"full forward", "normal forward", "mid gear", "normal reverse",
+                             "full reverse"})
+        EXPECT_EQ(window->Text().count(name), 1) << name;
 }
 
 TEST_F(EventsTableWindowTest, CopyPutsTheListingOnTheClipboard) {

@@ -3,6 +3,7 @@
 #include "report/Report.h"
 
 #include "analysis/DimensionSweep.h"
+#include "analysis/EventsTable.h"
 #include "model/Controls.h"
 
 #include <gtest/gtest.h>
@@ -77,7 +78,7 @@ TEST(ReportOptions, SetValveTakesTheTargetsUpToTheNextOption) {
         {{"--set-valve", "lead@mid", "--vary", "X", "a.dvt"},
          "--set-valve: lead needs a value, as lead=0.02"},
         {{"--set-valve", "lead-equal@mid", "--vary", "X", "--csv", "a.dvt"},
-         "--set-valve does not go with --sweep, --csv or --diagrams"},
+         "--set-valve does not go with --csv: the setting prints its listing only"},
     };
     for (const auto& w : wrong) EXPECT_EQ(Parse(w.args).error, w.error);
 }
