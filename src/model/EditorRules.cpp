@@ -2,6 +2,7 @@
 #include "model/EditorRules.h"
 
 #include "model/Defaults.h"
+#include "model/DesignChanges.h"
 #include "model/DynVars.h"
 #include "model/Format.h"
 #include "model/MidGear.h"
@@ -166,6 +167,7 @@ void ResetAllDimensions(State& s, Controls& c) {
     s.DynVarsOn = false;
     ClearUndo(s);
     s.UndoOn = false;
+    SetDesignBaseline(s); // a fresh design, as at start
 }
 
 } // namespace vt

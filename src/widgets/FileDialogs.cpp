@@ -5,6 +5,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace vt {
 
@@ -36,6 +37,21 @@ FileUi StandardFileUi(QWidget* parent) {
             box.exec();
         },
     };
+}
+
+SaveAnswer AskSaveChanges(QWidget* parent, const QString& question) {
+    QMessageBox box(QMessageBox::Question, "VALVETRACE", question,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.button(QMessageBox::Save)->setText("&Save");
+    box.button(QMessageBox::Discard)->setText("&Discard");
+    box.button(QMessageBox::Cancel)->setText("Cancel");
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    const auto clicked = box.standardButton(box.clickedButton());
+    return clicked == QMessageBox::Save      ? SaveAnswer::Save
+           : clicked == QMessageBox::Discard ? SaveAnswer::Discard
+                                             : SaveAnswer::Cancel;
 }
 
 } // namespace vt

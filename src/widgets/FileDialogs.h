@@ -2,6 +2,8 @@
 // the facts of each dialog, and the window's seam that tests replace.
 #pragma once
 
+#include "model/DesignChanges.h"
+
 #include <QString>
 
 #include <functional>
@@ -37,5 +39,9 @@ struct FileUi {
 };
 // The standard dialogs and a message box with the error icon and "OK".
 FileUi StandardFileUi(QWidget* parent);
+
+// The question before a changed design is put aside: "&Save", "&Discard" and "Cancel"
+// (also Esc and the close box); Enter saves.
+SaveAnswer AskSaveChanges(QWidget* parent, const QString& question);
 
 } // namespace vt

@@ -161,6 +161,7 @@ TEST_F(MainWindowTest, ResetAndMidGearFromTheMenu) {
     EXPECT_FALSE(Button("Center")->isEnabled());
 
     s->RevArmCentMax = 2.0f;
+    test::AnswerMessageBox(Qt::Key_D); // the changed design is discarded
     form->MenuAction(Cmd::ResetAllDimensions)->trigger();
     EXPECT_EQ(s->LiftingArmLen, 1.812f);
     EXPECT_EQ(s->DataSetName, "Nominal");

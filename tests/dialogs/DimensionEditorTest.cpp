@@ -254,6 +254,7 @@ TEST_F(DimensionEditorTest, ResetAllDimensionsMenuRestoresTheDesign) {
     s->UndoCount = 2;
     s->DynVarsOn = true;
     form->controls().RevArm.Max = 5;
+    test::AnswerMessageBox(Qt::Key_D); // the changed design is discarded
     form->Command(Cmd::ResetAllDimensions);
     EXPECT_EQ(s->StrokeLen, 3.0f);
     EXPECT_EQ(s->UndoCount, 0);
