@@ -102,7 +102,9 @@ TEST_F(SaveQuestionTest, AFailedOrCancelledSaveKeepsTheProgramAndTheDesign) {
 
 // Each command that replaces the design, answered each way.
 TEST_F(SaveQuestionTest, OpenImportAndResetAskFirst) {
-    const QString sample = QDir(VT_DATA_DIR).filePath("Long Travel.dvt");
+    // A copy, so that a failing run cannot save over the sample.
+    const QString sample = dir.filePath("Long Travel.dvt");
+    ASSERT_TRUE(QFile::copy(QDir(VT_DATA_DIR).filePath("Long Travel.dvt"), sample));
     for (Cmd cmd : {Cmd::OpenDimensions, Cmd::OpenDosVersionDim, Cmd::ResetAllDimensions}) {
         for (int key : {Qt::Key_Escape, Qt::Key_D, Qt::Key_S}) {
             SCOPED_TRACE(testing::Message() << int(cmd) << " " << key);
