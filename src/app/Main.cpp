@@ -382,7 +382,8 @@ void MainForm::changeEvent(QEvent* e) {
 void MainForm::UpdateTitles() {
     const int64_t second = QDateTime::currentSecsSinceEpoch();
     const bool modified = DesignModified(s_);
-    if (second == titleSecond_ && s_.DataSetName == titleName_ && modified == titleModified_) return;
+    if (second == titleSecond_ && s_.DataSetName == titleName_ && modified == titleModified_)
+        return;
     titleSecond_ = second;
     titleName_ = s_.DataSetName;
     titleModified_ = modified;

@@ -33,8 +33,8 @@ bool MainForm::SaveAsDimensionsClick() {
 // design and the program as they are.
 bool MainForm::MayPutDesignAside() {
     const bool modified = DesignModified(s_);
-    const SaveAnswer answer =
-        modified ? AskSaveChanges(this, QString::fromStdString(SaveQuestion(s_))) : SaveAnswer::Cancel;
+    const QString question = QString::fromStdString(SaveQuestion(s_));
+    const SaveAnswer answer = modified ? AskSaveChanges(this, question) : SaveAnswer::Cancel;
     switch (PutDesignAside(modified, answer)) {
     case SetAside::Proceed: return true;
     case SetAside::SaveThenProceed: return SaveAsDimensionsClick();

@@ -54,7 +54,8 @@ SetRevArmDialog::SetRevArmDialog(State& s, QWidget* parent) : QDialog(parent), s
     Text(this, kListEndNote, 13, 110);
     refusal_ = new QLabel(this);
     refusal_->setObjectName("Refusal");
-    refusal_->setGeometry(13, kClientSize.height() - kRefusalLineHeight, 396, kRefusalLineHeight - 2);
+    refusal_->setGeometry(13, kClientSize.height() - kRefusalLineHeight, 396,
+                          kRefusalLineHeight - 2);
     Text(this, "Vertical Scale", 13, 25);
     for (int k = 1; k <= kStoredPositions; ++k) {
         const QPoint p = kLabelPlaces[k];
@@ -136,7 +137,8 @@ void SetRevArmDialog::FieldExit(int k) {
     if (k == 10) return StoreVertScale(s_, text);
     const std::string refusal = StoreRevArmPosition(s_, k, text);
     refusal_->setText(QString::fromStdString(refusal));
-    if (!refusal.empty()) field->setText(QString::fromStdString(FormatFixed(s_.RevArmSet[k], 5, 3)));
+    if (!refusal.empty())
+        field->setText(QString::fromStdString(FormatFixed(s_.RevArmSet[k], 5, 3)));
 }
 
 bool SetRevArmDialog::eventFilter(QObject* watched, QEvent* e) {

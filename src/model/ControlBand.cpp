@@ -21,7 +21,8 @@ std::array<BandBox, 4> ControlBand(const State& s) {
     const auto y = [&s](int v) { return ToPixel(v * double(s.FontScaleY)); };
     boxes[0] = {0, 0, x(kBandRight), y(kRowsBottom)};
     boxes[1] = {x(kReadoutsLeft), 0, x(kBandRight), y(kReadoutsBottom)};
-    if (s.RefPointsOn || s.DynVarsOn) boxes[2] = {0, y(kRowsBottom), x(kReadoutsLeft), y(kBarRowsBottom)};
+    if (s.RefPointsOn || s.DynVarsOn)
+        boxes[2] = {0, y(kRowsBottom), x(kReadoutsLeft), y(kBarRowsBottom)};
     if (s.UndoOn) boxes[3] = {x(kUndoLeft), y(kRowsBottom), x(kReadoutsLeft), y(kUndoBottom)};
     return boxes;
 }

@@ -78,7 +78,8 @@ TEST(RevArmSets, StoringPositions) {
     StoreRevArmPosition(*c, 2, "6.5");
     EXPECT_EQ(c->RevArmSet[2], 6.5f);
     // Beyond the travel either way: refused with the beep and the range.
-    EXPECT_EQ(StoreRevArmPosition(*c, 2, "9"), "Refused 9.000: a position lies from 4.723 to 7.323");
+    EXPECT_EQ(StoreRevArmPosition(*c, 2, "9"),
+              "Refused 9.000: a position lies from 4.723 to 7.323");
     EXPECT_FALSE(StoreRevArmPosition(*c, 2, "-1").empty());
     EXPECT_EQ(c->RevArmSet[2], 6.5f);
     EXPECT_EQ(c.beeps(), 2);
