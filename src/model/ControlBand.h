@@ -8,10 +8,9 @@
 
 namespace vt {
 
-// A box of client pixels from (x0, y0) up to, not including, (x1, y1); empty when hidden.
+// A box of client pixels from (x0, y0) up to, not including, (x1, y1); all 0 when hidden.
 struct BandBox {
     int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-    bool Empty() const { return x1 <= x0 || y1 <= y0; }
 };
 
 // The tool bar with the three rows of controls, the readouts' column, the rows of the
