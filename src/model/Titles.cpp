@@ -25,8 +25,9 @@ std::string Call(const std::function<std::string()>& f) { return f ? f() : std::
 
 std::string WindowTitle(TitledWindow w, const std::string& dataSetName, const std::string& date,
                         const std::string& time, bool modified) {
-    return (modified ? "*" : "") + std::string(Prefix(w)) + dataSetName + "     " + date + "   " +
-           time + "   " + "Version 2.5.2";
+    std::string title = modified ? "*" : "";
+    title.append(Prefix(w)).append(dataSetName).append("     ").append(date).append("   ");
+    return title.append(time).append("   Version 2.5.2");
 }
 
 std::string WindowTitleNow(TitledWindow w, const State& s) {
