@@ -2,6 +2,7 @@
 // conversion, outlines and the scene drawn into the 1280 x 1024 image.
 #include "canvas/QtCanvas.h"
 #include "model/Controls.h"
+#include "model/DesignChanges.h"
 #include "render/Scene.h"
 #include "support/Designs.h"
 
@@ -43,6 +44,14 @@ void BM_TickSteam(benchmark::State& st) {
     }
 }
 BENCHMARK(BM_TickSteam)->Arg(0)->Arg(1)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+
+// The modified check the main window makes at every tick for its titles.
+void BM_DesignModified(benchmark::State& st) {
+    auto c = vt::test::BuiltIn();
+    c->LineColor[20] = 255; // the last value compared differs
+    for (auto _ : st) benchmark::DoNotOptimize(vt::DesignModified(*c));
+}
+BENCHMARK(BM_DesignModified);
 
 } // namespace
 

@@ -5,6 +5,7 @@
 #include "app/Toggles.h"
 #include "app/ToolIcons.h"
 #include "model/Defaults.h"
+#include "model/DesignChanges.h"
 #include "model/EditorRules.h"
 #include "model/MidGear.h"
 #include "model/MouseDown.h"
@@ -271,6 +272,7 @@ void MainForm::RefreshMenus() {
     MenuAction(Cmd::DrawLinesCircles)->setEnabled(ctl_.View.DrawLinesEnabled);
     drawLinesTool_->setEnabled(ctl_.View.DrawLinesEnabled);
     toolBar_->setVisible(on);
+    UpdateTitles(); // a change made while the graph windows hold the timer shows at once
 }
 
 void MainForm::Command(Cmd cmd) {
@@ -332,7 +334,10 @@ void MainForm::CalcCentRevArmClick() {
     Apply(CenterClick);
 }
 
-void MainForm::ResetAllDimensionsClick() { Apply(ResetAllDimensions); }
+// The reset clears the undo stack too, so a changed design is asked about first.
+void MainForm::ResetAllDimensionsClick() {
+    if (MayPutDesignAside()) Apply(ResetAllDimensions);
+}
 
 // A dialog runs modally while the timer keeps ticking underneath; what it changed shows
 // in the controls when it closes.
@@ -359,7 +364,9 @@ void MainForm::DrawLinesCirclesClick() {
     ShowModal(dialogs_.drawLines);
 }
 
+// Ctrl+Q, "E&xit" and the close box all come here; a changed design is asked about.
 void MainForm::closeEvent(QCloseEvent* e) {
+    if (!MayPutDesignAside()) return e->ignore();
     sound_.SetVolume(kHalfVolume);
     QMainWindow::closeEvent(e);
 }
@@ -370,16 +377,19 @@ void MainForm::changeEvent(QEvent* e) {
         Apply([](State&, Controls& c) { MainWindowActivated(c); });
 }
 
-// The titles change once a second (or with the design's name): formatting the clock at
-// every tick would only repeat the same text.
+// The titles change once a second (or with the design's name or its modified mark):
+// formatting the clock at every tick would only repeat the same text.
 void MainForm::UpdateTitles() {
     const int64_t second = QDateTime::currentSecsSinceEpoch();
-    if (second == titleSecond_ && s_.DataSetName == titleName_) return;
+    const bool modified = DesignModified(s_);
+    if (second == titleSecond_ && s_.DataSetName == titleName_ && modified == titleModified_)
+        return;
     titleSecond_ = second;
     titleName_ = s_.DataSetName;
+    titleModified_ = modified;
     const std::string date = s_.hooks.DateText(), time = s_.hooks.TimeText();
     const auto title = [&](TitledWindow w) {
-        return QString::fromStdString(WindowTitle(w, s_.DataSetName, date, time));
+        return QString::fromStdString(WindowTitle(w, s_.DataSetName, date, time, modified));
     };
     setWindowTitle(title(TitledWindow::Main));
     for (std::size_t i = 0; i < titled_.size(); ++i)

@@ -101,8 +101,11 @@ private:
     void ResetAllDimensionsClick();
     void FourEventsClick();
     void CalcCentRevArmClick();
-    // The file commands (MainFiles.cpp).
-    void SaveAsDimensionsClick();
+    // The file commands (MainFiles.cpp). A save says whether it wrote the file.
+    bool SaveAsDimensionsClick();
+    // Before the design is replaced or the program ends: a changed design is saved,
+    // discarded or kept as the user answers; false when it must stay.
+    bool MayPutDesignAside();
     void OpenDimensionsClick();
     void OpenDosVersionDimClick();
     void UpdateTitles();
@@ -129,6 +132,7 @@ private:
     int64_t lastBeepMs_ = -1'000'000;
     int64_t titleSecond_ = -1; // the second and name the titles were last written for
     std::string titleName_;
+    bool titleModified_ = false;
 
     QPushButton* run_ = nullptr;
     QPushButton* undo_ = nullptr;

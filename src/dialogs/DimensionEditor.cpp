@@ -123,11 +123,13 @@ void DimensionEditor::ExitField(int i) {
     std::optional<std::string_view> edited;
     if (field->isModified()) edited = text;
     field->setModified(false);
-    switch (f.Rule) {
-    case FieldRule::Dimension: DimensionFieldExit(s_, layout_.Dimensions[std::size_t(f.Dimension)], edited); break;
-    case FieldRule::Norm: NormFieldExit(s_, edited); break;
-    case FieldRule::Max: MaxFieldExit(s_, c_, edited); break;
-    }
+    const DimensionInfo& d = layout_.Dimensions[std::size_t(f.Dimension)];
+    const FieldOutcome outcome = f.Rule == FieldRule::Dimension ? DimensionFieldExit(s_, d, edited)
+                                 : f.Rule == FieldRule::Norm    ? NormFieldExit(s_, edited)
+                                                                : MaxFieldExit(s_, c_, edited);
+    // An emptied or refused field shows the value it keeps.
+    if (outcome != FieldOutcome::Stored)
+        field->setText(QString::fromStdString(EditorFieldText(d.Ref(s_))));
 }
 
 void DimensionEditor::LeaveField() {

@@ -5,6 +5,7 @@
 // which is where they meet their fields.
 #include "graphs/SetReverArm.h"
 
+#include "model/Format.h"
 #include "model/Rounding.h"
 #include "widgets/NumberEdit.h"
 
@@ -17,6 +18,11 @@ namespace vt {
 namespace {
 
 constexpr double kTextScaleX = 1.27, kTextScaleY = 1.22;
+// Below the classic 409 x 154 layout, one line says why a position was refused.
+constexpr int kRefusalLineHeight = 18;
+constexpr QSize kClientSize{409, 154 + kRefusalLineHeight};
+// Framed fields one pixel short of the rows' 16 pixel pitch, so each stands apart.
+constexpr QSize kFieldSize{49, 15};
 
 QPoint TextPlace(int x, int y) {
     return {ToPixel(x * kTextScaleX), ToPixel(y * kTextScaleY)};
@@ -42,9 +48,14 @@ QLabel* Text(QWidget* parent, const QString& text, int x, int y) {
 SetRevArmDialog::SetRevArmDialog(State& s, QWidget* parent) : QDialog(parent), s_(s) {
     setObjectName("TSetRevArm");
     setWindowTitle("Set Reverse Arm Positions");
-    setFixedSize(409, 154);
+    setFixedSize(kClientSize);
     for (std::size_t i = 0; i < scale_.size(); ++i) scale_[i] = Text(this, {}, 0, 4);
     Text(this, "Max of 9 Positions", 13, 98);
+    Text(this, kListEndNote, 13, 110);
+    refusal_ = new QLabel(this);
+    refusal_->setObjectName("Refusal");
+    refusal_->setGeometry(13, kClientSize.height() - kRefusalLineHeight, 396,
+                          kRefusalLineHeight - 2);
     Text(this, "Vertical Scale", 13, 25);
     for (int k = 1; k <= kStoredPositions; ++k) {
         const QPoint p = kLabelPlaces[k];
@@ -55,9 +66,7 @@ SetRevArmDialog::SetRevArmDialog(State& s, QWidget* parent) : QDialog(parent), s
     for (int k : {10, 1, 2, 3, 4, 5, 6, 7, 8, 9}) {
         auto* edit = new NumberEdit(true, this);
         edit->setObjectName(QString("Edit%1").arg(k));
-        edit->setGeometry(QRect(kFieldPlaces[k], QSize(49, 16)));
-        edit->setFrame(false);
-        edit->setStyleSheet("background: silver;");
+        edit->setGeometry(QRect(kFieldPlaces[k], kFieldSize));
         edit->installEventFilter(this);
         fields_[std::size_t(k)] = edit;
     }
@@ -74,6 +83,7 @@ void SetRevArmDialog::showEvent(QShowEvent* e) {
 }
 
 void SetRevArmDialog::FormActivate() {
+    refusal_->clear();
     Draw();
     Draw();
     close_->setFocus();
@@ -120,12 +130,15 @@ int SetRevArmDialog::FieldOf(const QObject* o) const {
     return 0;
 }
 
+// A refused position shows its kept value again, and the line below says the range.
 void SetRevArmDialog::FieldExit(int k) {
-    const std::string text = fields_[std::size_t(k)]->text().toStdString();
-    if (k == 10)
-        StoreVertScale(s_, text);
-    else
-        StoreRevArmPosition(s_, k, text);
+    NumberEdit* field = fields_[std::size_t(k)];
+    const std::string text = field->text().toStdString();
+    if (k == 10) return StoreVertScale(s_, text);
+    const std::string refusal = StoreRevArmPosition(s_, k, text);
+    refusal_->setText(QString::fromStdString(refusal));
+    if (!refusal.empty())
+        field->setText(QString::fromStdString(FormatFixed(s_.RevArmSet[k], 5, 3)));
 }
 
 bool SetRevArmDialog::eventFilter(QObject* watched, QEvent* e) {

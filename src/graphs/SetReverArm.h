@@ -1,6 +1,7 @@
 // TSetRevArm, "Set Reverse Arm Positions": the nine reverse arm positions the sine, oval
 // and steam diagrams plot and their vertical scale, above a reference scale of the arm's
-// range. The fields grow as the user types; closing the dialog marks the set changed.
+// range. The fields grow as the user types; a position beyond the arm's travel is refused
+// with a line that says the range; closing the dialog marks the set changed.
 #pragma once
 
 #include "model/RevArmSets.h"
@@ -27,6 +28,7 @@ public:
     QLabel* PositionLabel(int k) const { return labels_[std::size_t(k)]; }
     QLabel* ScaleLabel(int i) const { return scale_[std::size_t(i)]; }
     QPushButton* CloseButton() const { return close_; }
+    QLabel* Refusal() const { return refusal_; }
 
     // Esc and the close box act as "Close": the field being edited is left first.
     void reject() override;
@@ -50,6 +52,7 @@ private:
     std::array<QLabel*, 10> labels_{};
     std::array<QLabel*, 5> scale_{};
     QPushButton* close_ = nullptr;
+    QLabel* refusal_ = nullptr; // why the last position entered was refused
 };
 
 } // namespace vt

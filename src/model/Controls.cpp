@@ -181,7 +181,7 @@ void ScreenDataClick(State& s, Controls& c) {
         v.DrawLinesEnabled = v.RefPtEnabled[0] = v.RefPtEnabled[1] = false;
         v.PanZoomBarsShown = false;
     } else {
-        v.PanZoomCaption = "Set&PanZoom On";
+        v.PanZoomCaption = "SetP&anZoom On"; // "P" is "SetRef&Points"'s access key
         v.PanZoomBarsShown = true;
     }
 }

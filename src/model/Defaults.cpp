@@ -1,6 +1,7 @@
 // The built-in design ("Nominal") and the start-up values.
 #include "model/Defaults.h"
 
+#include "model/DesignChanges.h"
 #include "model/Dimensions.h"
 #include "model/DynVars.h"
 #include "model/MidGear.h"
@@ -165,6 +166,7 @@ void StartUp(State& s) {
     ApplyFrameDefaults(s);
     ApplyCylDefaults(s);
     FindRevArmCent(s);
+    SetDesignBaseline(s);
 }
 
 void CentreRevArm(Mechanism& m) {

@@ -171,9 +171,19 @@ void Undo(State& s) {
     s.UndoCount = std::max(0, s.UndoCount - 1);
 }
 
+// 3 decimals where they tell the two values apart, else as many as do, up to 6; the
+// field grows by the decimals added.
 void BuildUndoStatus(DynVarState& d) {
+    constexpr int kFewest = 3, kMost = 6;
+    const auto value = [](float v, int decimals) { return FormatFixed(v, 3 + decimals, decimals); };
+    const auto same = [&d, &value](int decimals) {
+        return value(d.UndoNew[1], decimals) == value(d.UndoOld[1], decimals);
+    };
+    int decimals = kFewest;
+    while (decimals < kMost && same(decimals)) ++decimals;
+    if (same(decimals)) decimals = kFewest;
     d.UndoStatusText = FormatFixed(d.UndoCount, 2, 0) + "- " + d.UndoName[1] + " " +
-                       FormatFixed(d.UndoNew[1], 6, 3) + " to " + FormatFixed(d.UndoOld[1], 6, 3);
+                       value(d.UndoNew[1], decimals) + " to " + value(d.UndoOld[1], decimals);
 }
 
 } // namespace vt

@@ -47,7 +47,8 @@ void DynVarBarEndScroll(DynVarState& d, int k);
 // Reverts entry 1 and drops it; an empty stack only disables the UnDo buttons.
 void Undo(State& s);
 
-// " n- name  new to  old": the count in 2 characters, the values as 6:3.
+// " n- name  new to  old": the count in 2 characters, the values as 6:3, or where 3
+// decimals show no difference with as many more (up to 6) as do, 7:4 to 9:6.
 void BuildUndoStatus(DynVarState& d);
 
 } // namespace vt

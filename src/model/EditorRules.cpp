@@ -2,8 +2,10 @@
 #include "model/EditorRules.h"
 
 #include "model/Defaults.h"
+#include "model/DesignChanges.h"
 #include "model/DynVars.h"
 #include "model/Format.h"
+#include "model/Guards.h"
 #include "model/MidGear.h"
 #include "model/Real.h"
 #include "model/View.h"
@@ -44,6 +46,25 @@ void ClampStoredPositions(Mechanism& m, bool skipZeros) {
     }
 }
 
+// What an edited text gives: a value to store, the old value kept, or a refusal.
+struct FieldEntry {
+    FieldOutcome outcome;
+    float value = 0;
+};
+
+FieldEntry ReadFieldEntry(std::string_view text) {
+    if (text.find_first_of("0123456789") == std::string_view::npos) return {FieldOutcome::Kept};
+    const float v = ConvertFieldText(text);
+    if (!std::isfinite(v) || std::fabs(v) > kLargestEntry) return {FieldOutcome::Refused};
+    return {FieldOutcome::Stored, v};
+}
+
+// An entry that stores nothing; a refusal beeps.
+FieldOutcome NotStored(State& s, FieldOutcome outcome) {
+    if (outcome == FieldOutcome::Refused) ErrorBeep(s);
+    return outcome;
+}
+
 } // namespace
 
 float WrapEccentricAngle(float a) {
@@ -79,8 +100,20 @@ float ConvertFieldText(std::string_view text) {
     return F32(std::clamp(v, -kLargest, kLargest));
 }
 
-void DimensionFieldExit(State& s, const DimensionInfo& d, std::optional<std::string_view> edited) {
-    DimensionValueExit(s, d, edited ? std::optional(ConvertFieldText(*edited)) : std::nullopt);
+FieldOutcome DimensionFieldExit(State& s, const DimensionInfo& d,
+                                std::optional<std::string_view> edited) {
+    if (!edited) {
+        DimensionValueExit(s, d, std::nullopt);
+        return FieldOutcome::Kept;
+    }
+    const FieldEntry e = ReadFieldEntry(*edited);
+    if (e.outcome == FieldOutcome::Stored) {
+        DimensionValueExit(s, d, e.value);
+        return e.outcome;
+    }
+    s.EditChanged = false; // no undo entry for a change that did not happen
+    if (e.outcome == FieldOutcome::Kept) DimensionValueExit(s, d, std::nullopt);
+    return NotStored(s, e.outcome);
 }
 
 void DimensionValueExit(State& s, const DimensionInfo& d, std::optional<float> newValue) {
@@ -107,24 +140,29 @@ void DimensionValueExit(State& s, const DimensionInfo& d, std::optional<float> n
     s.EditChanged = false;
 }
 
-void NormFieldExit(State& s, std::optional<std::string_view> edited) {
-    if (!edited) return;
-    s.RevArmCentNorm = ConvertFieldText(*edited);
+FieldOutcome NormFieldExit(State& s, std::optional<std::string_view> edited) {
+    if (!edited) return FieldOutcome::Kept;
+    const FieldEntry e = ReadFieldEntry(*edited);
+    if (e.outcome != FieldOutcome::Stored) return NotStored(s, e.outcome);
+    s.RevArmCentNorm = e.value;
     if (s.RevArmCentNorm > s.RevArmCentMax) {
         s.RevArmCentNorm = s.RevArmCentMax;
         ClampStoredPositions(s, true);
     }
+    return e.outcome;
 }
 
-void MaxFieldExit(State& s, Controls& c, std::optional<std::string_view> edited) {
-    if (edited) {
-        s.RevArmCentMax = ConvertFieldText(*edited);
+FieldOutcome MaxFieldExit(State& s, Controls& c, std::optional<std::string_view> edited) {
+    const FieldEntry e = edited ? ReadFieldEntry(*edited) : FieldEntry{FieldOutcome::Kept};
+    if (e.outcome == FieldOutcome::Stored) {
+        s.RevArmCentMax = e.value;
         if (s.RevArmCentMax < s.RevArmCentNorm) {
             s.RevArmCentMax = s.RevArmCentNorm;
             ClampStoredPositions(s, false);
         }
     }
     SetRevArmBarRange(s, c);
+    return e.outcome == FieldOutcome::Stored ? e.outcome : NotStored(s, e.outcome);
 }
 
 void SetRevArmBarRange(State& s, Controls& c) {
@@ -166,6 +204,7 @@ void ResetAllDimensions(State& s, Controls& c) {
     s.DynVarsOn = false;
     ClearUndo(s);
     s.UndoOn = false;
+    SetDesignBaseline(s); // a fresh design, as at start
 }
 
 } // namespace vt

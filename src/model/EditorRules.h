@@ -23,11 +23,18 @@ float ConvertFieldText(std::string_view text);
 // The exits below take the field's text when the user edited it, and nothing when the
 // field was only passed through: its value then stays exactly as it was, for a field's
 // text shows the value rounded (or in exponent form) and would not give it back.
+//
+// An edited text without a digit (an emptied field) keeps the value too, and a number
+// whose size exceeds kLargestEntry is refused with the error beep: neither changes
+// anything, and the field should show the value again.
+inline constexpr double kLargestEntry = 1e6;
+enum class FieldOutcome { Stored, Kept, Refused };
 
 // Leaving a field of a dimension with an id: the undo entry when a key was typed, the
 // value from the edited text (eccentric angles into [0, 360)), slot 0 and RecordDynVar,
-// the editor's twin copies. Clears EditChanged.
-void DimensionFieldExit(State& s, const DimensionInfo& d, std::optional<std::string_view> edited);
+// the editor's twin copies. Clears EditChanged. A refused text changes nothing else.
+FieldOutcome DimensionFieldExit(State& s, const DimensionInfo& d,
+                                std::optional<std::string_view> edited);
 // The same with the value the text stands for; none for a field left unedited.
 void DimensionValueExit(State& s, const DimensionInfo& d, std::optional<float> value);
 
@@ -36,10 +43,10 @@ float WrapEccentricAngle(float a);
 
 // Leaving "Rev Arm to Center Norm": above Max it becomes Max and pulls the stored
 // positions that are not 0 within mid gear +- Norm.
-void NormFieldExit(State& s, std::optional<std::string_view> edited);
+FieldOutcome NormFieldExit(State& s, std::optional<std::string_view> edited);
 // Leaving "Max": below Norm it becomes Norm and clamps all nine stored positions; the
 // reverse arm bar always takes its range from it.
-void MaxFieldExit(State& s, Controls& c, std::optional<std::string_view> edited);
+FieldOutcome MaxFieldExit(State& s, Controls& c, std::optional<std::string_view> edited);
 
 // "Close": mid gear recalculated, the reverse arm bar to 0, the cut-off texts emptied.
 void EditorCloseClick(State& s, Controls& c);

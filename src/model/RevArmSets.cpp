@@ -2,6 +2,7 @@
 #include "model/RevArmSets.h"
 
 #include "model/Format.h"
+#include "model/Guards.h"
 #include "model/MidGear.h"
 #include "model/Real.h"
 
@@ -52,17 +53,20 @@ void RevArmKeyPressed(RevArmSetForm& f, int k) {
     if (k >= 1 && k < kStoredPositions) f.shown[std::size_t(k + 1)] = true;
 }
 
-void StoreRevArmPosition(Mechanism& m, int k, const std::string& text) {
-    if (k < 1 || k > kStoredPositions) return;
+std::string StoreRevArmPosition(State& s, int k, const std::string& text) {
+    if (k < 1 || k > kStoredPositions) return {};
     double v = 0;
     if (!ParseDecimal(text, v)) v = 0;
     if (k == 1 && v == 0) v = kFirstPositionForZero;
-    if (v != 0) {
-        const double cen = m.RevArmSet[0], max = m.RevArmCentMax;
-        if (v < cen - max) v = cen - max;
-        if (v > cen + max) v = cen + max;
+    const double low = double(s.RevArmSet[0]) - s.RevArmCentMax;
+    const double high = double(s.RevArmSet[0]) + s.RevArmCentMax;
+    if (v != 0 && !(v >= low && v <= high)) {
+        ErrorBeep(s);
+        return "Refused " + FormatFixed(v, 5, 3) + ": a position lies from " + Value(low) + " to " +
+               Value(high);
     }
-    m.RevArmSet[k] = F32(v);
+    s.RevArmSet[k] = F32(v);
+    return {};
 }
 
 void StoreVertScale(ViewState& v, const std::string& text) {

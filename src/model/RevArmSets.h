@@ -40,9 +40,14 @@ void DrawRevArmSetForm(State& s, RevArmSetForm& f);
 void RevArmKeyPressed(RevArmSetForm& f, int k);
 
 // Leaving the field of position k (1..9): the text as a real number; 0 for position 1
-// becomes 0.001; a value other than 0 is kept within mid gear +- RevArmCentMax. A text
-// that is no number reads as 0, as an emptied field.
-void StoreRevArmPosition(Mechanism& m, int k, const std::string& text);
+// becomes 0.001. A text that is no number reads as 0, as an emptied field. A value other
+// than 0 outside the reverse arm's travel, mid gear +- RevArmCentMax, is refused: the
+// error beep sounds, the position keeps its value, and the answer is the message that
+// says the range; an empty message for a stored value.
+std::string StoreRevArmPosition(State& s, int k, const std::string& text);
+
+// What the dialog says under the list.
+inline constexpr const char* kListEndNote = "0.000 Ends the List";
 // Leaving the vertical scale field: at least 0.1; a text that is no number keeps the scale.
 void StoreVertScale(ViewState& v, const std::string& text);
 

@@ -16,6 +16,10 @@ inline constexpr int kLineEntries = 21; // entry 0 is scratch, 1..20 are the use
 inline constexpr int kCylOutlinePoints = 24;
 inline constexpr int kPistonValvePoints = 14;
 inline constexpr int kPresetViews = 7;
+// The values that make up a design as a user changes it: 28 frame and 22 cylinder
+// dimensions, the nine stored reverse arm positions, the diagrams' vertical scale and the
+// thirteen lists of the 20 overlay entries.
+inline constexpr int kDesignPrintFloats = 28 + 22 + 9 + 1 + 13 * 20;
 
 // Frame dimensions other than the two fixed pivots (rocker pivot, reverse shaft), which
 // live in the pivot table. Lengths in the free model unit, angles in degrees.
@@ -285,6 +289,11 @@ struct GraphState {
     bool PortCycleNotesOn = true;
 };
 
+// The design as it was last saved, opened or started, to tell whether it has changed.
+struct SavedDesignState {
+    float SavedDesign[kDesignPrintFloats] = {};
+};
+
 // Effects that leave the core. The shell binds them; tests observe them.
 struct Hooks {
     std::function<void()> Beep;            // the platform's default message beep
@@ -303,7 +312,8 @@ struct State : Mechanism,
                SteamState,
                ReadoutState,
                MarkerState,
-               GraphState {
+               GraphState,
+               SavedDesignState {
     Hooks hooks;
 };
 

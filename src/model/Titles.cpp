@@ -1,6 +1,8 @@
 // Window titles; see Titles.h.
 #include "model/Titles.h"
 
+#include "model/DesignChanges.h"
+
 namespace vt {
 
 namespace {
@@ -22,12 +24,15 @@ std::string Call(const std::function<std::string()>& f) { return f ? f() : std::
 } // namespace
 
 std::string WindowTitle(TitledWindow w, const std::string& dataSetName, const std::string& date,
-                        const std::string& time) {
-    return Prefix(w) + dataSetName + "     " + date + "   " + time + "   " + "Version 2.5.2";
+                        const std::string& time, bool modified) {
+    std::string title = modified ? "*" : "";
+    title.append(Prefix(w)).append(dataSetName).append("     ").append(date).append("   ");
+    return title.append(time).append("   Version 2.5.2");
 }
 
 std::string WindowTitleNow(TitledWindow w, const State& s) {
-    return WindowTitle(w, s.DataSetName, Call(s.hooks.DateText), Call(s.hooks.TimeText));
+    return WindowTitle(w, s.DataSetName, Call(s.hooks.DateText), Call(s.hooks.TimeText),
+                       DesignModified(s));
 }
 
 } // namespace vt

@@ -23,7 +23,7 @@ void DragPan(State& s, ViewControls& v, double dx, double dy);
 // control band, inside a small margin.
 Extent FitArea(int width, int height);
 
-// "&FitGearToWindow": the whole gear over a turn, in the fit area of the client area.
+// "Fit&GearToWindow": the whole gear over a turn, in the fit area of the client area.
 void FitGearClick(State& s, ViewControls& v, int width, int height);
 
 } // namespace vt

@@ -5,6 +5,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSaveFile>
 
 namespace vt {
@@ -46,6 +47,21 @@ QString SaveTextFile(const QString& path, const std::string& text) {
     if (file.write(text.data(), size) != size) return file.errorString();
     if (!file.commit()) return file.errorString();
     return {};
+}
+
+SaveAnswer AskSaveChanges(QWidget* parent, const QString& question) {
+    QMessageBox box(QMessageBox::Question, "VALVETRACE", question,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.button(QMessageBox::Save)->setText("&Save");
+    box.button(QMessageBox::Discard)->setText("&Discard");
+    box.button(QMessageBox::Cancel)->setText("Cancel");
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    const auto clicked = box.standardButton(box.clickedButton());
+    return clicked == QMessageBox::Save      ? SaveAnswer::Save
+           : clicked == QMessageBox::Discard ? SaveAnswer::Discard
+                                             : SaveAnswer::Cancel;
 }
 
 } // namespace vt

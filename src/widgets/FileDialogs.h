@@ -3,6 +3,8 @@
 // window's text.
 #pragma once
 
+#include "model/DesignChanges.h"
+
 #include <QString>
 
 #include <functional>
@@ -43,5 +45,9 @@ FileUi StandardFileUi(QWidget* parent);
 // Writes the text through QSaveFile, so a failure leaves any file there as it was.
 // Returns the error text, empty on success.
 QString SaveTextFile(const QString& path, const std::string& text);
+
+// The question before a changed design is put aside: "&Save", "&Discard" and "Cancel"
+// (also Esc and the close box); Enter saves.
+SaveAnswer AskSaveChanges(QWidget* parent, const QString& question);
 
 } // namespace vt

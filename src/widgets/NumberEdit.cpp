@@ -5,6 +5,7 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 
 namespace vt {
 
@@ -18,8 +19,10 @@ void NumberEdit::keyPressEvent(QKeyEvent* e) {
         e->accept();
         return;
     }
-    // Navigation and editing keys without text (arrows, Home, Delete, Tab) keep working.
-    if (typed.isEmpty() || enter || e->key() == Qt::Key_Escape || e->key() == Qt::Key_Tab) {
+    // Navigation and editing keys without text (arrows, Home, Delete, Tab) keep working,
+    // and so do selecting all (Ctrl+A) and copying, which change no text.
+    if (typed.isEmpty() || enter || e->key() == Qt::Key_Escape || e->key() == Qt::Key_Tab ||
+        e->matches(QKeySequence::SelectAll) || e->matches(QKeySequence::Copy)) {
         QLineEdit::keyPressEvent(e);
         return;
     }

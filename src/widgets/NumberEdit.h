@@ -1,5 +1,6 @@
 // A single-line edit for numbers: its key filter runs before the text changes (backspace,
-// digits, one full stop, one minus sign where allowed), other keys never reach the text.
+// digits, one full stop, one minus sign where allowed), other keys never reach the text;
+// Ctrl+A selects the text and Ctrl+C copies it.
 #pragma once
 
 #include <QLineEdit>

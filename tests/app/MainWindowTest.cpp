@@ -20,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 
 namespace vt {
@@ -129,7 +130,7 @@ TEST_F(MainWindowTest, ScreenDataToggleHidesAndDisables) {
     EXPECT_FALSE(form->MenuAction(Cmd::DrawLinesCircles)->isEnabled());
     EXPECT_TRUE(form->MenuAction(Cmd::SetRefPoints)->isVisible());
     EXPECT_FALSE(form->MenuAction(Cmd::SetPanZoom)->isEnabled());
-    EXPECT_EQ(form->MenuAction(Cmd::SetPanZoom)->text(), "Set&PanZoom On");
+    EXPECT_EQ(form->MenuAction(Cmd::SetPanZoom)->text(), "SetP&anZoom On");
 }
 
 TEST_F(MainWindowTest, SetUpTogglesRenameThemselves) {
@@ -161,6 +162,7 @@ TEST_F(MainWindowTest, ResetAndMidGearFromTheMenu) {
     EXPECT_FALSE(Button("Center")->isEnabled());
 
     s->RevArmCentMax = 2.0f;
+    test::AnswerMessageBox(Qt::Key_D); // the changed design is discarded
     form->MenuAction(Cmd::ResetAllDimensions)->trigger();
     EXPECT_EQ(s->LiftingArmLen, 1.812f);
     EXPECT_EQ(s->DataSetName, "Nominal");
@@ -180,15 +182,37 @@ TEST_F(MainWindowTest, MenuCaptionsInOrder) {
         "&File", "&OpenDimensions", "Open&DosVersionDim", "Save&AsDimensions", "-", "E&xit",
         "&SetUp", "Set&RevArmPos", "Set&DriverAng", "Set&StepAng", "SetRef&Points", "-",
         "SetLarge&Font", "&CalcCentRevArm", "SetS&teamDisp On", "Set&ErrorBeep Off",
-        "Set&LineWidth 2", "SetScree&nData Off", "SetP&anZoom On", "&FitGearToWindow",
+        "Set&LineWidth 2", "SetScree&nData Off", "SetP&anZoom On", "Fit&GearToWindow",
         "&EditDimen", "&FrameDimensions", "&CylinderDimensions", "-", "Set&GraphicZoom", "-",
         "&ResetAllDimensions",
         "&ReferPoints", "&DrawLinesCircles", "Pi&votData", "D&ynamicVari", "&UnDo",
         "Draw&Graphs", "&SineDiagram", "&OvalDiagram", "S&teamDiagram", "&PortOpenClose",
-        "&EventsTable", "&ValveSetting", "&Sensitivity", "&Help", "&Instructions", "Instructions&Special", "-", "&About"};
+        "&EventsTable", "&ValveSetting", "Se&nsitivity", "&Help", "&Instructions", "Instructions&Special", "-", "&About"};
     EXPECT_EQ(seen, expected);
     EXPECT_FALSE(form->MenuAction(Cmd::DrawLinesCircles)->isEnabled());
     EXPECT_FALSE(form->MenuAction(Cmd::SetPanZoom)->isEnabled());
+}
+
+// Within the menu bar and within each menu, every access key leads to one item, also
+// after the screen data toggle has renamed its items.
+TEST_F(MainWindowTest, NoMenuHasTwoItemsWithOneAccessKey) {
+    const auto check = [](const QList<QAction*>& items, const QString& where) {
+        std::map<QChar, QString> seen;
+        for (QAction* a : items) {
+            const qsizetype amp = a->text().indexOf(QChar('&'));
+            if (a->isSeparator() || amp < 0) continue;
+            const QChar key = a->text().at(amp + 1).toUpper();
+            EXPECT_FALSE(seen.count(key)) << where.toStdString() << ": " << a->text().toStdString()
+                                          << " and " << seen[key].toStdString();
+            seen[key] = a->text();
+        }
+    };
+    for (int round = 0; round < 2; ++round) {
+        check(form->menuBar()->actions(), "menu bar");
+        for (QAction* top : form->menuBar()->actions())
+            if (QMenu* m = top->menu()) check(m->actions(), top->text());
+        for (int i = 0; i < 2; ++i) form->MenuAction(Cmd::SetScreenData)->trigger();
+    }
 }
 
 TEST_F(MainWindowTest, StandardShortcutsOpenSaveAndQuit) {

@@ -101,6 +101,28 @@ TEST_F(Navigation, FitShowsEveryPivotOfATurnLargeInTheDrawingArea) {
     EXPECT_EQ(s->ViewScale, fitted);
 }
 
+// Panned up by a middle drag, the gear stays in its own area: the menu bar and the tool
+// bar read as before, while the gear still shows below the control band.
+TEST_F(Navigation, APannedGearCrossesNeitherMenuBarNorToolBar) {
+    ShowAt({1000, 800});
+    form->Timer1Timer();
+    QApplication::processEvents();
+    const int barsBottom = View()->mapTo(form.get(), QPoint(0, 24)).y();
+    const QRect bars(0, 0, form->width(), barsBottom);
+    const QImage before = form->grab(bars).toImage();
+    QTest::mousePress(View(), Qt::MiddleButton, {}, QPoint(500, 400));
+    for (int y = 380; y >= 200; y -= 20) MiddleMove({500, y});
+    QTest::mouseRelease(View(), Qt::MiddleButton, {}, QPoint(500, 200));
+    form->Timer1Timer();
+    QApplication::processEvents();
+    EXPECT_EQ(form->grab(bars).toImage(), before);
+    const QImage scene = View()->grab(QRect(0, 138, 632, 100)).toImage();
+    int drawn = 0;
+    for (int y = 0; y < scene.height(); ++y)
+        for (int x = 0; x < scene.width(); ++x) drawn += scene.pixelColor(x, y) != Qt::white;
+    EXPECT_GT(drawn, 100); // the gear moved up to the band, not out of sight
+}
+
 TEST_F(Navigation, TheWheelZoomsAboutTheCursorUpToTheLimits) {
     ShowAt({1200, 800});
     const QPointF at(700, 420);

@@ -145,6 +145,30 @@ TEST_F(DimensionEditorTest, EnterStoresAndMovesToCloseWithoutClosing) {
     EXPECT_TRUE(frame->isVisible());
 }
 
+// Selected with Ctrl+A, an emptied field keeps its value and a huge one is refused with the
+// beep; either way the field shows the value again and nothing changes.
+TEST_F(DimensionEditorTest, EmptiedOrHugeFieldKeepsItsValue) {
+    int beeps = 0;
+    s->hooks.Beep = [&beeps] { ++beeps; };
+    Open(*frame);
+    for (int field : {kStroke, kMax}) {
+        NumberEdit* f = frame->Field(field);
+        const QString shown = f->text();
+        for (const char* keys : {"", "12345678"}) {
+            QTest::mouseClick(f, Qt::LeftButton);
+            QTest::keyClick(f, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(f, Qt::Key_Backspace);
+            QTest::keyClicks(f, keys);
+            QTest::keyClick(f, Qt::Key_Tab);
+            EXPECT_EQ(f->text(), shown) << keys;
+        }
+    }
+    EXPECT_EQ(s->StrokeLen, 3.0f);
+    EXPECT_EQ(s->RevArmCentMax, 1.3f);
+    EXPECT_EQ(s->UndoCount, 0);
+    EXPECT_EQ(beeps, 2);
+}
+
 TEST_F(DimensionEditorTest, LosingActivationIsNoExit) {
     Open(*frame);
     NumberEdit* f = frame->Field(kStroke);
@@ -254,6 +278,7 @@ TEST_F(DimensionEditorTest, ResetAllDimensionsMenuRestoresTheDesign) {
     s->UndoCount = 2;
     s->DynVarsOn = true;
     form->controls().RevArm.Max = 5;
+    test::AnswerMessageBox(Qt::Key_D); // the changed design is discarded
     form->Command(Cmd::ResetAllDimensions);
     EXPECT_EQ(s->StrokeLen, 3.0f);
     EXPECT_EQ(s->UndoCount, 0);

@@ -65,7 +65,7 @@ struct SensitivityWindowTest : test::MainFormTest {
 TEST_F(SensitivityWindowTest, MenuItemAndToolButtonOpenTheWindow) {
     QAction* item = form->MenuAction(Cmd::Sensitivity);
     ASSERT_NE(item, nullptr);
-    EXPECT_EQ(item->text(), "&Sensitivity");
+    EXPECT_EQ(item->text(), "Se&nsitivity");
     const QList<QAction*> tools = form->findChild<QToolBar*>("ToolBar1")->actions();
     const auto tool = std::find_if(tools.begin(), tools.end(), [](const QAction* a) {
         return a->toolTip() == "Sensitivity and Wear of the Valve Events";

@@ -38,9 +38,9 @@ struct SetRevArmTest : ::testing::Test {
 
 TEST_F(SetRevArmTest, LayoutAtOpening) {
     Open();
-    EXPECT_EQ(d.size(), QSize(409, 154));
-    EXPECT_EQ(d.Field(10)->geometry(), QRect(138, 31, 49, 16));
-    EXPECT_EQ(d.Field(9)->geometry(), QRect(333, 95, 49, 16));
+    EXPECT_EQ(d.size(), QSize(409, 172)); // a line for a refusal below the classic layout
+    EXPECT_EQ(d.Field(10)->geometry(), QRect(138, 31, 49, 15));
+    EXPECT_EQ(d.Field(9)->geometry(), QRect(333, 95, 49, 15));
     EXPECT_EQ(d.CloseButton()->geometry(), QRect(158, 114, 92, 31));
     EXPECT_TRUE(d.CloseButton()->hasFocus());
     EXPECT_EQ(d.ScaleLabel(0)->text(), "Min 4.723");
@@ -74,14 +74,41 @@ TEST_F(SetRevArmTest, ZeroForPositionThreeOfFiveEndsTheListAtTheNextDrawing) {
 
 TEST_F(SetRevArmTest, StoringRulesOnLeavingAField) {
     Open();
-    Enter(1, "0"); // 0.001, then the nearer bound of mid gear +- Max
-    EXPECT_EQ(c->RevArmSet[1], F32(double(c->RevArmSet[0]) - c->RevArmCentMax));
+    const float first = c->RevArmSet[1], second = c->RevArmSet[2];
+    Enter(1, "0"); // 0.001, beyond the travel from mid gear - Max
+    EXPECT_EQ(c->RevArmSet[1], first);
     Enter(2, "99");
-    EXPECT_EQ(c->RevArmSet[2], F32(double(c->RevArmSet[0]) + c->RevArmCentMax));
+    EXPECT_EQ(c->RevArmSet[2], second);
+    Enter(2, "7.3");
+    EXPECT_EQ(c->RevArmSet[2], 7.3f);
     Enter(10, "0.05");
     EXPECT_EQ(c->VertScale, 0.1f);
     Enter(10, "2.5");
     EXPECT_EQ(c->VertScale, 2.5f);
+}
+
+// Framed fields that stand apart; Ctrl+A selects a field's text; a position beyond the
+// travel is refused with the beep, the field shows the kept value and a line the range.
+TEST_F(SetRevArmTest, FieldsSelectAllAndRefuseAPositionBeyondTheTravel) {
+    Open();
+    for (int k = 1; k < 4; ++k) {
+        EXPECT_TRUE(d.Field(k)->hasFrame());
+        EXPECT_LT(d.Field(k)->geometry().bottom(), d.Field(k + 1)->y());
+    }
+    const float kept = c->RevArmSet[2];
+    NumberEdit* f = d.Field(2);
+    QTest::mouseClick(f, Qt::LeftButton);
+    QTest::keyClick(f, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(f->selectedText(), f->text());
+    QTest::keyClicks(f, "0.0073");
+    QTest::keyClick(f, Qt::Key_Tab);
+    EXPECT_EQ(c->RevArmSet[2], kept);
+    EXPECT_EQ(f->text(), "7.063");
+    EXPECT_EQ(c.beeps(), 1);
+    EXPECT_EQ(d.Refusal()->text(), "Refused 0.007: a position lies from 4.723 to 7.323");
+    Enter(2, "5");
+    EXPECT_EQ(c->RevArmSet[2], 5.0f);
+    EXPECT_TRUE(d.Refusal()->text().isEmpty());
 }
 
 TEST_F(SetRevArmTest, EscapeClosesLikeCloseKeepingWhatWasTyped) {
@@ -108,7 +135,7 @@ TEST_F(SetRevArmTest, KeyFilterAndTheListGrowingAsTheUserTypes) {
     QTest::keyClick(f, Qt::Key_Return); // Enter leaves for the Close button
     EXPECT_TRUE(d.CloseButton()->hasFocus());
     EXPECT_TRUE(d.isVisible());
-    EXPECT_EQ(c->RevArmSet[4], F32(double(c->RevArmSet[0]) - c->RevArmCentMax)); // -1.25 held
+    EXPECT_EQ(c->RevArmSet[4], 0.0f); // -1.25 is beyond the travel
     // Even a refused key reveals the next field.
     d.Field(5)->setFocus();
     QTest::keyClick(d.Field(5), 'x');

@@ -107,6 +107,26 @@ TEST_F(DynVarsTest, TypedChangeThenUndo) {
     EXPECT_EQ(c->StrokeLen, 3.0f);
 }
 
+// A change too small for 3 decimals shows as many more (up to 6) as tell the values apart.
+TEST_F(DynVarsTest, UndoLineShowsTheDecimalsOfTheChange) {
+    const struct {
+        float from, to;
+        const char* line;
+    } cases[] = {
+        {3.191f, 3.19138f, " 1- Stroke  3.1914 to  3.1910"},
+        {1.0f, 1.000001f, " 1- Stroke  1.000001 to  1.000000"},
+        {-2.0f, -2.00004f, " 1- Stroke -2.00004 to -2.00000"},
+        {3.0f, 3.0f, " 1- Stroke  3.000 to  3.000"},
+    };
+    for (const auto& k : cases) {
+        c->StrokeLen = k.from;
+        TypeInto(kStroke, k.to);
+        c->UndoCount = 1;
+        BuildUndoStatus(*c);
+        EXPECT_EQ(c->UndoStatusText, k.line);
+    }
+}
+
 TEST_F(DynVarsTest, VisitWithoutTypingRecordsNoUndo) {
     VisitDimension(*c, kStroke);
     EXPECT_FALSE(PushUndo(*c));

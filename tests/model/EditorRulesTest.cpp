@@ -26,6 +26,38 @@ struct EditorRulesTest : ::testing::Test {
     }
 };
 
+// An emptied field keeps its value; a size beyond 1e6 is refused with the beep and changes
+// nothing; negative back sets and zero offsets are stored as typed.
+TEST_F(EditorRulesTest, EmptyKeepsHugeIsRefusedTheRestIsStored) {
+    const State before = *c;
+    const std::string huge = "-" + std::string(40, '9');
+    const struct {
+        std::string text;
+        FieldOutcome outcome;
+    } entries[] = {{"", FieldOutcome::Kept},      {"-", FieldOutcome::Kept},
+                   {".", FieldOutcome::Kept},     {"1000001", FieldOutcome::Refused},
+                   {huge, FieldOutcome::Refused}};
+    for (const auto& [text, outcome] : entries) {
+        c->EditChanged = true;
+        EXPECT_EQ(DimensionFieldExit(*c, Dim(2), text), outcome) << text;
+        EXPECT_EQ(c->StrokeLen, before.StrokeLen) << text;
+        EXPECT_EQ(NormFieldExit(*c, text), outcome) << text;
+        EXPECT_EQ(MaxFieldExit(*c, ctl, text), outcome) << text;
+    }
+    EXPECT_EQ(c.beeps(), 6);
+    EXPECT_EQ(c->RevArmCentNorm, before.RevArmCentNorm);
+    EXPECT_EQ(c->RevArmCentMax, before.RevArmCentMax);
+    EXPECT_EQ(c->UndoCount, 0);
+    EXPECT_FALSE(c->EditChanged);
+    Type(15, "-0.5");
+    Type(26, "0");
+    Type(2, "1000000");
+    EXPECT_EQ(c->RockerUpperBackSet, -0.5f);
+    EXPECT_EQ(c->LinkCentPivotVert, 0.0f);
+    EXPECT_EQ(c->StrokeLen, 1e6f);
+    EXPECT_EQ(c->UndoCount, 3);
+}
+
 TEST(EditorFieldText, ThreeDecimalsInAtLeastFiveCharactersCutToTen) {
     EXPECT_EQ(EditorFieldText(7), "7.000");
     EXPECT_EQ(EditorFieldText(0.6875f), "0.688");

