@@ -175,6 +175,7 @@ TEST_F(SensitivityWindowTest, AnEarlierDesignsFiguresNeverShowBesideTodaysValues
         Compute();
     });
     ASSERT_TRUE(window->Report().has_value());
+    test::AnswerMessageBox(Qt::Key_D); // the changed design is discarded
     form->MenuAction(Cmd::ResetAllDimensions)->trigger();
     QApplication::clipboard()->setText("before");
     OpenAndLook(*form, *window, [&] {

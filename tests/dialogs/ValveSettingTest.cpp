@@ -77,6 +77,7 @@ TEST_F(ValveSettingTest, AResultIsNeverAppliedToADesignItWasNotComputedOn) {
         WaitForTheSearch();
         ASSERT_TRUE(window->Result());
     });
+    test::AnswerMessageBox(Qt::Key_D); // the changed design is discarded
     form->MenuAction(Cmd::ResetAllDimensions)->trigger();
     const float stem = s->ValveStemLen, fwdRod = s->EccRodFwdLen, revRod = s->EccRodRevLen;
     Open([this] {
