@@ -12,7 +12,10 @@
 #include "widgets/ScrollBar.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QEvent>
 #include <QFont>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -20,6 +23,8 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace vt {
@@ -48,7 +53,7 @@ GraphWindow::GraphWindow(const GraphFacts& facts, State& s, GraphHost host, QDia
     QPalette white = view_->palette();
     white.setColor(QPalette::Window, Qt::white); // the client area is white throughout
     view_->setPalette(white);
-    view_->setMinimumSize(facts.clientWidth, facts.clientHeight);
+    view_->setMinimumSize(facts.clientWidth, facts.clientHeight); // the layout at scale 1
     view_->setMouseTracking(true);
     connect(view_, &SceneView::mouseMoved, this, &GraphWindow::FormMouseMove);
     auto* box = new QVBoxLayout(this);
@@ -59,7 +64,7 @@ GraphWindow::GraphWindow(const GraphFacts& facts, State& s, GraphHost host, QDia
     BuildMenus(bar);
     BuildControls(view_);
     BuildContextMenu();
-    if (facts.maxWidth > 0) setMaximumSize(facts.maxWidth, facts.maxHeight);
+    connect(view_, &SceneView::resized, this, &GraphWindow::ViewResized);
     if (facts.opening == GraphOpening::Maximized) setWindowState(Qt::WindowMaximized);
     if (facts.opening == GraphOpening::Minimized) setWindowState(Qt::WindowMinimized);
     canvas_.Image(); // a white picture until the first drawing
@@ -124,7 +129,8 @@ void GraphWindow::BuildControls(QWidget* client) {
 }
 
 void GraphWindow::BuildContextMenu() {
-    contextMenu_ = new DiagramMenu(canvas_, StandardFileUi(this), this);
+    contextMenu_ = new DiagramMenu(
+        Picture(), [this] { return canvas_.GetPlacement().scale; }, StandardFileUi(this), this);
     view_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(view_, &QWidget::customContextMenuRequested, this,
             [this](QPoint at) { contextMenu_->popup(view_->mapToGlobal(at)); });
@@ -139,6 +145,53 @@ void GraphWindow::Redraw(int times) {
     canvas_.Image(); // ends the painter, so the view shows the finished picture
     view_->update();
     Mirror();
+}
+
+DiagramPicture GraphWindow::Picture() const {
+    return {facts_.clientWidth, facts_.clientHeight, [this](Canvas& c) { DrawCopy(c, false); }, {}};
+}
+
+void GraphWindow::DrawCopy(Canvas& c, bool footer) const {
+    State copy = s_;
+    copy.hooks = {}; // no beeps from a picture
+    if (!footer) copy.DynVarsOn = copy.UndoOn = false;
+    facts_.draw(c, copy);
+}
+
+void GraphWindow::ViewResized(QSize size) {
+    const Placement p = FitInto(facts_.clientWidth, facts_.clientHeight, size.width(), size.height());
+    canvas_.Resize(size.width(), size.height());
+    canvas_.SetPlacement(p);
+    PlaceControls();
+    if (drawings_ > 0) DrawCopy(canvas_, true);
+    canvas_.Image(); // ends the painter, so the view shows the finished picture
+    view_->update();
+}
+
+// Each control at its layout place under the diagram's placement, keeping its own size.
+void GraphWindow::PlaceControls() {
+    const Placement& p = canvas_.GetPlacement();
+    const auto place = [&p](QWidget* w, int x, int y) {
+        w->move(int(std::lround(x * p.scale + p.x)), int(std::lround(y * p.scale + p.y)));
+    };
+    for (int k = 1; k <= 4; ++k) place(bars_[std::size_t(k - 1)], 112, 3 + 12 * (k - 1));
+    place(undo_, 110, 54);
+    place(close_, facts_.closeX, facts_.closeY);
+}
+
+void GraphWindow::changeEvent(QEvent* e) {
+    QDialog::changeEvent(e);
+    if (e->type() == QEvent::WindowTitleChange) FitTitle();
+}
+
+// The window manager draws the title in a bold face near the application's, beside the
+// window's icon and its three buttons; the room for those is generous.
+void GraphWindow::FitTitle() {
+    constexpr int kTitleButtonsRoom = 140;
+    QFont font = QApplication::font();
+    font.setBold(true);
+    const int title = QFontMetrics(font).horizontalAdvance(windowTitle()) + kTitleButtonsRoom;
+    setMinimumWidth(std::max(facts_.clientWidth, title));
 }
 
 void GraphWindow::Mirror() {
