@@ -115,6 +115,20 @@ QRect QtCanvas::ChangedRect() const {
     return cleared_.united(QRect(QPoint(dirty_.x0, dirty_.y0), QPoint(dirty_.x1, dirty_.y1)));
 }
 
+void QtCanvas::WhitenOutside(const QRect& box) {
+    const QRect keep = box.intersected(QRect(0, 0, width_, height_));
+    uint32_t* bits = Bits();
+    for (int y = 0; y < height_; ++y) {
+        uint32_t* row = bits + ptrdiff_t(y) * stride_;
+        if (y < keep.top() || y > keep.bottom() || keep.isEmpty()) {
+            std::fill_n(row, width_, kWhite);
+            continue;
+        }
+        std::fill(row, row + keep.left(), kWhite);
+        std::fill(row + keep.right() + 1, row + width_, kWhite);
+    }
+}
+
 const QImage& QtCanvas::Image() const {
     if (painter_.isActive()) painter_.end();
     bits_ = nullptr;

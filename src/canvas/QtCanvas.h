@@ -74,6 +74,10 @@ public:
     // whitened and what has been drawn since. A window repaints only this.
     QRect ChangedRect() const;
 
+    // Whitens the image outside `box` (device pixels): what a drawing puts beyond its
+    // layout's edges stays out of a larger image, as the layout's own size leaves it out.
+    void WhitenOutside(const QRect& box);
+
     // The finished picture. Ends the painter (see above); drawing may go on afterwards.
     const QImage& Image() const;
 

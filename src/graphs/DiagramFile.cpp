@@ -28,6 +28,7 @@ bool DrawShapes(const DiagramPicture& picture, QPainter& painter) {
         painter.drawImage(QPoint(0, 0), picture.raster());
         return painter.end();
     }
+    painter.setClipRect(QRectF(0, 0, picture.width, picture.height)); // the layout's box only
     PainterCanvas canvas(painter, picture.width, picture.height);
     canvas.Clear();
     picture.draw(canvas);

@@ -12,9 +12,9 @@
 #include "widgets/ScrollBar.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QEvent>
 #include <QFont>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QMenu>
 #include <QMenuBar>
@@ -142,9 +142,17 @@ void GraphWindow::Redraw(int times) {
         facts_.draw(canvas_, s_);
         ++drawings_;
     }
-    canvas_.Image(); // ends the painter, so the view shows the finished picture
-    view_->update();
+    ShowPicture();
     Mirror();
+}
+
+// The layout's box only, as at its own size; then the view shows the finished picture.
+void GraphWindow::ShowPicture() {
+    const Placement& p = canvas_.GetPlacement();
+    canvas_.WhitenOutside(QRect(int(p.x), int(p.y), int(std::lround(facts_.clientWidth * p.scale)),
+                                int(std::lround(facts_.clientHeight * p.scale))));
+    canvas_.Image(); // ends the painter
+    view_->update();
 }
 
 DiagramPicture GraphWindow::Picture() const {
@@ -163,9 +171,9 @@ void GraphWindow::ViewResized(QSize size) {
     canvas_.Resize(size.width(), size.height());
     canvas_.SetPlacement(p);
     PlaceControls();
+    canvas_.Clear();
     if (drawings_ > 0) DrawCopy(canvas_, true);
-    canvas_.Image(); // ends the painter, so the view shows the finished picture
-    view_->update();
+    ShowPicture();
 }
 
 // Each control at its layout place under the diagram's placement, keeping its own size.
@@ -184,11 +192,12 @@ void GraphWindow::changeEvent(QEvent* e) {
     if (e->type() == QEvent::WindowTitleChange) FitTitle();
 }
 
-// The window manager draws the title in a bold face near the application's, beside the
-// window's icon and its three buttons; the room for those is generous.
+// The window manager draws the title in its own face, most often the platform's title
+// font in bold, beside the window's icon and its three buttons; the room for those is
+// generous, so that a wider face than Qt's guess still fits.
 void GraphWindow::FitTitle() {
-    constexpr int kTitleButtonsRoom = 140;
-    QFont font = QApplication::font();
+    constexpr int kTitleButtonsRoom = 100;
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
     font.setBold(true);
     const int title = QFontMetrics(font).horizontalAdvance(windowTitle()) + kTitleButtonsRoom;
     setMinimumWidth(std::max(facts_.clientWidth, title));

@@ -84,6 +84,7 @@ private:
     // The diagram of a copy of the state on `c`; `footer` keeps the block and the undo line.
     void DrawCopy(Canvas& c, bool footer) const;
     void PlaceControls();
+    void ShowPicture();
     void FitTitle(); // the least width that shows the whole title
 
     const GraphFacts& facts_;
