@@ -71,7 +71,9 @@ void PainterCanvas::SetFont(Color c, int pointSize, bool bold) {
     bold_ = bold;
 }
 
-void PainterCanvas::SetPixel(int x, int y, Color c) { painter_.fillRect(QRectF(x, y, 1, 1), ToQColor(c)); }
+void PainterCanvas::SetPixel(int x, int y, Color c) {
+    painter_.fillRect(QRectF(x, y, 1, 1), ToQColor(c));
+}
 
 void PainterCanvas::MoveTo(int x, int y) {
     penX_ = x;

@@ -25,7 +25,8 @@ DiagramMenu::DiagramMenu(DiagramPicture picture, std::function<double()> shownSc
       ui_(std::move(ui)) {
     setObjectName("DiagramMenu");
     connect(addAction("&Copy Image"), &QAction::triggered, this, &DiagramMenu::CopyImageClick);
-    connect(addAction("&Save Image As..."), &QAction::triggered, this, &DiagramMenu::SaveImageAsClick);
+    connect(addAction("&Save Image As..."), &QAction::triggered, this,
+            &DiagramMenu::SaveImageAsClick);
     BuildSizeMenu();
 }
 

@@ -167,7 +167,8 @@ void GraphWindow::DrawCopy(Canvas& c, bool footer) const {
 }
 
 void GraphWindow::ViewResized(QSize size) {
-    const Placement p = FitInto(facts_.clientWidth, facts_.clientHeight, size.width(), size.height());
+    const Placement p =
+        FitInto(facts_.clientWidth, facts_.clientHeight, size.width(), size.height());
     canvas_.Resize(size.width(), size.height());
     canvas_.SetPlacement(p);
     PlaceControls();

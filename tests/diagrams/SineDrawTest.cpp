@@ -49,7 +49,9 @@ TEST_F(SineDrawTest, GridAndLabelsAtTheirPlaces) {
     }
 }
 
-bool IsLegendStroke(const CanvasCall& l) { return l.c[0] == 506 && l.c[2] == 528 && l.c[1] == l.c[3]; }
+bool IsLegendStroke(const CanvasCall& l) {
+    return l.c[0] == 506 && l.c[2] == 528 && l.c[1] == l.c[3];
+}
 
 // The curves' segments, without the legend's short strokes.
 std::vector<CanvasCall> SweepSegments(const RecordingCanvas& r) {

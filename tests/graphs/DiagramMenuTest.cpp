@@ -138,7 +138,8 @@ TEST_P(DiagramMenuTest, SvgHoldsShapesAtTheLayoutsSize) {
             ++inkShown;
             bool near = false;
             for (int dy = -1; dy <= 1; ++dy)
-                for (int dx = -1; dx <= 1; ++dx) near = near || back.pixel(x + dx, y + dy) != qRgb(255, 255, 255);
+                for (int dx = -1; dx <= 1; ++dx)
+                    near = near || back.pixel(x + dx, y + dy) != qRgb(255, 255, 255);
             inkMet += near;
         }
     EXPECT_GT(inkMet, inkShown * 95 / 100);

@@ -85,7 +85,8 @@ struct ScaledWindow : ::testing::Test {
     }
     // Right button over the diagram, then the keys of the menu's items.
     void Choose(std::initializer_list<Qt::Key> keys) {
-        QTest::mouseClick(w.windowHandle(), Qt::RightButton, {}, View()->mapTo(&w, QPoint(300, 250)));
+        QTest::mouseClick(w.windowHandle(), Qt::RightButton, {},
+                          View()->mapTo(&w, QPoint(300, 250)));
         QMenu* menu = w.ContextMenu();
         for (Qt::Key key : keys) {
             QMenu* open = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -135,7 +136,8 @@ TEST_F(ScaledWindow, PngAtTheScaleShownOrAtTwiceTheLayoutSvgAndPdfByKeys) {
     const QImage shown = Shown();
     const QPointF o = Origin();
     const QRect below(0, int(std::lround(100 * Scale())), png.width(), png.height() / 2);
-    EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32).copy(below), shown.copy(below.translated(o.toPoint())));
+    EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32).copy(below),
+              shown.copy(below.translated(o.toPoint())));
 
     Choose({Qt::Key_P, Qt::Key_2}); // "PNG Size", "2x"
     png = QImage(Save("twice.png"));
@@ -151,7 +153,7 @@ TEST_F(ScaledWindow, PngAtTheScaleShownOrAtTwiceTheLayoutSvgAndPdfByKeys) {
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     const QByteArray page = pdf.readAll();
     EXPECT_TRUE(page.startsWith("%PDF-"));
-    EXPECT_EQ(page.count("/Type /Page\n") + page.count("/Type /Page\r") + page.count("/Type /Page "), 1);
+    EXPECT_EQ(page.count("/Type /Page") - page.count("/Type /Pages"), 1); // one page
     EXPECT_FALSE(page.contains("/Subtype /Image"));
     EXPECT_TRUE(reports.isEmpty()) << reports.join("\n").toStdString();
 }
