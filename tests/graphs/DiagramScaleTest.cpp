@@ -1,7 +1,8 @@
 // The graph windows at any size, through the real window: resized and maximised, the
 // diagram fills the client area at the scale that fits, centred, its lines one device
 // pixel; the diagram menu, opened by the right button and worked by keys, writes PNG at
-// the scale shown or a chosen one, SVG and PDF; the title is never cut off.
+// the scale shown or a chosen one and a one-page vector PDF, leaving out the undo line;
+// the title is never cut off.
 #include "graphs/DiagramMenu.h"
 #include "graphs/GraphWindow.h"
 #include "graphs/Ports.h"
@@ -127,7 +128,7 @@ TEST_F(ScaledWindow, ResizedAndMaximisedTheDiagramFillsTheClientArea) {
     EXPECT_EQ(w.Drawings(), 1); // a new size draws the picture again, not a redraw of the state
 }
 
-TEST_F(ScaledWindow, PngAtTheScaleShownOrAtTwiceTheLayoutSvgAndPdfByKeys) {
+TEST_F(ScaledWindow, PngAtTheScaleShownOrAtTwiceTheLayoutAndPdfByKeys) {
     Open();
     w.resize(1000, 700);
     Settle();
@@ -142,12 +143,6 @@ TEST_F(ScaledWindow, PngAtTheScaleShownOrAtTwiceTheLayoutSvgAndPdfByKeys) {
     Choose({Qt::Key_P, Qt::Key_2}); // "PNG Size", "2x"
     png = QImage(Save("twice.png"));
     EXPECT_EQ(png.size(), QSize(1264, 828));
-
-    QFile svg(Save("shapes.svg"));
-    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
-    const QByteArray shapes = svg.readAll();
-    EXPECT_TRUE(shapes.contains("<text"));
-    EXPECT_FALSE(shapes.contains("<image"));
 
     QFile pdf(Save("page.pdf"));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
