@@ -104,7 +104,7 @@ void GraphWindow::BuildControls(QWidget* client) {
     for (int k = 1; k <= 4; ++k) {
         auto* bar = new ScrollBar(client);
         bar->setObjectName(facts_.barNames[std::size_t(k - 1)]);
-        bar->setGeometry(112, 3 + 12 * (k - 1), 121, 10);
+        bar->resize(121, 10);
         bar->Mirror(DynVarBar(s_, k));
         bar->hide();
         connect(bar, &ScrollBar::changed, this, [this, k](int p) { BarChange(k, p); });
@@ -114,7 +114,7 @@ void GraphWindow::BuildControls(QWidget* client) {
     }
     undo_ = new QPushButton("UnDo", client);
     undo_->setObjectName(facts_.undoName);
-    undo_->setGeometry(110, 54, 40, 16);
+    undo_->resize(40, 16);
     undo_->setFont(QFont(kSerifFace, 8, QFont::Bold));
     undo_->setFocusPolicy(Qt::TabFocus);
     undo_->setEnabled(false);
@@ -123,9 +123,10 @@ void GraphWindow::BuildControls(QWidget* client) {
     // Made last, as it stands to the right of the bars and UnDo: it comes last in the tab order.
     close_ = new QPushButton("Close", client);
     close_->setObjectName(facts_.closeName);
-    close_->setGeometry(facts_.closeX, facts_.closeY, 75, 25);
+    close_->resize(75, 25);
     close_->setAutoDefault(false);
     connect(close_, &QPushButton::clicked, this, &QDialog::close);
+    PlaceControls();
 }
 
 void GraphWindow::BuildContextMenu() {
@@ -149,14 +150,16 @@ void GraphWindow::Redraw(int times) {
 // The layout's box only, as at its own size; then the view shows the finished picture.
 void GraphWindow::ShowPicture() {
     const Placement& p = canvas_.GetPlacement();
-    canvas_.WhitenOutside(QRect(int(p.x), int(p.y), int(std::lround(facts_.clientWidth * p.scale)),
-                                int(std::lround(facts_.clientHeight * p.scale))));
+    const auto units = [&p](int n) { return int(std::lround(n * p.scale)); };
+    canvas_.WhitenOutside(
+        QRect(int(p.x), int(p.y), units(facts_.clientWidth), units(facts_.clientHeight)));
     canvas_.Image(); // ends the painter
     view_->update();
 }
 
 DiagramPicture GraphWindow::Picture() const {
-    return {facts_.clientWidth, facts_.clientHeight, [this](Canvas& c) { DrawCopy(c, false); }, {}};
+    const auto draw = [this](Canvas& c) { DrawCopy(c, false); };
+    return {facts_.clientWidth, facts_.clientHeight, draw, {}};
 }
 
 void GraphWindow::DrawCopy(Canvas& c, bool footer) const {
