@@ -1,7 +1,9 @@
-// A drawing in its own units fitted to a device: the fit itself, and QtCanvas under a scale
+// A drawing in its own units fitted to a device: the fit itself, QtCanvas under a scale
 // and offset read back pixel by pixel (thin lines one device pixel, wide pens, pixels and
-// text scaled, ellipses and arcs mapped like their boxes).
+// text scaled, ellipses and arcs mapped like their boxes), and the vector canvas's shapes
+// where the raster canvas puts its pixels.
 #include "canvas/ImageProbe.h"
+#include "canvas/PainterCanvas.h"
 #include "canvas/QtCanvas.h"
 #include "render/Placement.h"
 
@@ -11,6 +13,8 @@ namespace vt {
 namespace {
 
 using test::InkExtent;
+using test::InkNear;
+using test::InkPixels;
 using test::IsInk;
 
 TEST(Placement, AsLargeAsItFitsCentredOnWholePixels) {
@@ -103,6 +107,35 @@ TEST_F(Scaled, TextIsDrawnAtTheScaledSize) {
     const int h1 = one.bottom - one.top + 1, h3 = three.bottom - three.top + 1;
     EXPECT_NEAR(h3, 3 * h1, 3);
     EXPECT_NEAR(three.top, 20 + 3 * one.top, 3);
+}
+
+void Shapes(Canvas& c) {
+    c.Clear();
+    c.MoveTo(5, 90);
+    c.LineTo(60, 70);
+    c.Ellipse(10, 10, 51, 41);
+    c.Arc(60, 50, 91, 91, 91, 70, 75, 50); // the quarter from 3 to 12 o'clock
+    c.TextOut(60, 5, "Arc");
+}
+
+// Each pixel one canvas inks has ink of the other next to it, both ways round.
+TEST(PainterCanvas, ShapesLandWhereTheRasterCanvasPutsItsPixels) {
+    QtCanvas raster(100, 100);
+    Shapes(raster);
+    QImage vector(100, 100, QImage::Format_RGB32); // PainterCanvas::Clear whitens it
+    QPainter painter(&vector);
+    PainterCanvas shapes(painter, 100, 100);
+    Shapes(shapes);
+    painter.end();
+    const QImage& pixels = raster.Image();
+    using Pair = std::pair<const QImage*, const QImage*>;
+    for (const auto& [a, b] : {Pair{&pixels, &vector}, Pair{&vector, &pixels}}) {
+        int far = 0;
+        const auto ink = InkPixels(*a);
+        for (const test::Pixel& p : ink) far += !InkNear(*b, p.x, p.y, 1);
+        EXPECT_GT(ink.size(), 150u);
+        EXPECT_LT(far, int(ink.size()) / 20);
+    }
 }
 
 } // namespace
