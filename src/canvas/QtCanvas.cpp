@@ -26,12 +26,6 @@ constexpr double kOutlineTolerance = 0.05;
 QColor ToQColor(Color c) { return QColor(c.r, c.g, c.b); }
 uint32_t ToPixel(Color c) { return qRgb(c.r, c.g, c.b); }
 
-// Points to pixels at 96 dots per inch, rounded: 8 points are 11 pixels.
-int PixelSizeOf(int points) {
-    const int p = std::clamp(points, 1, 1000);
-    return (p * 96 + 36) / 72;
-}
-
 } // namespace
 
 QtCanvas::QtCanvas(int width, int height) { Resize(width, height); }
@@ -45,6 +39,37 @@ void QtCanvas::Resize(int width, int height) {
     stride_ = image_.bytesPerLine() / 4;
     dirty_ = {0, 0, width_ - 1, height_ - 1};
     Clear();
+}
+
+void QtCanvas::SetPlacement(const Placement& p) {
+    placement_ = p;
+    dirty_ = {0, 0, width_ - 1, height_ - 1};
+    fontDirty_ = true;
+}
+
+int QtCanvas::Width() const {
+    return RoundClamped(std::floor((width_ - placement_.x) / placement_.scale), 0, INT32_MAX);
+}
+
+int QtCanvas::Height() const {
+    return RoundClamped(std::floor((height_ - placement_.y) / placement_.scale), 0, INT32_MAX);
+}
+
+PixelGrid QtCanvas::Pixels() { return placement_.IsIdentity() ? Grid() : PixelGrid{}; }
+
+clip::Point QtCanvas::ToDevice(double x, double y) const {
+    return {x * placement_.scale + placement_.x, y * placement_.scale + placement_.y};
+}
+
+clip::EllipseShape QtCanvas::ToDevice(const clip::EllipseShape& e) const {
+    const clip::Point c = ToDevice(e.cx, e.cy);
+    return {c.x, c.y, e.rx * placement_.scale, e.ry * placement_.scale};
+}
+
+int QtCanvas::DevicePenWidth(int width) const {
+    const int w = std::clamp(width, 1, kMaxPenWidth);
+    if (w == 1) return 1;
+    return RoundClamped(w * placement_.scale, 1, kMaxPenWidth * 16);
 }
 
 void QtCanvas::MarkDirty(double x0, double y0, double x1, double y1) {
@@ -90,6 +115,20 @@ QRect QtCanvas::ChangedRect() const {
     return cleared_.united(QRect(QPoint(dirty_.x0, dirty_.y0), QPoint(dirty_.x1, dirty_.y1)));
 }
 
+void QtCanvas::WhitenOutside(const QRect& box) {
+    const QRect keep = box.intersected(QRect(0, 0, width_, height_));
+    uint32_t* bits = Bits();
+    for (int y = 0; y < height_; ++y) {
+        uint32_t* row = bits + ptrdiff_t(y) * stride_;
+        if (y < keep.top() || y > keep.bottom() || keep.isEmpty()) {
+            std::fill_n(row, width_, kWhite);
+            continue;
+        }
+        std::fill(row, row + keep.left(), kWhite);
+        std::fill(row + keep.right() + 1, row + width_, kWhite);
+    }
+}
+
 const QImage& QtCanvas::Image() const {
     if (painter_.isActive()) painter_.end();
     bits_ = nullptr;
@@ -106,12 +145,8 @@ QPen QtCanvas::MakePen() const {
 }
 
 QFont QtCanvas::MakeFont() const {
-    // The classic 8-point dialog face's metrics; any sans face stands in where it is missing.
-    QFont font(kCanvasFace);
-    font.setStyleHint(QFont::SansSerif, QFont::NoAntialias);
-    font.setPixelSize(PixelSizeOf(fontSize_));
-    font.setBold(bold_);
-    return font;
+    const int pixels = CanvasFontPixels(fontSize_);
+    return CanvasFont(RoundClamped(pixels * placement_.scale, 1, 100000), bold_);
 }
 
 double QtCanvas::PixelCentre() const {
@@ -153,7 +188,7 @@ void QtCanvas::SetPenColor(Color c) {
 }
 
 void QtCanvas::SetPenWidth(int width) {
-    penWidth_ = std::clamp(width, 1, kMaxPenWidth);
+    penWidth_ = DevicePenWidth(width);
     if (painter_.isActive()) painter_.setPen(MakePen());
 }
 
@@ -164,13 +199,24 @@ void QtCanvas::SetFont(Color c, int pointSize, bool bold) {
     fontDirty_ = true;
 }
 
+// Under a scale the pixel is the square from its corner to the next one's, on the device.
 void QtCanvas::SetPixel(int x, int y, Color c) {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
-    Bits()[static_cast<ptrdiff_t>(y) * stride_ + x] = ToPixel(c);
-    dirty_.x0 = std::min(dirty_.x0, x);
-    dirty_.y0 = std::min(dirty_.y0, y);
-    dirty_.x1 = std::max(dirty_.x1, x);
-    dirty_.y1 = std::max(dirty_.y1, y);
+    const clip::Point a = ToDevice(x, y), b = ToDevice(double(x) + 1, double(y) + 1);
+    const int x0 = RoundClamped(std::max(a.x, 0.0), 0, width_);
+    const int y0 = RoundClamped(std::max(a.y, 0.0), 0, height_);
+    const int x1 = RoundClamped(std::min(b.x, double(width_)), 0, width_);
+    const int y1 = RoundClamped(std::min(b.y, double(height_)), 0, height_);
+    FillDevice(x0, y0, x1, y1, c);
+}
+
+// Pixels x0..x1-1 by y0..y1-1 of the image, which contains them.
+void QtCanvas::FillDevice(int x0, int y0, int x1, int y1, Color c) {
+    if (x0 >= x1 || y0 >= y1) return;
+    uint32_t* bits = Bits();
+    for (int py = y0; py < y1; ++py)
+        std::fill(bits + ptrdiff_t(py) * stride_ + x0, bits + ptrdiff_t(py) * stride_ + x1,
+                  ToPixel(c));
+    PixelsWritten(x0, y0, x1 - 1, y1 - 1);
 }
 
 void QtCanvas::MoveTo(int x, int y) {
@@ -179,8 +225,7 @@ void QtCanvas::MoveTo(int x, int y) {
 }
 
 void QtCanvas::LineTo(int x, int y) {
-    const clip::Point from{static_cast<double>(penX_), static_cast<double>(penY_)};
-    const clip::Point to{static_cast<double>(x), static_cast<double>(y)};
+    const clip::Point from = ToDevice(penX_, penY_), to = ToDevice(x, y);
     const bool empty = x == penX_ && y == penY_;
     penX_ = x;
     penY_ = y;
@@ -194,7 +239,7 @@ void QtCanvas::LineTo(int x, int y) {
 
 void QtCanvas::Ellipse(int x1, int y1, int x2, int y2) {
     if (const auto e = clip::EllipseInBox(clip::Normalised(x1, y1, x2, y2)))
-        DrawOutline(*e, {0, clip::kTwoPi});
+        DrawOutline(ToDevice(*e), {0, clip::kTwoPi});
 }
 
 void QtCanvas::Arc(int x1, int y1, int x2, int y2, int xs, int ys, int xe, int ye) {
@@ -203,16 +248,20 @@ void QtCanvas::Arc(int x1, int y1, int x2, int y2, int xs, int ys, int xe, int y
     if (!e) return;
     const clip::Ray start = clip::RayFromCentre(box, xs, ys);
     const clip::Ray end = clip::RayFromCentre(box, xe, ye);
-    DrawOutline(*e, clip::ArcRange(*e, start, end));
+    // A uniform scale keeps the outline's parameter: the arc's range carries over.
+    DrawOutline(ToDevice(*e), clip::ArcRange(*e, start, end));
 }
 
 void QtCanvas::DrawOutline(const clip::EllipseShape& e, clip::Range arc) {
     const clip::Rect area = DrawRect();
     MarkDirty(e.cx - e.rx, e.cy - e.ry, e.cx + e.rx, e.cy + e.ry);
     if (e.rx == 0 && e.ry == 0) { // a one-pixel box: the outline is a dot
-        if (penWidth_ == 1)
-            return SetPixel(RoundClamped(e.cx, INT32_MIN, INT32_MAX), RoundClamped(e.cy, INT32_MIN, INT32_MAX),
-                            pen_);
+        if (penWidth_ == 1) {
+            if (!area.Contains({e.cx, e.cy})) return;
+            const int x = RoundClamped(e.cx, -1, width_), y = RoundClamped(e.cy, -1, height_);
+            return FillDevice(std::max(x, 0), std::max(y, 0), std::min(x + 1, width_),
+                              std::min(y + 1, height_), pen_);
+        }
         if (area.Contains({e.cx, e.cy})) Painter().drawPoint(ToQt({e.cx, e.cy}));
         return;
     }
@@ -259,7 +308,10 @@ void QtCanvas::DrawPolyline(const std::vector<clip::Point>& points) {
 
 // Text from cached glyphs (see GlyphCache.h), written straight into the pixels: no text
 // layout per frame, and far-off coordinates only skip glyphs.
-void QtCanvas::TextOut(int x, int y, std::string_view text) {
+void QtCanvas::TextOut(int xUnits, int yUnits, std::string_view text) {
+    const clip::Point at = ToDevice(xUnits, yUnits);
+    const int x = RoundClamped(at.x, INT32_MIN, INT32_MAX);
+    const int y = RoundClamped(at.y, INT32_MIN, INT32_MAX);
     if (text.empty() || x >= width_ || y >= height_) return;
     if (fontDirty_) {
         font_ = MakeFont();

@@ -1,10 +1,13 @@
 // The Canvas painted onto a QImage (Format_RGB32) with QPainter, crisp pixels and no
-// antialiasing; single pixels go straight into the image's bits.
+// antialiasing; single pixels go straight into the image's bits. A placement shows a
+// drawing made in its own units at any size.
 #pragma once
 
+#include "canvas/CanvasFont.h"
 #include "canvas/GlyphCache.h"
 #include "render/Canvas.h"
 #include "render/Clip.h"
+#include "render/Placement.h"
 #include "render/ThinPen.h"
 
 #include <QFont>
@@ -29,9 +32,13 @@ namespace vt {
 // the pointer as well: a copy of the image taken then is a true snapshot, because the
 // next write re-fetches the bits and so detaches from the copy.
 //
+// Under a placement other than the identity, every coordinate is the drawing's own unit:
+// end points, boxes and text positions are mapped to device pixels before they are drawn,
+// one-pixel lines and outlines stay one device pixel (still through ThinPen), wider pens
+// are their width times the scale, text is drawn at the scaled size and a single pixel
+// becomes the square it covers. At the identity every pixel is exactly as without one.
+//
 // Fonts need a QGuiApplication; everything else works without one.
-// The face of the scene's text.
-inline constexpr const char* kCanvasFace = "Liberation Sans";
 
 class QtCanvas final : public Canvas {
 public:
@@ -42,9 +49,13 @@ public:
     // A new white image of the given size (at least 1 x 1) in place of the old one, whose
     // address stays the same: a widget that shows Image() follows.
     void Resize(int width, int height);
+    // Where the drawing's units land from the next Clear on, which whitens the whole image.
+    void SetPlacement(const Placement& p);
+    const Placement& GetPlacement() const { return placement_; }
 
-    int Width() const override { return width_; }
-    int Height() const override { return height_; }
+    // The extent in the drawing's units: the image's size at the identity.
+    int Width() const override;
+    int Height() const override;
     void Clear() override;
     void SetPenColor(Color c) override;
     void SetPenWidth(int width) override;
@@ -55,12 +66,17 @@ public:
     void Ellipse(int x1, int y1, int x2, int y2) override;
     void Arc(int x1, int y1, int x2, int y2, int xs, int ys, int xe, int ye) override;
     void TextOut(int x, int y, std::string_view text) override;
-    PixelGrid Pixels() override { return Grid(); }
+    // The pixels only at the identity; under a scale SetPixel draws each one's square.
+    PixelGrid Pixels() override;
     void PixelsWritten(int x0, int y0, int x1, int y1) override;
 
     // Where the image may differ from the frame before the last Clear: what that Clear
     // whitened and what has been drawn since. A window repaints only this.
     QRect ChangedRect() const;
+
+    // Whitens the image outside `box` (device pixels): what a drawing puts beyond its
+    // layout's edges stays out of a larger image, as the layout's own size leaves it out.
+    void WhitenOutside(const QRect& box);
 
     // The finished picture. Ends the painter (see above); drawing may go on afterwards.
     const QImage& Image() const;
@@ -79,6 +95,11 @@ private:
     clip::Rect DrawRect() const;
     double PixelCentre() const;
     QPointF ToQt(clip::Point p) const;
+    // A point, an ellipse and a pen width of the drawing on the device.
+    clip::Point ToDevice(double x, double y) const;
+    clip::EllipseShape ToDevice(const clip::EllipseShape& e) const;
+    int DevicePenWidth(int width) const;
+    void FillDevice(int x0, int y0, int x1, int y1, Color c);
     void DrawOutline(const clip::EllipseShape& e, clip::Range arc);
     void DrawPolyline(const std::vector<clip::Point>& points);
     void DrawStampedOutline(const clip::EllipseShape& e, clip::Range arc);
@@ -93,10 +114,11 @@ private:
     QImage image_;
     int width_ = 0, height_ = 0;
     ptrdiff_t stride_ = 0; // pixels from one row to the next
+    Placement placement_;
     mutable QPainter painter_;
     mutable uint32_t* bits_ = nullptr; // valid while set; see the class comment
     Color pen_ = colors::Black;
-    int penWidth_ = 1;
+    int penWidth_ = 1; // on the device
     Color fontColor_ = colors::Black;
     int fontSize_ = 8;
     bool bold_ = false;

@@ -73,6 +73,19 @@ void DrawLegendRow(Canvas& c, const State& s, int k) {
     c.TextOut(TextX(s, 533), y, DirectionWord(s, p));
 }
 
+Color CurveColor(int k) { return kCurveColors[std::size_t(std::clamp(k, 1, 9) - 1)]; }
+
+void DrawCurveLegendRow(Canvas& c, const State& s, int k) {
+    const int y = ToPixel(k * double(s.FontScaleY) * 12.0) + 12 + kGraphFontPixels / 2;
+    c.SetPenColor(CurveColor(k));
+    c.MoveTo(TextX(s, 506), y);
+    c.LineTo(TextX(s, 528), y);
+    c.SetPenColor(colors::Black);
+    Normal(c, CurveColor(k));
+    DrawLegendRow(c, s, k);
+    Normal(c);
+}
+
 void PassGraphFooter(State& s) {
     if (!s.UndoOn) return;
     BuildUndoStatus(s);

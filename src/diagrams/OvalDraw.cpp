@@ -58,7 +58,8 @@ void Sweep(Canvas& c, State& s, int k, PivotXRange& range) {
     }
 }
 
-constexpr ValveDiagramFacts kOval = {Axis, 15, 584, {430, 430, 75, 75, 75, 430}, Sweep};
+constexpr ValveDiagramFacts kOval = {Axis, 15, 584, {430, 430, 75, 75, 75, 430},
+                                     DrawLegendRow, Sweep};
 
 } // namespace
 

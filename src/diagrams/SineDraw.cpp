@@ -1,5 +1,5 @@
 // The sine diagram; see SineDraw.h. One pixel per degree: the angle passes 0 at x = 90
-// and again at x = 450.
+// and again at x = 450. Each stored position's curve has its own colour, keyed in the legend.
 #include "diagrams/SineDraw.h"
 
 #include "diagrams/GraphParts.h"
@@ -36,7 +36,9 @@ float WrappedAngle(int j) {
     return a;
 }
 
+// Each position's curve and number in its own colour.
 void Sweep(Canvas& c, State& s, int k, PivotXRange& range) {
+    c.SetPenColor(CurveColor(k));
     double prev = 0;
     for (int j = kSineFirstStep; j <= kSineLastStep; ++j) {
         s.DriverAngle = WrappedAngle(j);
@@ -44,7 +46,7 @@ void Sweep(Canvas& c, State& s, int k, PivotXRange& range) {
         const double v = s.ValveTravel;
         range.Add(s.PivotX[4]);
         if (j == kSineFirstStep + 1) {
-            c.SetFont(colors::Black, kGraphFontSize, true);
+            c.SetFont(CurveColor(k), kGraphFontSize, true);
             c.TextOut(45, ToPixel(TravelRow(s, prev)), FormatFixed(k, 2, 0));
             c.SetFont(colors::Black, kGraphFontSize, false);
         }
@@ -54,9 +56,11 @@ void Sweep(Canvas& c, State& s, int k, PivotXRange& range) {
         }
         prev = v;
     }
+    c.SetPenColor(colors::Black);
 }
 
-constexpr ValveDiagramFacts kSine = {Axis, 14, 583, {60, 60, 230, 230, 230, 60}, Sweep};
+constexpr ValveDiagramFacts kSine = {Axis, 14, 583, {60, 60, 230, 230, 230, 60},
+                                     DrawCurveLegendRow, Sweep};
 
 } // namespace
 

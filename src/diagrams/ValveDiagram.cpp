@@ -132,7 +132,7 @@ void DrawValveDiagram(Canvas& c, State& s, const ValveDiagramFacts& f) {
     PortLines(c, s, f);
     for (int k = 1; k <= PlottedPositions(s); ++k) {
         s.RevArmPos = s.PlotRevArmPos = s.RevArmSet[k];
-        DrawLegendRow(c, s, k);
+        f.legendRow(c, s, k);
         PivotXRange range;
         f.sweep(c, s, k, range);
         if (InMidGear(s, s.RevArmSet[k])) MidGearColumn(c, s, range);

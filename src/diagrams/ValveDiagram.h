@@ -39,6 +39,8 @@ struct ValveDiagramFacts {
     int scaleLabelX;                 // the labels of the travel scale's major marks
     int portLineRight;               // the port lines run from x = 15 to here
     std::array<int, 6> portLabelX;   // front steam open, max, exhaust; rear the same
+    // Legend row k of the reverse-arm legend (DrawLegendRow or a coloured one).
+    void (*legendRow)(Canvas& c, const State& s, int k);
     // One stored position's curve: drives the gear through the sweep, adds each step's
     // PivotX[4] to the range and draws the curve with its number.
     void (*sweep)(Canvas& c, State& s, int k, PivotXRange& range);

@@ -50,6 +50,7 @@ ImageFormat ImageFormatOf(std::string_view fileName) {
     const std::string suffix = Lower(Extension(fileName));
     if (suffix == "png") return ImageFormat::Png;
     if (suffix == "svg") return ImageFormat::Svg;
+    if (suffix == "pdf") return ImageFormat::Pdf;
     return ImageFormat::None;
 }
 

@@ -11,7 +11,7 @@ namespace vt {
 // "PNG Image (*.png)"; empty when the filter has only wildcards ("All Files (*.*)").
 std::string FilterSuffix(std::string_view filter);
 
-enum class ImageFormat { Png, Svg, None };
+enum class ImageFormat { Png, Svg, Pdf, None };
 
 // The format a file name's extension asks for, in any letter case; None for any other
 // extension or none at all.

@@ -28,10 +28,9 @@ struct GraphMenu {
 
 struct GraphFacts {
     const char* name;                    // the window class, "TSineDia"
-    int clientWidth, clientHeight;       // the white client area
+    int clientWidth, clientHeight;       // the diagram's layout, its least client area
     GraphOpening opening;
-    int maxWidth, maxHeight;             // 0: no limit
-    const char* closeName;               // the "Close" button, 75 x 25
+    const char* closeName;               // the "Close" button, 75 x 25, at a layout place
     int closeX, closeY;
     std::array<const char*, 4> barNames; // the dynamic-variable bars, 121 x 10
     const char* undoName;                // the "UnDo" button, 40 x 16 at (110, 54)

@@ -12,7 +12,10 @@
 #include "widgets/ScrollBar.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QFont>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -20,6 +23,8 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace vt {
@@ -48,7 +53,7 @@ GraphWindow::GraphWindow(const GraphFacts& facts, State& s, GraphHost host, QDia
     QPalette white = view_->palette();
     white.setColor(QPalette::Window, Qt::white); // the client area is white throughout
     view_->setPalette(white);
-    view_->setMinimumSize(facts.clientWidth, facts.clientHeight);
+    view_->setMinimumSize(facts.clientWidth, facts.clientHeight); // the layout at scale 1
     view_->setMouseTracking(true);
     connect(view_, &SceneView::mouseMoved, this, &GraphWindow::FormMouseMove);
     auto* box = new QVBoxLayout(this);
@@ -59,7 +64,7 @@ GraphWindow::GraphWindow(const GraphFacts& facts, State& s, GraphHost host, QDia
     BuildMenus(bar);
     BuildControls(view_);
     BuildContextMenu();
-    if (facts.maxWidth > 0) setMaximumSize(facts.maxWidth, facts.maxHeight);
+    connect(view_, &SceneView::resized, this, &GraphWindow::ViewResized);
     if (facts.opening == GraphOpening::Maximized) setWindowState(Qt::WindowMaximized);
     if (facts.opening == GraphOpening::Minimized) setWindowState(Qt::WindowMinimized);
     canvas_.Image(); // a white picture until the first drawing
@@ -99,7 +104,7 @@ void GraphWindow::BuildControls(QWidget* client) {
     for (int k = 1; k <= 4; ++k) {
         auto* bar = new ScrollBar(client);
         bar->setObjectName(facts_.barNames[std::size_t(k - 1)]);
-        bar->setGeometry(112, 3 + 12 * (k - 1), 121, 10);
+        bar->resize(121, 10);
         bar->Mirror(DynVarBar(s_, k));
         bar->hide();
         connect(bar, &ScrollBar::changed, this, [this, k](int p) { BarChange(k, p); });
@@ -109,7 +114,7 @@ void GraphWindow::BuildControls(QWidget* client) {
     }
     undo_ = new QPushButton("UnDo", client);
     undo_->setObjectName(facts_.undoName);
-    undo_->setGeometry(110, 54, 40, 16);
+    undo_->resize(40, 16);
     undo_->setFont(QFont(kSerifFace, 8, QFont::Bold));
     undo_->setFocusPolicy(Qt::TabFocus);
     undo_->setEnabled(false);
@@ -118,13 +123,15 @@ void GraphWindow::BuildControls(QWidget* client) {
     // Made last, as it stands to the right of the bars and UnDo: it comes last in the tab order.
     close_ = new QPushButton("Close", client);
     close_->setObjectName(facts_.closeName);
-    close_->setGeometry(facts_.closeX, facts_.closeY, 75, 25);
+    close_->resize(75, 25);
     close_->setAutoDefault(false);
     connect(close_, &QPushButton::clicked, this, &QDialog::close);
+    PlaceControls();
 }
 
 void GraphWindow::BuildContextMenu() {
-    contextMenu_ = new DiagramMenu(canvas_, StandardFileUi(this), this);
+    contextMenu_ = new DiagramMenu(
+        Picture(), [this] { return canvas_.GetPlacement().scale; }, StandardFileUi(this), this);
     view_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(view_, &QWidget::customContextMenuRequested, this,
             [this](QPoint at) { contextMenu_->popup(view_->mapToGlobal(at)); });
@@ -136,9 +143,68 @@ void GraphWindow::Redraw(int times) {
         facts_.draw(canvas_, s_);
         ++drawings_;
     }
-    canvas_.Image(); // ends the painter, so the view shows the finished picture
-    view_->update();
+    ShowPicture();
     Mirror();
+}
+
+// The layout's box only, as at its own size; then the view shows the finished picture.
+void GraphWindow::ShowPicture() {
+    const Placement& p = canvas_.GetPlacement();
+    const auto units = [&p](int n) { return int(std::lround(n * p.scale)); };
+    canvas_.WhitenOutside(
+        QRect(int(p.x), int(p.y), units(facts_.clientWidth), units(facts_.clientHeight)));
+    canvas_.Image(); // ends the painter
+    view_->update();
+}
+
+DiagramPicture GraphWindow::Picture() const {
+    const auto draw = [this](Canvas& c) { DrawCopy(c, false); };
+    return {facts_.clientWidth, facts_.clientHeight, draw, {}};
+}
+
+void GraphWindow::DrawCopy(Canvas& c, bool footer) const {
+    State copy = s_;
+    copy.hooks = {}; // no beeps from a picture
+    if (!footer) copy.DynVarsOn = copy.UndoOn = false;
+    facts_.draw(c, copy);
+}
+
+void GraphWindow::ViewResized(QSize size) {
+    const Placement p =
+        FitInto(facts_.clientWidth, facts_.clientHeight, size.width(), size.height());
+    canvas_.Resize(size.width(), size.height());
+    canvas_.SetPlacement(p);
+    PlaceControls();
+    canvas_.Clear();
+    if (drawings_ > 0) DrawCopy(canvas_, true);
+    ShowPicture();
+}
+
+// Each control at its layout place under the diagram's placement, keeping its own size.
+void GraphWindow::PlaceControls() {
+    const Placement& p = canvas_.GetPlacement();
+    const auto place = [&p](QWidget* w, int x, int y) {
+        w->move(int(std::lround(x * p.scale + p.x)), int(std::lround(y * p.scale + p.y)));
+    };
+    for (int k = 1; k <= 4; ++k) place(bars_[std::size_t(k - 1)], 112, 3 + 12 * (k - 1));
+    place(undo_, 110, 54);
+    place(close_, facts_.closeX, facts_.closeY);
+}
+
+void GraphWindow::changeEvent(QEvent* e) {
+    QDialog::changeEvent(e);
+    if (e->type() == QEvent::WindowTitleChange) FitTitle();
+}
+
+// The window manager draws the title in its own face, most often the platform's title
+// font in bold, beside the window's icon and its three buttons; the room for those is
+// generous, so that a wider face than Qt's guess still fits.
+void GraphWindow::FitTitle() {
+    constexpr int kTitleButtonsRoom = 100;
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    const int title = QFontMetrics(font).horizontalAdvance(windowTitle()) + kTitleButtonsRoom;
+    setMinimumWidth(std::max(facts_.clientWidth, title));
 }
 
 void GraphWindow::Mirror() {

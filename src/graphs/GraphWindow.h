@@ -3,9 +3,12 @@
 // a backing image (so it survives being covered), and carries the Close button, four
 // dynamic-variable bars and an "UnDo" button bound to the shared slots and undo stack;
 // the right mouse button over the diagram opens the menu that copies or saves it.
+// The diagram is drawn in its layout's units, scaled to fill the client area and centred;
+// the controls stand at their layout places under the same scale, at their own size.
 #pragma once
 
 #include "canvas/QtCanvas.h"
+#include "graphs/DiagramFile.h"
 #include "graphs/GraphFacts.h"
 #include "model/State.h"
 
@@ -56,8 +59,13 @@ public:
     int Drawings() const { return drawings_; } // runs of the drawing routine so far
     DiagramMenu* ContextMenu() const { return contextMenu_; }
 
+    // The diagram alone, as the image files hold it: without the dynamic-variable block
+    // and the undo line, drawn from the shared state as it is at each use.
+    DiagramPicture Picture() const;
+
 protected:
     void showEvent(QShowEvent* e) override;
+    void changeEvent(QEvent* e) override;
     void done(int result) override;
 
 private:
@@ -70,6 +78,14 @@ private:
     // the picture and mirrors the shared state into the controls.
     void Redraw(int times = 1);
     void Mirror();
+    // A new size of the client area: the image follows, the diagram is drawn again at the
+    // new scale from a copy of the state (no run of the routine counts, nothing changes).
+    void ViewResized(QSize size);
+    // The diagram of a copy of the state on `c`; `footer` keeps the block and the undo line.
+    void DrawCopy(Canvas& c, bool footer) const;
+    void PlaceControls();
+    void ShowPicture();
+    void FitTitle(); // the least width that shows the whole title
 
     const GraphFacts& facts_;
     State& s_;

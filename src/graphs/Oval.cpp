@@ -8,7 +8,7 @@ namespace vt {
 const GraphFacts& OvalDiaFacts() {
     static constexpr GraphFacts kOval = {
         "TOvalDia", kOvalDiagram.width, kOvalDiagram.height,
-        GraphOpening::Maximized, 0, 0, "CloseOval", 408, 8,
+        GraphOpening::Maximized, "CloseOval", 408, 8,
         {"SBDynVarO1", "SBDynVarO2", "SBDynVarO3", "SBDynVarO4"}, "UnDoDnO",
         "SetRevArmPos", "ReDraw", "&UnDo", "DynamicVari", "UnDoOval",
         true, 2, kOvalDiagram.draw, nullptr, false};

@@ -23,7 +23,7 @@ constexpr GraphMenu kSetUp = {"SetUp",
 const GraphFacts& PortDiaFacts() {
     static constexpr GraphFacts kPorts = {
         "TPortDia", kPortsDiagram.width, kPortsDiagram.height,
-        GraphOpening::Normal, 0, 0, "ClosePort", 447, 2,
+        GraphOpening::Normal, "ClosePort", 447, 2,
         {"SBDynVarP1", "SBDynVarP2", "SBDynVarP3", "SBDynVarP4"}, "UnDoDnP",
         nullptr, "ReDraw", "&UnDo", "DynamicVari", "UnDoPorts",
         false, 1, kPortsDiagram.draw, &kSetUp, true};

@@ -8,7 +8,7 @@ namespace vt {
 const GraphFacts& SineDiaFacts() {
     static constexpr GraphFacts kSine = {
         "TSineDia", kSineDiagram.width, kSineDiagram.height,
-        GraphOpening::Maximized, 640, 479, "CloseSin", 408, 8,
+        GraphOpening::Maximized, "CloseSin", 408, 8,
         {"SBDynVarS1", "SBDynVarS2", "SBDynVarS3", "SBDynVarS4"}, "UnDoDnS",
         "&SetRevArmPos", "&ReDraw", "&UnDo", "&DymamicVariables", "UnDoSine",
         true, 2, kSineDiagram.draw, nullptr, false};

@@ -8,7 +8,7 @@ namespace vt {
 const GraphFacts& SteamDiaFacts() {
     static constexpr GraphFacts kSteam = {
         "TSteamDia", kSteamDiagram.width, kSteamDiagram.height,
-        GraphOpening::Minimized, 0, 0, "CloseStm", 408, 8,
+        GraphOpening::Minimized, "CloseStm", 408, 8,
         {"SBDynVarST1", "SBDynVarST2", "SBDynVarST3", "SBDynVarST4"}, "UnDoDnSt",
         "SetRevArmPos", "ReDraw", "&UnDo", "DynamicVari", "UnDoSteam",
         true, 1, kSteamDiagram.draw, nullptr, false};

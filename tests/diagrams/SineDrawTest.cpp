@@ -49,9 +49,31 @@ TEST_F(SineDrawTest, GridAndLabelsAtTheirPlaces) {
     }
 }
 
+bool IsLegendStroke(const CanvasCall& l) {
+    return l.c[0] == 506 && l.c[2] == 528 && l.c[1] == l.c[3];
+}
+
+// The curves' segments, without the legend's short strokes.
+std::vector<CanvasCall> SweepSegments(const RecordingCanvas& r) {
+    std::vector<CanvasCall> segs = CurveSegments(r);
+    std::erase_if(segs, IsLegendStroke);
+    return segs;
+}
+
+// Legend row k's colour: its number's, checked against the stroke beside it.
+Color LegendColor(const RecordingCanvas& r, int k) {
+    const int y = 12 * k + 12;
+    const std::vector<CanvasCall> number = TextsAt(r, 545, y);
+    if (number.size() != 1) return colors::White;
+    for (const CanvasCall& l : r.Calls(CanvasCall::Line))
+        if (IsLegendStroke(l) && l.c[1] == y + 5)
+            return l.pen == number[0].pen ? l.pen : colors::White;
+    return colors::White;
+}
+
 TEST_F(SineDrawTest, OneCurveOfSixtySixSegmentsPerPositionFollowingTheSolver) {
     const RecordingCanvas r = Draw();
-    const std::vector<CanvasCall> segs = CurveSegments(r);
+    const std::vector<CanvasCall> segs = SweepSegments(r);
     ASSERT_EQ(segs.size(), 3u * 66u);
     for (int k = 1; k <= 3; ++k) {
         const float pos = c->RevArmSet[k];
@@ -64,7 +86,7 @@ TEST_F(SineDrawTest, OneCurveOfSixtySixSegmentsPerPositionFollowingTheSolver) {
         // Angle 0 (360) falls on x = 90 and again on 450; 90 degrees on x = 180.
         for (int i = 0; i < 66; ++i) {
             const CanvasCall& seg = segs[std::size_t(66 * (k - 1) + i)];
-            EXPECT_EQ(seg.pen, colors::Black);
+            EXPECT_EQ(seg.pen, LegendColor(r, k));
             EXPECT_EQ(seg.c[2] - seg.c[0], 8);
             if (seg.c[2] == 90 || seg.c[2] == 450) {
                 EXPECT_EQ(seg.c[3], Row(TravelAt(pos, 360)));
@@ -79,8 +101,24 @@ TEST_F(SineDrawTest, OneCurveOfSixtySixSegmentsPerPositionFollowingTheSolver) {
         // The curve's number in bold where the curve starts.
         bool numbered = false;
         for (const CanvasCall& t : TextsAt(r, 45, first.c[1]))
-            numbered = numbered || (t.text == std::string(" ").append(std::to_string(k)) && t.bold);
+            numbered = numbered || (t.text == std::string(" ").append(std::to_string(k)) &&
+                                    t.bold && t.pen == first.pen);
         EXPECT_TRUE(numbered) << k;
+    }
+}
+
+// Each position in its own colour, keyed by its legend row; none black, green or red,
+// which the grid and the port lines use.
+TEST_F(SineDrawTest, EachPositionHasItsOwnColourKeyedInTheLegend) {
+    c->RevArmCount = 9;
+    const RecordingCanvas r = Draw();
+    std::vector<Color> seen;
+    for (int k = 1; k <= 9; ++k) {
+        const Color color = LegendColor(r, k);
+        for (Color other : {colors::White, colors::Black, colors::Lime, colors::Red})
+            EXPECT_NE(color, other) << k;
+        for (Color earlier : seen) EXPECT_NE(color, earlier) << k;
+        seen.push_back(color);
     }
 }
 
@@ -242,7 +280,7 @@ TEST_F(SineDrawTest, GearPositionRestoredExactly) {
     EXPECT_EQ(c->DriverAngle, 123.456f);
     EXPECT_EQ(c->RevArmPos, 6.54321f);
     EXPECT_EQ(c->PlotRevArmPos, c->RevArmSet[9]);
-    EXPECT_EQ(CurveSegments(r).size(), 9u * 66u);
+    EXPECT_EQ(SweepSegments(r).size(), 9u * 66u);
 }
 
 } // namespace

@@ -30,6 +30,7 @@ TEST(FileNames, ImageFormatFollowsTheExtensionInAnyCase) {
     EXPECT_EQ(ImageFormatOf("sine.PNG"), ImageFormat::Png);
     EXPECT_EQ(ImageFormatOf("/tmp/oval.svg"), ImageFormat::Svg);
     EXPECT_EQ(ImageFormatOf("C:\\plots\\oval.Svg"), ImageFormat::Svg);
+    EXPECT_EQ(ImageFormatOf("/tmp/ports.Pdf"), ImageFormat::Pdf);
     EXPECT_EQ(ImageFormatOf("steam.svg.png"), ImageFormat::Png); // the last one counts
 }
 

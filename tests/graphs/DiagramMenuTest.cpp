@@ -1,7 +1,8 @@
 // The graph windows' diagram menu: the right mouse button over the diagram opens "Copy
-// Image" and "Save Image As..."; the copy and the PNG are the picture shown pixel for
-// pixel, the SVG shows it at its size; a failed or cancelled save writes nothing, and the
-// save dialog gives a name typed without an extension the chosen filter's.
+// Image", "Save Image As..." and "PNG Size"; the copy and the PNG are the picture shown
+// pixel for pixel, the SVG holds shapes at the layout's size, the PDF one vector page; a
+// failed or cancelled save writes nothing, and the save dialog gives a name typed without
+// an extension the chosen filter's.
 #include "graphs/DiagramMenu.h"
 
 #include "graphs/DiagramFile.h"
@@ -87,8 +88,9 @@ struct DiagramMenuTest : ::testing::TestWithParam<const GraphFacts*> {
     const QImage& Shown() const { return d.w.Image(); }
 };
 
-TEST_P(DiagramMenuTest, HasCopyImageAndSaveImageAsOnly) {
-    EXPECT_EQ(Texts(d.w.ContextMenu()->actions()), (QStringList{"Copy Image", "Save Image As..."}));
+TEST_P(DiagramMenuTest, HasCopyImageSaveImageAsAndPngSize) {
+    EXPECT_EQ(Texts(d.w.ContextMenu()->actions()),
+              (QStringList{"&Copy Image", "&Save Image As...", "&PNG Size"}));
 }
 
 TEST_P(DiagramMenuTest, CopyImagePutsThePictureShownOnTheClipboard) {
@@ -110,19 +112,37 @@ TEST_P(DiagramMenuTest, PngIsThePictureShownPixelForPixel) {
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), Shown());
 }
 
-// Rendered back at 1:1 over black, so every white pixel too must come from the file.
-TEST_P(DiagramMenuTest, SvgShowsThePictureAtItsSize) {
+// Shapes, not a bitmap: lines, text and no embedded image; rendered back at 1:1 it puts
+// ink where the picture shown has it.
+TEST_P(DiagramMenuTest, SvgHoldsShapesAtTheLayoutsSize) {
     const QString path = d.SaveAs("diagram.SVG");
     EXPECT_TRUE(d.reports.isEmpty()) << d.reports.join("\n").toStdString();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_FALSE(text.contains("<image"));
+    EXPECT_GT(text.count("<text"), 20);
+    EXPECT_GT(text.count("<polyline") + text.count("<line") + text.count("<path"), 100);
     QSvgRenderer svg(path);
     ASSERT_TRUE(svg.isValid());
     EXPECT_EQ(svg.viewBox(), Shown().rect());
     QImage back(Shown().size(), QImage::Format_RGB32);
-    back.fill(Qt::black);
+    back.fill(Qt::white);
     QPainter painter(&back);
     svg.render(&painter);
     painter.end();
-    EXPECT_EQ(back, Shown());
+    int inkShown = 0, inkMet = 0;
+    for (int y = 1; y + 1 < back.height(); ++y)
+        for (int x = 1; x + 1 < back.width(); ++x) {
+            if (Shown().pixel(x, y) == qRgb(255, 255, 255)) continue;
+            ++inkShown;
+            bool near = false;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    near = near || back.pixel(x + dx, y + dy) != qRgb(255, 255, 255);
+            inkMet += near;
+        }
+    EXPECT_GT(inkMet, inkShown * 95 / 100);
 }
 
 // The picture is read at each use: after a change of mode the port window saves the new one.
@@ -148,8 +168,8 @@ TEST(DiagramMenu, FailedSaveSaysWhyAndWritesNothing) {
         const QString path = d.SaveAs(name);
         ASSERT_EQ(d.reports.size(), 1) << name;
         EXPECT_EQ(d.reports[0], "The diagram could not be saved as " + path +
-                                    ": the name must end in .png or .svg; any file of that "
-                                    "name is as it was.");
+                                    ": the name must end in .png, .svg or .pdf; any file of "
+                                    "that name is as it was.");
         EXPECT_TRUE(d.Written().isEmpty()) << name;
     }
 }
@@ -205,10 +225,12 @@ QString Typed(QFileDialog& dialog, const QString& name, int filter) {
     return QFileInfo(dialog.selectedFiles().value(0)).fileName();
 }
 
-TEST(DiagramSaveDialog, OffersPngAndSvgAndANameWithoutExtensionTakesTheFilters) {
+TEST(DiagramSaveDialog, OffersPngSvgAndPdfAndANameWithoutExtensionTakesTheFilters) {
     const auto dialog = MakeFileDialog(kSaveImageDialog, nullptr);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
-    EXPECT_EQ(dialog->nameFilters(), (QStringList{"PNG Image (*.png)", "SVG Image (*.svg)"}));
+    EXPECT_EQ(dialog->nameFilters(),
+              (QStringList{"PNG Image (*.png)", "SVG Image (*.svg)", "PDF Document (*.pdf)"}));
+    EXPECT_EQ(Typed(*dialog, "sine", 2), "sine.pdf");
     EXPECT_EQ(Typed(*dialog, "sine", 0), "sine.png");
     EXPECT_EQ(Typed(*dialog, "sine", 1), "sine.svg");
     EXPECT_EQ(Typed(*dialog, "sine.png", 1), "sine.png"); // a typed extension stays

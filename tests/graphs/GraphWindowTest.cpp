@@ -30,6 +30,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 #include <string>
 #include <vector>
@@ -67,6 +69,13 @@ struct GraphWindowTest : ::testing::TestWithParam<const GraphFacts*> {
         ASSERT_EQ(w.Drawings(), 1);
     }
     SceneView* View() const { return w.findChild<SceneView*>(); }
+    // A layout point where the window shows it: the layout scaled to fit, centred.
+    QPoint At(int x, int y) const {
+        const double h = GetParam()->clientHeight;
+        const double scale = std::min(View()->width() / 632.0, View()->height() / h);
+        return {int(std::floor((View()->width() - 632 * scale) / 2)) + int(std::lround(x * scale)),
+                int(std::floor((View()->height() - h * scale) / 2)) + int(std::lround(y * scale))};
+    }
     ScrollBar* Bar(int k) const { return w.findChild<ScrollBar*>(GetParam()->barNames[std::size_t(k - 1)]); }
     QPushButton* UndoButton() const { return w.findChild<QPushButton*>(GetParam()->undoName); }
     void MoveMouse() {
@@ -76,30 +85,32 @@ struct GraphWindowTest : ::testing::TestWithParam<const GraphFacts*> {
     }
 };
 
+// The controls stand at their layout places under the diagram's scale, at their own size.
 TEST_P(GraphWindowTest, OpensThroughThePositionsDialogWithTheAnimationStopped) {
     Open();
     EXPECT_EQ(animation, std::vector<bool>{false});
     EXPECT_EQ(w.Drawings(), 1);
-    EXPECT_EQ(w.Image().size(), QSize(632, GetParam()->clientHeight));
+    EXPECT_EQ(w.Image().size(), View()->size());
     EXPECT_GE(View()->width(), 632);
     EXPECT_GE(View()->height(), GetParam()->clientHeight);
-    EXPECT_EQ(w.maximumSize(), GetParam()->maxWidth ? QSize(640, 479) : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    EXPECT_EQ(w.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    const auto at = [this](int x, int y) { return At(x, y); };
     auto* close = w.findChild<QPushButton*>(GetParam()->closeName);
-    const QPoint closeAt = std::string(GetParam()->name) == "TPortDia" ? QPoint(447, 2) : QPoint(408, 8);
+    const QPoint closeAt = std::string(GetParam()->name) == "TPortDia" ? at(447, 2) : at(408, 8);
     EXPECT_EQ(close->geometry(), QRect(closeAt, QSize(75, 25)));
     EXPECT_EQ(close->text(), "Close");
     for (int k = 1; k <= 4; ++k) {
-        EXPECT_EQ(Bar(k)->geometry(), QRect(112, 3 + 12 * (k - 1), 121, 10));
+        EXPECT_EQ(Bar(k)->geometry(), QRect(at(112, 3 + 12 * (k - 1)), QSize(121, 10)));
         EXPECT_FALSE(Bar(k)->isVisible());
         EXPECT_EQ(Bar(k)->minimum(), -200);
         EXPECT_EQ(Bar(k)->pageStep(), 10);
     }
-    EXPECT_EQ(UndoButton()->geometry(), QRect(110, 54, 40, 16));
+    EXPECT_EQ(UndoButton()->geometry(), QRect(at(110, 54), QSize(40, 16)));
     EXPECT_FALSE(UndoButton()->isVisible());
     EXPECT_FALSE(UndoButton()->isEnabled());
     // The window paints the picture of its backing image whenever it is exposed (below
     // the controls).
-    const QRect below(0, 80, 632, GetParam()->clientHeight - 80);
+    const QRect below(0, at(0, 80).y(), View()->width(), View()->height() - at(0, 80).y());
     const QImage shown = View()->grab(below).toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(shown, w.Image().copy(below));
     close->click();
@@ -155,7 +166,7 @@ TEST_P(GraphWindowTest, UnDoMenuToggledTwiceReturnsToTheFirstState) {
 
 TEST_P(GraphWindowTest, BannerInRedWithFourVisibleDisabledBars) {
     Open();
-    const QRect banner(235, 0, 170, 40);
+    const QRect banner(At(235, 0), At(405, 40));
     EXPECT_EQ(RedPixels(w.Image(), banner), 0);
     w.MenuAction(3)->trigger();
     EXPECT_TRUE(c->DynVarsOn);
