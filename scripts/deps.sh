@@ -10,6 +10,7 @@ packages=(
   xvfb xauth fonts-dejavu-core fonts-liberation
   clang-14 libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev
+  nlohmann-json3-dev
 )
 
 missing=()
