@@ -46,13 +46,13 @@ std::vector<Row> DescriptionRows(const GearDesign& d) {
     }
     const gears::Laps laps = gears::LapsOf(d.Kind->Face(d));
     const std::string unit(gears::UnitName(d.Unit));
-    rows.push_back({"front_steam_lap", "Front steam lap (+ lap, - clearance)",
+    rows.push_back({"front_steam_lap", "Front steam lap (+ lap / - clearance)",
                     Exact(laps.FrontSteam), unit});
-    rows.push_back({"rear_steam_lap", "Rear steam lap (+ lap, - clearance)",
+    rows.push_back({"rear_steam_lap", "Rear steam lap (+ lap / - clearance)",
                     Exact(laps.RearSteam), unit});
-    rows.push_back({"front_exhaust_lap", "Front exhaust lap (+ lap, - clearance)",
+    rows.push_back({"front_exhaust_lap", "Front exhaust lap (+ lap / - clearance)",
                     Exact(laps.FrontExhaust), unit});
-    rows.push_back({"rear_exhaust_lap", "Rear exhaust lap (+ lap, - clearance)",
+    rows.push_back({"rear_exhaust_lap", "Rear exhaust lap (+ lap / - clearance)",
                     Exact(laps.RearExhaust), unit});
     return rows;
 }
@@ -130,9 +130,14 @@ PinsCsv PinsOverATurn(const GearDesign& d, double setting, double step) {
     const auto solver = d.Kind->MakeSolver(d);
     const std::size_t pins = d.Kind->Pins().size();
     gears::GearPose pose;
+    double reached = 0;
     for (long k = 0; double(k) * step < 360.0 - 1e-9; ++k) {
         const double crank = double(k) * step;
+        // The solver keeps its branch by continuity from the pose before, so a long step
+        // is walked in steps of at most a degree.
+        for (; reached + 1 < crank; reached += 1) solver->Solve(reached, setting, pose);
         solver->Solve(crank, setting, pose);
+        reached = crank;
         if (!pose.Ok() && r.failed.empty()) r.failed = pose.Failed;
         r.csv += PinsRow(crank, pose, pins);
     }
