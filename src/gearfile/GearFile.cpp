@@ -48,10 +48,13 @@ std::string Listed(const std::vector<std::string>& texts) {
 
 // ---- reading ----------------------------------------------------------------------
 
+std::string Join(const std::string& path, const std::string& key) {
+    return path.empty() ? key : path + "." + key;
+}
+
 const json& Member(const json& object, const std::string& path, const std::string& key) {
-    const std::string full = path.empty() ? key : path + "." + key;
     const auto it = object.find(key);
-    if (it == object.end()) Refuse(full, "is missing");
+    if (it == object.end()) Refuse(Join(path, key), "is missing");
     return *it;
 }
 
@@ -60,22 +63,21 @@ void OnlyKnownKeys(const json& object, const std::string& path,
                    const std::vector<std::string>& known, const std::string& what) {
     for (const auto& [key, value] : object.items())
         if (std::find(known.begin(), known.end(), key) == known.end())
-            Refuse(path.empty() ? key : path + "." + key, what);
+            Refuse(Join(path, key), what);
 }
 
-const json& Typed(const json& v, const std::string& key, json::value_t type, const char* want) {
-    const bool number = type == json::value_t::number_float && v.is_number();
-    if (!number && v.type() != type) Refuse(key, "holds " + Described(v) + ", not " + want);
+const json& Checked(const json& v, const std::string& key, bool right, const char* want) {
+    if (!right) Refuse(key, "holds " + Described(v) + ", not " + want);
     return v;
 }
 
 std::string Text(const json& v, const std::string& key) {
-    return Typed(v, key, json::value_t::string, "a text").get<std::string>();
+    return Checked(v, key, v.is_string(), "a text").get<std::string>();
 }
 
 // The parser refuses numbers beyond a double's range, so every number taken is finite.
 double Number(const json& v, const std::string& key) {
-    return Typed(v, key, json::value_t::number_float, "a number").get<double>();
+    return Checked(v, key, v.is_number(), "a number").get<double>();
 }
 
 const GearKind& TakeKind(const json& doc) {
@@ -109,8 +111,8 @@ double TakeDimension(const json& v, const gears::Dimension& dim, const std::stri
 }
 
 std::vector<double> TakeDimensions(const json& doc, const GearKind& kind) {
-    const json& dims = Typed(Member(doc, "", "dimensions"), "dimensions", json::value_t::object,
-                             "an object");
+    const json& dims = Member(doc, "", "dimensions");
+    Checked(dims, "dimensions", dims.is_object(), "an object");
     std::vector<double> values;
     std::vector<std::string> names;
     for (const gears::Dimension& dim : kind.Dimensions()) {
@@ -124,12 +126,12 @@ std::vector<double> TakeDimensions(const json& doc, const GearKind& kind) {
 }
 
 std::vector<gears::StoredPosition> TakePositions(const json& doc) {
-    const json& list = Typed(Member(doc, "", "positions"), "positions", json::value_t::array,
-                             "an array");
+    const json& list = Member(doc, "", "positions");
+    Checked(list, "positions", list.is_array(), "an array");
     std::vector<gears::StoredPosition> positions;
     for (std::size_t i = 0; i < list.size(); ++i) {
         const std::string path = "positions[" + std::to_string(i) + "]";
-        const json& p = Typed(list[i], path, json::value_t::object, "an object");
+        const json& p = Checked(list[i], path, list[i].is_object(), "an object");
         OnlyKnownKeys(p, path, {"name", "setting"}, "is not part of a stored position");
         positions.push_back({Text(Member(p, path, "name"), path + ".name"),
                              Number(Member(p, path, "setting"), path + ".setting")});

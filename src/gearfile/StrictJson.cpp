@@ -71,7 +71,9 @@ StrictJson ParseStrictJson(std::string_view text) {
         return r;
     } catch (const json::out_of_range&) {
         // The parser throws this for a number beyond the range of a double.
-        r.error = "the key \"" + watch.Current() + "\" holds a number that is not finite";
+        const std::string key = watch.Current();
+        r.error = (key.empty() ? "it" : "the key \"" + key + "\"") +
+                  " holds a number that is not finite";
         return r;
     }
     if (!watch.Repeated().empty()) {
