@@ -60,12 +60,12 @@ const std::array<Dimension, kDims> kDimensions{{
      "Crank and rods"},
     {"CrossheadArmX", "Crosshead arm ahead of crosshead", L, 0, -20, 20, -kBig, kBig,
      "Crank and rods"},
-    {"CrossheadArmDrop", "Crosshead arm below crosshead", L, 20, 0, 40, -kBig, kBig,
+    {"CrossheadArmDrop", "Crosshead arm below crosshead", L, 19.5708, 0, 40, -kBig, kBig,
      "Crank and rods"},
     {"ReturnCrankThrow", "Return crank throw", L, 5.2, 2, 20, 1e-6, kBig, "Return crank"},
     {"ReturnCrankAngle", "Return crank ahead of crank", A, 91.59114, 60, 120, -360, 360,
      "Return crank"},
-    {"EccRodLen", "Eccentric rod", L, 72.2091, 30, 120, 1e-6, kBig, "Return crank"},
+    {"EccRodLen", "Eccentric rod", L, 72.21523, 30, 120, 1e-6, kBig, "Return crank"},
     {"TrunnionX", "Link trunnion from axle", L, 74, 30, 150, -kBig, kBig, "Link"},
     {"TrunnionY", "Link trunnion height", L, 14, -20, 50, -kBig, kBig, "Link"},
     {"LinkRadius", "Slot radius", L, 60, 20, 120, 1e-6, kBig, "Link"},
@@ -78,12 +78,12 @@ const std::array<Dimension, kDims> kDimensions{{
     {"WeighShaftY", "Weigh shaft height", L, 32, 0, 60, -kBig, kBig, "Lifting gear"},
     {"LiftArmLen", "Lifting arm", L, 16, 4, 30, 1e-6, kBig, "Lifting gear"},
     {"LiftingLinkLen", "Lifting link", L, 18, 4, 40, 1e-6, kBig, "Lifting gear"},
-    {"CombLeverValve", "Valve pin above radius rod pin", L, 3.98, -10, 10, -kBig, kBig,
+    {"CombLeverValve", "Valve pin above radius rod pin", L, 3.98077, -10, 10, -kBig, kBig,
      "Combination lever"},
     {"CombLeverUnion", "Union pin below radius rod pin", L, 36, 10, 60, 1e-6, kBig,
      "Combination lever"},
     {"UnionLinkLen", "Union link", L, 14, 4, 30, 1e-6, kBig, "Combination lever"},
-    {"ValveSpindleHeight", "Valve spindle above axle", L, 17.98, -10, 50, -kBig, kBig,
+    {"ValveSpindleHeight", "Valve spindle above axle", L, 17.71216, -10, 50, -kBig, kBig,
      "Valve"},
     {"ValveRodLen", "Valve pin to valve centre", L, 31, -100, 100, -kBig, kBig, "Valve"},
     {"CylCtrToDriverCtr", "Cylinder centre from axle", L, 165, 60, 300, -kBig, kBig,
@@ -99,7 +99,7 @@ const std::array<Dimension, kDims> kDimensions{{
     {"ValveExhCavityRear", "Cavity rear half", L, 3, 0.5, 10, 0, kBig, "Valve"},
     {"Admission", "Admission", UnitKind::Choice, 0, 0, 1, 0, 1, "Valve", "outside|inside"},
     {"FullGearAngle", "Full gear lifting arm angle", A, 40, 5, 80, 0, 89, "Reverser"},
-    {"NormalGearAngle", "Normal gear lifting arm angle", A, 12, 1, 60, 0, 89, "Reverser"},
+    {"NormalGearAngle", "Normal gear lifting arm angle", A, 7, 1, 60, 0, 89, "Reverser"},
 }};
 
 const std::array<PinInfo, kWalschaertsPins> kPins{{
@@ -112,7 +112,7 @@ const std::array<PinInfo, kWalschaertsPins> kPins{{
 const std::vector<BodyInfo>& BodyTable() {
     static const std::vector<BodyInfo> bodies{
         {"Frame", BodyRole::Frame, {WAxle, WTrunnion, WWeighShaft}},
-        {"Crank", BodyRole::Crank, {WAxle, WCrankPin}, StrokeLen},
+        {"Crank", BodyRole::Crank, {WAxle, WCrankPin}},
         {"Return crank", BodyRole::ReturnCrank, {WAxle, WReturnCrankPin, WCrankPin},
          ReturnCrankThrow},
         {"Main rod", BodyRole::MainRod, {WCrankPin, WCrosshead}, MainRodLen},
@@ -189,7 +189,7 @@ WalschaertsSolver::WalschaertsSolver(const GearDesign& d) : v_(d.Values) {
 }
 
 // The reference assembly: crank on the front dead centre, the link at its middle place,
-// the die at the trunnion with the radius rod level towards the cylinder and the lever
+// the die at the trunnion with the radius rod level towards the cylinder, the lever leaning
 // upright; the lifting arm placed to reach the lifting point from above.
 void WalschaertsSolver::Reference() {
     const Vec2 trunnion(v_[TrunnionX], v_[TrunnionY]);
@@ -205,9 +205,15 @@ void WalschaertsSolver::Reference() {
     refLift_ = std::atan2(end.y() - shaft.y(), end.x() - shaft.x());
     const Vec2 rc = OnCrank({0, 0}, v_[ReturnCrankThrow], v_[ReturnCrankAngle] * kRad);
     footSide_ = SideOf(trunnion, rc, trunnion + footLocal_);
-    ref_ = {0, 0, 0, trunnion.x() + v_[RadiusRodLen]};
     GearPose p;
     if ((failed_ = PlaceLink(0, p))) return;
+    // The union link level from the crosshead arm towards the lever.
+    const Vec2 rodPin = trunnion + Vec2(v_[RadiusRodLen], 0);
+    const Vec2 arm = p.Pin(WCrossheadArm);
+    const double towards = rodPin.x() >= arm.x() ? 1 : -1;
+    const Vec2 lever = rodPin - (arm + Vec2(towards * v_[UnionLinkLen], 0));
+    const double tilt = std::atan2(lever.x(), lever.y());
+    ref_ = {0, 0, tilt, rodPin.x() + v_[CombLeverValve] * std::sin(tilt)};
     const Vec2 liftEnd = shaft + v_[LiftArmLen] * Dir(refLift_);
     p.Pins[WLiftArmEnd] = liftEnd;
     Vec4 x;
@@ -417,8 +423,8 @@ GearDesign WalschaertsInside() {
     d.Name = "Walschaerts gear, 20 x 26 in cylinder, inside admission piston valve";
     auto set = [&d](Dim i, double v) { d.Values[std::size_t(i)] = v; };
     set(Admit, 1);
-    set(CombLeverValve, -3.98);
-    set(ValveSpindleHeight, 14 - 3.98);
+    set(CombLeverValve, -3.98077);
+    set(ValveSpindleHeight, 10.28784);
     set(LiftPointOffset, 8);
     set(WeighShaftX, 50);
     // Piston valve: steam lap on the inner edges (1.25 in), exhaust line and line.
