@@ -28,7 +28,11 @@ struct Refused {
     std::string why;
 };
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string Quoted(std::string_view text) {
+    std::string quoted(1, '"');
+    quoted.append(text);
+    return quoted += '"';
+}
 
 std::string Described(const json& v) {
     if (v.is_string()) return "the text " + Quoted(v.get<std::string>());

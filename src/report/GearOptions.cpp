@@ -1,23 +1,21 @@
 // Parsing and checking of --export-gear, --describe and --pins.
 #include "report/GearOptions.h"
 
+#include "gears/Gear.h"
 #include "model/Format.h"
 #include "report/ReportOptions.h"
 
-#include <array>
 #include <string_view>
 
 namespace vt {
 
 namespace {
 
-constexpr std::array<std::string_view, 5> kNamedPositions = {
-    "full-fwd", "normal-fwd", "mid", "normal-rev", "full-rev"};
-
+// Only the text's form is checked here; the design places it.
 bool IsPositionText(const std::string& text) {
     double offset = 0;
-    for (std::string_view name : kNamedPositions)
-        if (text == name) return true;
+    for (gears::NamedPosition p : gears::kNamedPositions)
+        if (text == gears::PositionName(p)) return true;
     return ParseDecimal(text, offset);
 }
 
@@ -97,7 +95,11 @@ std::string GearUsage() {
            "                        forward direction of turning), NAME_x and NAME_y of each\n"
            "                        pin (from the axle centre, x towards the cylinder, y up)\n"
            "                        and valve_x (the valve's displacement from its middle\n"
-           "                        place, + towards the front), every STEP degrees below 360\n";
+           "                        place, + towards the front), every STEP degrees below 360;\n"
+           "                        a crank angle at which the gear cannot be assembled\n"
+           "                        leaves its cells empty and the exit status is 5\n"
+           "                        DESIGN may be a .dvt (the classic gear) or a .vgear; a\n"
+           "                        gear file that cannot be written or read exits with 1\n";
 }
 
 } // namespace vt

@@ -59,17 +59,19 @@ std::vector<Row> DescriptionRows(const GearDesign& d) {
 
 std::string BodyPins(const GearDesign& d, const gears::BodyInfo& body) {
     std::string pins;
-    for (int p : body.Pins)
-        pins += (pins.empty() ? "" : " ") + std::string(d.Kind->Pins()[std::size_t(p)].Name);
+    for (int p : body.Pins) {
+        if (!pins.empty()) pins += ' ';
+        pins += d.Kind->Pins()[std::size_t(p)].Name;
+    }
     return pins;
 }
 
 // A CSV field, quoted when it holds a comma, a quote or a line break.
 std::string Field(const std::string& text) {
     if (text.find_first_of(",\"\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
+    std::string quoted(1, '"');
+    for (char c : text) quoted.append(c == '"' ? 2 : 1, c);
+    return quoted += '"';
 }
 
 std::string Padded(std::string text, std::size_t width) {
@@ -85,19 +87,25 @@ std::string Coordinate(double v) {
 
 std::string PinsHeader(const GearDesign& d) {
     std::string h = "crank_deg";
-    for (const gears::PinInfo& p : d.Kind->Pins())
-        h += "," + std::string(p.Name) + "_x," + p.Name + "_y";
-    return h + ",valve_x\n";
+    for (const gears::PinInfo& p : d.Kind->Pins()) {
+        (h += ',') += p.Name;
+        (h += "_x,") += p.Name;
+        h += "_y";
+    }
+    return h += ",valve_x\n";
 }
 
 std::string PinsRow(double crank, const gears::GearPose& pose, std::size_t pins) {
     char angle[32];
     std::snprintf(angle, sizeof angle, "%.10g", crank);
     std::string row = angle;
-    for (std::size_t i = 0; i < pins; ++i)
-        row += pose.Ok() ? "," + Coordinate(pose.Pins[i].x()) + "," + Coordinate(pose.Pins[i].y())
-                         : std::string(",,");
-    return row + "," + (pose.Ok() ? Coordinate(pose.Valve) : std::string()) + "\n";
+    const auto cell = [&](double v) { (row += ',') += pose.Ok() ? Coordinate(v) : ""; };
+    for (std::size_t i = 0; i < pins; ++i) {
+        cell(pose.Pins[i].x());
+        cell(pose.Pins[i].y());
+    }
+    cell(pose.Valve);
+    return row += '\n';
 }
 
 } // namespace
