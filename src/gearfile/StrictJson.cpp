@@ -66,8 +66,10 @@ StrictJson ParseStrictJson(std::string_view text) {
     try {
         r.value = json::parse(text, std::ref(watch));
     } catch (const json::parse_error& e) {
+        const std::string key = watch.Current();
         r.error = "it is not a JSON document (it stops being one at byte " +
-                  std::to_string(e.byte) + ")";
+                  std::to_string(e.byte) + (key.empty() ? "" : ", after the key \"" + key + "\"") +
+                  ")";
         return r;
     } catch (const json::out_of_range&) {
         // The parser throws this for a number beyond the range of a double.

@@ -15,7 +15,7 @@ struct StrictJson {
 };
 
 // The document in `text`. Refuses, with a message for the user: text that is not JSON
-// (with the byte where it stops being so), a key given twice in one object and a number
+// (with the byte where it stops being so and the last key before it), a key given twice in one object and a number
 // beyond the range of a double (each named with the keys of the objects around it, as
 // "dimensions.StrokeLen").
 StrictJson ParseStrictJson(std::string_view text);

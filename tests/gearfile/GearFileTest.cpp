@@ -73,6 +73,7 @@ TEST(GearFile, RefusalsNameTheKeyAndChangeNothing) {
         {Edited([](J& j) { j["dimensions"]["Boiler"] = 1; }), "\"dimensions.Boiler\""},
         {Inserted("\"dimensions\": {", "\"EccRodLen\": 1,"), "\"dimensions.EccRodLen\""},
         {Inserted("\"StrokeLen\": ", "1e999 , \"x\":"), "\"dimensions.StrokeLen\""},
+        {Inserted("\"MainRodLen\": ", "NaN, \"x\":"), "after the key \"dimensions.MainRodLen\""},
         {Edited([](J& j) { j["dimensions"]["MainRodLen"] = "120"; }), "\"dimensions.MainRodLen\""},
         {Edited([](J& j) { j["dimensions"]["Admission"] = 1; }), "\"dimensions.Admission\""},
         {Edited([](J& j) { j["dimensions"]["Admission"] = "both"; }), "\"dimensions.Admission\""},
