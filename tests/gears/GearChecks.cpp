@@ -61,7 +61,7 @@ void MeasurePose(const GearDesign& d, const GearPose& p, const GearPose& first,
 // Where f changes sign between a (f(a) <= 0 < f(b) or the reverse), by bisection.
 double Crossing(const std::function<double(double)>& f, double a, double b) {
     const bool rising = f(b) > 0;
-    for (int i = 0; i < 40; ++i) {
+    for (int i = 0; i < 30; ++i) {
         const double m = (a + b) / 2;
         ((f(m) > 0) == rising ? b : a) = m;
     }
@@ -70,7 +70,7 @@ double Crossing(const std::function<double(double)>& f, double a, double b) {
 
 // The longest run of f > 0 round the circle of angles -180 .. 180: its start and end.
 std::pair<double, double> LongestOpening(const std::function<double(double)>& f) {
-    constexpr int kSteps = 1440;
+    constexpr int kSteps = 360;
     const double step = 360.0 / kSteps;
     std::vector<double> v(kSteps);
     for (int i = 0; i < kSteps; ++i) v[std::size_t(i)] = f(-180 + i * step);
@@ -135,8 +135,8 @@ PortEvents ScanPort(GearSolver& s, const PortFace& f, double setting, bool forwa
 
 double FullTravel(GearSolver& s, double setting) {
     double lo = kInf, hi = -kInf;
-    for (int i = 0; i < 1440; ++i) {
-        const GearPose p = s.Solve(i * 0.25, setting);
+    for (int i = 0; i < 720; ++i) {
+        const GearPose p = s.Solve(i * 0.5, setting);
         if (!p.Ok()) return kNaN;
         lo = std::min(lo, p.Valve);
         hi = std::max(hi, p.Valve);

@@ -40,7 +40,7 @@ TEST(Walschaerts, LeadIsConstantAcrossTheNotches) {
     const double full = d.Value("FullGearAngle");
     const double travel = test::FullTravel(*s, full);
     double lo = INFINITY, hi = -INFINITY, shortest = 100;
-    for (double a = full; a > 0; a -= 1) {
+    for (double a = full; a > 0; a -= 2) {
         const auto front = ScanPort(*s, f, a, true, End::Front);
         if (front.CutOffPercent < 20) break;
         const auto rear = ScanPort(*s, f, a, true, End::Rear);

@@ -164,7 +164,6 @@ private:
     const char* SolveAt(double crankRad, double liftRad, GearPose& out);
     const char* PlaceLink(double crankRad, GearPose& out);
     const char* PlaceGroup(const Vec4& start, GearPose& out, Vec4& x) const;
-    const char* Stepped(double crankRad, double liftRad, GearPose& out);
     void Reference();
     double MeanDiePlace(double liftRad);
     void FindMidGear();
@@ -174,8 +173,9 @@ private:
     Vec2 footLocal_;     // the link foot from the trunnion, link at its middle place
     Vec2 linkTurn_{1, 0}; // cos, sin of the link's turn from its middle place
     int footSide_ = 0, liftSide_ = 0, unionSide_ = 0;
-    Vec4 ref_ = Vec4::Zero(), last_ = Vec4::Zero();
-    double refLift_ = 0, lastCrank_ = 0, lastLift_ = 0;
+    Vec4 ref_ = Vec4::Zero();
+    RootTrack<4> track_;
+    double refLift_ = 0;
     double mid_ = 0;   // lifting arm angle at mid gear, radians from +X
     double sense_ = 1; // lifting arm turn per unit setting: +1 or -1
     const char* failed_ = nullptr;
@@ -220,8 +220,8 @@ void WalschaertsSolver::Reference() {
     if ((failed_ = PlaceGroup(ref_, p, x))) return;
     liftSide_ = SideOf(shaft, liftEnd, p.Pin(WLiftPoint));
     unionSide_ = SideOf(p.Pin(WCrossheadArm), p.Pin(WUnionPin), p.Pin(WRadiusRodPin));
-    ref_ = last_ = x;
-    lastLift_ = refLift_;
+    ref_ = x;
+    track_.Reset(x, 0, refLift_);
 }
 
 double WalschaertsSolver::MeanDiePlace(double liftRad) {
@@ -270,7 +270,8 @@ void WalschaertsSolver::Solve(double crankDeg, double setting, GearPose& out) {
     const double crank = crankDeg * kRad, lift = mid_ + sense_ * setting * kRad;
     out.Failed = SolveAt(crank, lift, out);
     if (out.Failed && std::string_view(out.Failed) == kGroupName)
-        out.Failed = Stepped(crank, lift, out);
+        out.Failed = Walk(track_.LastCrank(), track_.LastSetting(), crank, lift,
+                          [&](double c, double l) { return SolveAt(c, l, out); });
 }
 
 // Crank and crosshead, return crank, and the link from its eccentric rod (closed forms).
@@ -356,25 +357,10 @@ const char* WalschaertsSolver::SolveAt(double crankRad, double liftRad, GearPose
     if (const char* f = PlaceLink(crankRad, out)) return f;
     out.Pins[WLiftArmEnd] = out.Pin(WWeighShaft) + v_[LiftArmLen] * Dir(liftRad);
     Vec4 x;
-    const char* f = PlaceGroup(last_, out, x);
+    const char* f = PlaceGroup(track_.Guess(crankRad, liftRad), out, x);
     if (f) f = PlaceGroup(ref_, out, x);
     if (f) return f;
-    last_ = x;
-    lastCrank_ = crankRad;
-    lastLift_ = liftRad;
-    return nullptr;
-}
-
-// A far jump from the last pose: walk to the wanted one in small steps, so that each
-// step's Newton starts near its root and keeps the branch.
-const char* WalschaertsSolver::Stepped(double crankRad, double liftRad, GearPose& out) {
-    constexpr int kSteps = 24;
-    const double c0 = lastCrank_, l0 = lastLift_;
-    const double dc = std::remainder(crankRad - c0, 2 * std::numbers::pi);
-    for (int i = 1; i <= kSteps; ++i) {
-        const double t = double(i) / kSteps;
-        if (const char* f = SolveAt(c0 + t * dc, l0 + t * (liftRad - l0), out)) return f;
-    }
+    track_.Keep(x, crankRad, liftRad);
     return nullptr;
 }
 
