@@ -207,7 +207,6 @@ private:
     std::vector<double> values_;
     Classic c_;
     LinkPoint fwdPin_, revPin_, arcCentre_, suspPin_, centrePoint_;
-    PortFace face_;
     double sense_ = 1;  // +1: forward on the + side of mid gear
     double mid_ = 0;    // reverse arm position at mid gear
     LinkVec refLink_ = LinkVec::Zero();
@@ -219,6 +218,12 @@ private:
 };
 
 ClassicSolver::ClassicSolver(const GearDesign& d) : values_(d.Values), c_(values_) {
+    if (values_.size() != kDims) {
+        values_.assign(kDims, 0);
+        c_ = Classic(values_);
+        failed_ = "Design";
+        return;
+    }
     const double k = c_[LinkRadius] - c_[LinkEccRodPivotBackSet];
     const double m = c_[LinkRadius] - c_[LinkCentPivotBackSet];
     fwdPin_ = {c_[LinkEccRodPivotVert], 0};
@@ -226,7 +231,6 @@ ClassicSolver::ClassicSolver(const GearDesign& d) : values_(d.Values), c_(values
     arcCentre_ = {0, -k};
     suspPin_ = {-c_[LinkCentPivotVert], m - k};
     centrePoint_ = {0, m - k};
-    face_ = ClassicGear().Face(d);
     Reference();
     if (!failed_) FindMidGear();
 }

@@ -182,7 +182,16 @@ private:
 };
 
 WalschaertsSolver::WalschaertsSolver(const GearDesign& d) : v_(d.Values) {
+    if (v_.size() != kDims) {
+        v_.assign(kDims, 0);
+        failed_ = "Design";
+        return;
+    }
     footLocal_ = {-v_[LinkFootBackSet], -v_[LinkFootLen]};
+    if (!(footLocal_.norm() > 0)) {
+        failed_ = "Expansion link";
+        return;
+    }
     Reference();
     if (!failed_) FindMidGear();
     if (!failed_) FindSense();
