@@ -17,9 +17,12 @@ using vt::gears::GearDesign;
 
 GearDesign Design(int which) {
     switch (which) {
-    case 0: return vt::gears::ClassicDesign(*vt::test::BuiltIn());
-    case 1: return vt::gears::Walschaerts().Sample();
-    default: return vt::gears::WalschaertsInside();
+    case 0:
+        return vt::gears::ClassicDesign(*vt::test::BuiltIn());
+    case 1:
+        return vt::gears::Walschaerts().Sample();
+    default:
+        return vt::gears::WalschaertsInside();
     }
 }
 
@@ -63,7 +66,8 @@ BENCHMARK(BM_ClassicSolveLinkage)->DenseRange(0, 4)->Repetitions(5)->ReportAggre
 // Building a solver: the reference assembly and the mid-gear rule.
 void BM_GearMakeSolver(benchmark::State& st) {
     const GearDesign d = Design(int(st.range(0)));
-    for (auto _ : st) benchmark::DoNotOptimize(d.Kind->MakeSolver(d));
+    for (auto _ : st)
+        benchmark::DoNotOptimize(d.Kind->MakeSolver(d));
 }
 BENCHMARK(BM_GearMakeSolver)->DenseRange(0, 2)->Repetitions(5)->ReportAggregatesOnly(true);
 

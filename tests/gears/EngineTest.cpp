@@ -25,7 +25,8 @@ TEST(GearEngine, EveryKindHasSoundTables) {
         const int pins = int(k->Pins().size());
         EXPECT_LE(pins, kMaxPins);
         for (const BodyInfo& b : k->Bodies())
-            for (int p : b.Pins) EXPECT_TRUE(p >= 0 && p < pins) << b.Name;
+            for (int p : b.Pins)
+                EXPECT_TRUE(p >= 0 && p < pins) << b.Name;
         const ReverserInfo r = k->Reverser();
         const GearDesign d = k->Sample();
         EXPECT_EQ(d.Values.size(), k->Dimensions().size());

@@ -73,14 +73,16 @@ std::pair<double, double> LongestOpening(const std::function<double(double)>& f)
     constexpr int kSteps = 360;
     const double step = 360.0 / kSteps;
     std::vector<double> v(kSteps);
-    for (int i = 0; i < kSteps; ++i) v[std::size_t(i)] = f(-180 + i * step);
+    for (int i = 0; i < kSteps; ++i)
+        v[std::size_t(i)] = f(-180 + i * step);
     std::pair<double, double> best{kNaN, kNaN};
     double bestLen = 0;
     for (int i = 0; i < kSteps; ++i) {
         const int prev = (i + kSteps - 1) % kSteps;
         if (!(v[std::size_t(prev)] <= 0 && v[std::size_t(i)] > 0)) continue;
         int j = i;
-        while (v[std::size_t(j % kSteps)] > 0 && j < i + kSteps) ++j;
+        while (v[std::size_t(j % kSteps)] > 0 && j < i + kSteps)
+            ++j;
         if (j - i > bestLen) {
             bestLen = j - i;
             const double a = -180 + (i - 1) * step, b = -180 + (j - 1) * step;
@@ -125,8 +127,7 @@ PortEvents ScanPort(GearSolver& s, const PortFace& f, double setting, bool forwa
     };
     PortEvents ev;
     std::tie(ev.Admission, ev.CutOff) = LongestOpening([&](double t) { return open(t, true); });
-    std::tie(ev.Release, ev.Compression) =
-        LongestOpening([&](double t) { return open(t, false); });
+    std::tie(ev.Release, ev.Compression) = LongestOpening([&](double t) { return open(t, false); });
     ev.Lead = open(0, true);
     const double x0 = pose(0).Crosshead, x1 = pose(180).Crosshead;
     ev.CutOffPercent = std::abs(pose(ev.CutOff).Crosshead - x0) / std::abs(x1 - x0) * 100;

@@ -24,7 +24,7 @@ BodyError WorstBodyError(const GearDesign& d);
 // found by a 1 degree scan refined by bisection. NaN where none was found.
 struct PortEvents {
     double Admission = 0, CutOff = 0, Release = 0, Compression = 0;
-    double Lead = 0;        // steam opening on this end's dead centre
+    double Lead = 0;          // steam opening on this end's dead centre
     double CutOffPercent = 0; // piston's travel from its dead centre at cut-off, % stroke
 };
 enum class End { Front, Rear };

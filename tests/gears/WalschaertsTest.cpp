@@ -1,8 +1,8 @@
 // Walschaerts gear: its bodies, the textbook properties of its samples, both directions,
 // inside admission, and a toggle it cannot pass.
+#include "gears/kinds/Walschaerts.h"
 #include "gears/GearChecks.h"
 #include "gears/Gears.h"
-#include "gears/kinds/Walschaerts.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +43,8 @@ TEST(Walschaerts, LeadIsConstantAcrossTheNotches) {
         const auto front = ScanPort(*s, f, a, true, End::Front);
         if (front.CutOffPercent < 20) break;
         const auto rear = ScanPort(*s, f, a, true, End::Rear);
-        for (double lead : {front.Lead, rear.Lead}) lo = std::min(lo, lead), hi = std::max(hi, lead);
+        for (double lead : {front.Lead, rear.Lead})
+            lo = std::min(lo, lead), hi = std::max(hi, lead);
         shortest = std::min(shortest, front.CutOffPercent);
     }
     EXPECT_LT(shortest, 25); // the scan reached the short notches
@@ -118,7 +119,8 @@ TEST(Walschaerts, ToggleIsReportedNotCrossed) {
                 ++failed;
                 continue;
             }
-            for (int k = 0; k < p.PinCount; ++k) ASSERT_TRUE(p.Pin(k).allFinite());
+            for (int k = 0; k < p.PinCount; ++k)
+                ASSERT_TRUE(p.Pin(k).allFinite());
             EXPECT_EQ(side(p), reference) << sign * a;
         }
         EXPECT_GT(failed, 0) << sign;

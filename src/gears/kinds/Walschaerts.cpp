@@ -1,9 +1,9 @@
 // Walschaerts gear on the exact engine; see Walschaerts.h.
 //
-// Source of the geometry and of the sample's layout: the standard textbook treatment of
-// the gear, e.g. W. F. Kiesel / A. W. Bruce and the locomotive valve gear manuals (the
-// Walschaerts chapter of "The Locomotive Cyclopedia", Simmons-Boardman; J. Walschaerts'
-// Belgian patent of 1844 for the arrangement of link and combination lever):
+// Source of the geometry and of the sample's layout: the standard rules of the gear as
+// the locomotive valve gear textbooks give them, e.g. W. W. Wood, "Walschaert Locomotive
+// Valve Gear" (1907), and C. H. Fessenden, "Valve Gears" (1915); the arrangement of
+// expansion link and combination lever is E. Walschaerts' (Belgium, 1844):
 //  - the valve's displacement is the sum of two motions: the link's, through the die and
 //    the radius rod, and the crosshead's, through the union link and combination lever;
 //  - the lever's part at a dead centre is lap + lead = (stroke / 2) x the lever's ratio
@@ -52,6 +52,13 @@ constexpr UnitKind A = UnitKind::Angle;
 
 // The outside-admission sample: a 20 x 26 in cylinder, slide valve with 1.25 in lap and
 // 3/16 in lead, about 8 in of valve travel in full gear, the radius rod held at the die.
+// Laid out so that at both dead centres the union link is level and the radius rod pin
+// sits at the slot's centre (134 in ahead of the axle, 14 in up): the lever leans
+// asin(13 / 36) either way, so the crosshead arm drops 36 cos - 14 = 19.5708, the valve
+// pin stands 3.98077 = 1.4375 / sin above the radius rod pin and the spindle 14 + 3.98077
+// cos = 17.71216 above the axle; the link foot's middle place is (72, -2), so the return
+// crank leads by 90 + atan(2 / 72) = 91.59114 degrees and the eccentric rod is
+// sqrt(72^2 + 2^2 + 5.2^2) = 72.21523. The valve rod centres the valve at mid gear.
 // name, caption, unit, default, sensible low/high, hard low/high, group
 const std::array<Dimension, kDims> kDimensions{{
     {"StrokeLen", "Stroke", L, 26, 10, 40, 1e-6, kBig, "Crank and rods"},
