@@ -52,7 +52,7 @@ bool NewtonSolve(F&& f, Eigen::Matrix<double, N, 1>& x, double scale,
 
 // The start of the next solve of a group whose root moves smoothly with the crank: the
 // last root carried on along the line through the last two, when the setting is the same
-// and the step no longer than twice the last one; else the last root.
+// and the step no longer than twice the last one nor 30 degrees; else the last root.
 template <int N>
 class RootTrack {
 public:
@@ -71,7 +71,9 @@ public:
     Vec Guess(double crank, double setting) const {
         const double was = std::remainder(lastCrank_ - beforeCrank_, 2 * std::numbers::pi);
         const double now = std::remainder(crank - lastCrank_, 2 * std::numbers::pi);
-        if (setting != setting_ || was == 0 || std::abs(now) > 2 * std::abs(was)) return last_;
+        if (setting != setting_ || was == 0 || std::abs(now) > 2 * std::abs(was) ||
+            std::abs(now) > kLongestStep)
+            return last_;
         return last_ + (last_ - before_) * (now / was);
     }
     const Vec& Last() const { return last_; }
@@ -79,6 +81,7 @@ public:
     double LastSetting() const { return setting_; }
 
 private:
+    static constexpr double kLongestStep = std::numbers::pi / 6; // a line fits 30 degrees
     Vec last_ = Vec::Zero(), before_ = Vec::Zero();
     double lastCrank_ = 0, beforeCrank_ = 0, setting_ = 0;
 };
