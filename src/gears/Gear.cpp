@@ -28,6 +28,12 @@ std::optional<LengthUnit> ParseUnit(std::string_view text) {
     return std::nullopt;
 }
 
+double UnitFactor(LengthUnit from, LengthUnit to) {
+    constexpr double kMmPerInch = 25.4;
+    if (from == to || from == LengthUnit::Units || to == LengthUnit::Units) return 1;
+    return from == LengthUnit::Inch ? kMmPerInch : 1 / kMmPerInch;
+}
+
 std::string_view PositionName(NamedPosition p) { return kPositionNames[std::size_t(p)]; }
 
 double GearDesign::Value(std::string_view field) const { return Values[IndexOf(*this, field)]; }

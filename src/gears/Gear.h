@@ -77,6 +77,10 @@ enum class LengthUnit { Inch, Millimetre, Units };
 std::string_view UnitName(LengthUnit u); // "in", "mm", "units"
 std::optional<LengthUnit> ParseUnit(std::string_view text);
 
+// Lengths in `from` times this are in `to` (25.4 from inches to millimetres); 1 where
+// either is the free unit, which has no size. For a kind's bounds in another unit.
+double UnitFactor(LengthUnit from, LengthUnit to);
+
 enum class NamedPosition { FullForward, NormalForward, Mid, NormalReverse, FullReverse };
 inline constexpr std::array<NamedPosition, 5> kNamedPositions{
     NamedPosition::FullForward, NamedPosition::NormalForward, NamedPosition::Mid,
@@ -143,8 +147,9 @@ public:
     // reverse arm position; Walschaerts' lifting arm angle from +X, degrees).
     virtual double MidGear() const = 0;
 
-    // The body whose reference assembly (or mid gear) failed; nullptr when the design
-    // assembles. A solver that failed here fails every Solve with it.
+    // The body whose reference assembly (or mid gear) failed, or "Design" for values that
+    // do not fit the kind's table; nullptr when the design assembles. A solver that failed
+    // here fails every Solve with it.
     virtual const char* Failed() const = 0;
 };
 

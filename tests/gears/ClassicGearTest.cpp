@@ -1,8 +1,8 @@
 // The classic gear on the exact engine against the system's own solver, and its design
 // taken from and given back to a classic mechanism.
-#include "gears/Gears.h"
-#include "gears/GearChecks.h"
 #include "gears/kinds/ClassicGear.h"
+#include "gears/GearChecks.h"
+#include "gears/Gears.h"
 #include "model/Defaults.h"
 #include "model/MidGear.h"
 #include "model/Solver.h"

@@ -61,7 +61,7 @@ void MeasurePose(const GearDesign& d, const GearPose& p, const GearPose& first,
 // Where f changes sign between a (f(a) <= 0 < f(b) or the reverse), by bisection.
 double Crossing(const std::function<double(double)>& f, double a, double b) {
     const bool rising = f(b) > 0;
-    for (int i = 0; i < 40; ++i) {
+    for (int i = 0; i < 30; ++i) {
         const double m = (a + b) / 2;
         ((f(m) > 0) == rising ? b : a) = m;
     }
@@ -70,17 +70,19 @@ double Crossing(const std::function<double(double)>& f, double a, double b) {
 
 // The longest run of f > 0 round the circle of angles -180 .. 180: its start and end.
 std::pair<double, double> LongestOpening(const std::function<double(double)>& f) {
-    constexpr int kSteps = 1440;
+    constexpr int kSteps = 360;
     const double step = 360.0 / kSteps;
     std::vector<double> v(kSteps);
-    for (int i = 0; i < kSteps; ++i) v[std::size_t(i)] = f(-180 + i * step);
+    for (int i = 0; i < kSteps; ++i)
+        v[std::size_t(i)] = f(-180 + i * step);
     std::pair<double, double> best{kNaN, kNaN};
     double bestLen = 0;
     for (int i = 0; i < kSteps; ++i) {
         const int prev = (i + kSteps - 1) % kSteps;
         if (!(v[std::size_t(prev)] <= 0 && v[std::size_t(i)] > 0)) continue;
         int j = i;
-        while (v[std::size_t(j % kSteps)] > 0 && j < i + kSteps) ++j;
+        while (v[std::size_t(j % kSteps)] > 0 && j < i + kSteps)
+            ++j;
         if (j - i > bestLen) {
             bestLen = j - i;
             const double a = -180 + (i - 1) * step, b = -180 + (j - 1) * step;
@@ -125,8 +127,7 @@ PortEvents ScanPort(GearSolver& s, const PortFace& f, double setting, bool forwa
     };
     PortEvents ev;
     std::tie(ev.Admission, ev.CutOff) = LongestOpening([&](double t) { return open(t, true); });
-    std::tie(ev.Release, ev.Compression) =
-        LongestOpening([&](double t) { return open(t, false); });
+    std::tie(ev.Release, ev.Compression) = LongestOpening([&](double t) { return open(t, false); });
     ev.Lead = open(0, true);
     const double x0 = pose(0).Crosshead, x1 = pose(180).Crosshead;
     ev.CutOffPercent = std::abs(pose(ev.CutOff).Crosshead - x0) / std::abs(x1 - x0) * 100;
@@ -135,8 +136,8 @@ PortEvents ScanPort(GearSolver& s, const PortFace& f, double setting, bool forwa
 
 double FullTravel(GearSolver& s, double setting) {
     double lo = kInf, hi = -kInf;
-    for (int i = 0; i < 1440; ++i) {
-        const GearPose p = s.Solve(i * 0.25, setting);
+    for (int i = 0; i < 720; ++i) {
+        const GearPose p = s.Solve(i * 0.5, setting);
         if (!p.Ok()) return kNaN;
         lo = std::min(lo, p.Valve);
         hi = std::max(hi, p.Valve);

@@ -21,10 +21,10 @@ BodyError WorstBodyError(const GearDesign& d);
 
 // One port's events when the driver turns forward (`forward`) or backward: crank angles
 // in degrees in the direction of turning from the front dead centre, -180 < a <= 180,
-// found by a 0.25 degree scan refined by bisection. NaN where none was found.
+// found by a 1 degree scan refined by bisection. NaN where none was found.
 struct PortEvents {
     double Admission = 0, CutOff = 0, Release = 0, Compression = 0;
-    double Lead = 0;        // steam opening on this end's dead centre
+    double Lead = 0;          // steam opening on this end's dead centre
     double CutOffPercent = 0; // piston's travel from its dead centre at cut-off, % stroke
 };
 enum class End { Front, Rear };

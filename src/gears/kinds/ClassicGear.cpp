@@ -199,7 +199,7 @@ private:
     }
 
     const char* SolveAt(double crankRad, double revArmPos, GearPose& out);
-    const char* PlaceLink(GearPose& out);
+    const char* PlaceLink(double crankRad, double revArmPos, GearPose& out);
     const char* PlaceRockerAndValve(GearPose& out) const;
     void Reference();
     void FindMidGear();
@@ -207,16 +207,23 @@ private:
     std::vector<double> values_;
     Classic c_;
     LinkPoint fwdPin_, revPin_, arcCentre_, suspPin_, centrePoint_;
-    PortFace face_;
     double sense_ = 1;  // +1: forward on the + side of mid gear
     double mid_ = 0;    // reverse arm position at mid gear
-    LinkVec refLink_ = LinkVec::Zero(), link_ = LinkVec::Zero();
+    LinkVec refLink_ = LinkVec::Zero();
+    RootTrack<3> track_;
     int fwdSide_ = 0, revSide_ = 0, liftSide_ = 0, dieSide_ = 0;
     double upperSense_ = 1; // the rocker's upper arm above (+1) or below its pivot
     const char* failed_ = nullptr;
+    bool linkFailed_ = false; // the last SolveAt failed at the link, not a closed form
 };
 
 ClassicSolver::ClassicSolver(const GearDesign& d) : values_(d.Values), c_(values_) {
+    if (values_.size() != kDims) {
+        values_.assign(kDims, 0);
+        c_ = Classic(values_);
+        failed_ = "Design";
+        return;
+    }
     const double k = c_[LinkRadius] - c_[LinkEccRodPivotBackSet];
     const double m = c_[LinkRadius] - c_[LinkCentPivotBackSet];
     fwdPin_ = {c_[LinkEccRodPivotVert], 0};
@@ -224,7 +231,6 @@ ClassicSolver::ClassicSolver(const GearDesign& d) : values_(d.Values), c_(values
     arcCentre_ = {0, -k};
     suspPin_ = {-c_[LinkCentPivotVert], m - k};
     centrePoint_ = {0, m - k};
-    face_ = ClassicGear().Face(d);
     Reference();
     if (!failed_) FindMidGear();
 }
@@ -245,16 +251,16 @@ void ClassicSolver::Reference() {
     auto P = [&s](int i) { return Vec2(s.PivotX[i], s.PivotY[i]); };
     const Vec2 fwd = P(FwdRodPin), rev = P(RevRodPin);
     const Vec2 up = fwd - rev;
-    link_ = {(fwd.x() + rev.x()) / 2, (fwd.y() + rev.y()) / 2, std::atan2(up.x(), up.y())};
+    refLink_ = {(fwd.x() + rev.x()) / 2, (fwd.y() + rev.y()) / 2, std::atan2(up.x(), up.y())};
+    track_.Reset(refLink_, 0, s.RevArmSet[0]);
     fwdSide_ = SideOf(P(FwdEccCentre), fwd, rev);
     revSide_ = SideOf(P(RevEccCentre), rev, fwd);
     liftSide_ = SideOf(P(LiftArmEnd), P(LinkSuspPin), P(LinkArcCentre));
     dieSide_ = SideOf(P(LinkArcCentre), P(RockerPivot), P(DieBlock));
     upperSense_ = P(RockerUpperLine).y() >= P(RockerPivot).y() ? 1 : -1;
-    refLink_ = link_;
     GearPose pose;
     failed_ = SolveAt(0, s.RevArmSet[0], pose);
-    refLink_ = link_;
+    refLink_ = track_.Last();
 }
 
 // The classic rule on this engine: one solve at crank 90 with the reverse arm upright,
@@ -278,14 +284,18 @@ void ClassicSolver::FindMidGear() {
     const double ecc = std::fmod(c_[EccFwdAngle], 360.0);
     const bool eccInverted = (ecc > 90 && ecc < 180) || (ecc > 270 && ecc < 360);
     sense_ = (arm > 0) != eccInverted ? 1 : -1;
-    link_ = refLink_;
+    track_.Reset(refLink_, 0, mid_);
 }
 
 void ClassicSolver::Solve(double crankDeg, double setting, GearPose& out) {
     out.PinCount = kClassicPins;
     out.Failed = failed_;
     if (failed_) return;
-    out.Failed = SolveAt(crankDeg * kRad, mid_ + sense_ * setting, out);
+    const double crank = crankDeg * kRad, revArm = mid_ + sense_ * setting;
+    out.Failed = SolveAt(crank, revArm, out);
+    if (out.Failed && linkFailed_)
+        out.Failed = Walk(track_.LastCrank(), track_.LastSetting(), crank, revArm,
+                          [&](double c, double r) { return SolveAt(c, r, out); });
 }
 
 const char* ClassicSolver::SolveAt(double crankRad, double revArmPos, GearPose& out) {
@@ -315,13 +325,17 @@ const char* ClassicSolver::SolveAt(double crankRad, double revArmPos, GearPose& 
                         std::atan(c_[RevArmBackSet] / c_[RevArmLen]);
     P[CLiftArmEnd] = shaft + c_[LiftingArmLen] * Vec2(std::cos(turn), std::sin(turn));
 
-    if (const char* f = PlaceLink(out)) return f;
+    linkFailed_ = false;
+    if (const char* f = PlaceLink(crankRad, revArmPos, out)) {
+        linkFailed_ = true;
+        return f;
+    }
     return PlaceRockerAndValve(out);
 }
 
 // Newton on the link: each rod's residual (|p - q|^2 - len^2) / 2 len, about the rod's
 // stretch; from the previous pose, else from the reference one.
-const char* ClassicSolver::PlaceLink(GearPose& out) {
+const char* ClassicSolver::PlaceLink(double crankRad, double revArmPos, GearPose& out) {
     auto& P = out.Pins;
     const struct Rod {
         LinkPoint on;
@@ -340,7 +354,7 @@ const char* ClassicSolver::PlaceLink(GearPose& out) {
         }
     };
     const double scale = c_[LinkRadius] + c_[EccRodFwdLen];
-    LinkVec x = link_;
+    LinkVec x = track_.Guess(crankRad, revArmPos);
     if (!NewtonSolve<3>(f, x, scale)) {
         x = refLink_;
         if (!NewtonSolve<3>(f, x, scale)) return "Link";
@@ -357,7 +371,7 @@ const char* ClassicSolver::PlaceLink(GearPose& out) {
         return "Reverse eccentric rod";
     if (liftSide_ != SideOf(P[CLiftArmEnd], P[CLinkSuspPin], P[CLinkArcCentre]))
         return "Lifting link";
-    link_ = x;
+    track_.Keep(x, crankRad, revArmPos);
     return nullptr;
 }
 

@@ -1,9 +1,9 @@
 // Walschaerts gear on the exact engine; see Walschaerts.h.
 //
-// Source of the geometry and of the sample's layout: the standard textbook treatment of
-// the gear, e.g. W. F. Kiesel / A. W. Bruce and the locomotive valve gear manuals (the
-// Walschaerts chapter of "The Locomotive Cyclopedia", Simmons-Boardman; J. Walschaerts'
-// Belgian patent of 1844 for the arrangement of link and combination lever):
+// Source of the geometry and of the sample's layout: the standard rules of the gear as
+// the locomotive valve gear textbooks give them, e.g. W. W. Wood, "Walschaert Locomotive
+// Valve Gear" (1907), and C. H. Fessenden, "Valve Gears" (1915); the arrangement of
+// expansion link and combination lever is E. Walschaerts' (Belgium, 1844):
 //  - the valve's displacement is the sum of two motions: the link's, through the die and
 //    the radius rod, and the crosshead's, through the union link and combination lever;
 //  - the lever's part at a dead centre is lap + lead = (stroke / 2) x the lever's ratio
@@ -52,6 +52,13 @@ constexpr UnitKind A = UnitKind::Angle;
 
 // The outside-admission sample: a 20 x 26 in cylinder, slide valve with 1.25 in lap and
 // 3/16 in lead, about 8 in of valve travel in full gear, the radius rod held at the die.
+// Laid out so that at both dead centres the union link is level and the radius rod pin
+// sits at the slot's centre (134 in ahead of the axle, 14 in up): the lever leans
+// asin(13 / 36) either way, so the crosshead arm drops 36 cos - 14 = 19.5708, the valve
+// pin stands 3.98077 = 1.4375 / sin above the radius rod pin and the spindle 14 + 3.98077
+// cos = 17.71216 above the axle; the link foot's middle place is (72, -2), so the return
+// crank leads by 90 + atan(2 / 72) = 91.59114 degrees and the eccentric rod is
+// sqrt(72^2 + 2^2 + 5.2^2) = 72.21523. The valve rod centres the valve at mid gear.
 // name, caption, unit, default, sensible low/high, hard low/high, group
 const std::array<Dimension, kDims> kDimensions{{
     {"StrokeLen", "Stroke", L, 26, 10, 40, 1e-6, kBig, "Crank and rods"},
@@ -164,7 +171,6 @@ private:
     const char* SolveAt(double crankRad, double liftRad, GearPose& out);
     const char* PlaceLink(double crankRad, GearPose& out);
     const char* PlaceGroup(const Vec4& start, GearPose& out, Vec4& x) const;
-    const char* Stepped(double crankRad, double liftRad, GearPose& out);
     void Reference();
     double MeanDiePlace(double liftRad);
     void FindMidGear();
@@ -174,15 +180,25 @@ private:
     Vec2 footLocal_;     // the link foot from the trunnion, link at its middle place
     Vec2 linkTurn_{1, 0}; // cos, sin of the link's turn from its middle place
     int footSide_ = 0, liftSide_ = 0, unionSide_ = 0;
-    Vec4 ref_ = Vec4::Zero(), last_ = Vec4::Zero();
-    double refLift_ = 0, lastCrank_ = 0, lastLift_ = 0;
+    Vec4 ref_ = Vec4::Zero();
+    RootTrack<4> track_;
+    double refLift_ = 0;
     double mid_ = 0;   // lifting arm angle at mid gear, radians from +X
     double sense_ = 1; // lifting arm turn per unit setting: +1 or -1
     const char* failed_ = nullptr;
 };
 
 WalschaertsSolver::WalschaertsSolver(const GearDesign& d) : v_(d.Values) {
+    if (v_.size() != kDims) {
+        v_.assign(kDims, 0);
+        failed_ = "Design";
+        return;
+    }
     footLocal_ = {-v_[LinkFootBackSet], -v_[LinkFootLen]};
+    if (!(footLocal_.norm() > 0)) {
+        failed_ = "Expansion link";
+        return;
+    }
     Reference();
     if (!failed_) FindMidGear();
     if (!failed_) FindSense();
@@ -220,8 +236,8 @@ void WalschaertsSolver::Reference() {
     if ((failed_ = PlaceGroup(ref_, p, x))) return;
     liftSide_ = SideOf(shaft, liftEnd, p.Pin(WLiftPoint));
     unionSide_ = SideOf(p.Pin(WCrossheadArm), p.Pin(WUnionPin), p.Pin(WRadiusRodPin));
-    ref_ = last_ = x;
-    lastLift_ = refLift_;
+    ref_ = x;
+    track_.Reset(x, 0, refLift_);
 }
 
 double WalschaertsSolver::MeanDiePlace(double liftRad) {
@@ -270,7 +286,8 @@ void WalschaertsSolver::Solve(double crankDeg, double setting, GearPose& out) {
     const double crank = crankDeg * kRad, lift = mid_ + sense_ * setting * kRad;
     out.Failed = SolveAt(crank, lift, out);
     if (out.Failed && std::string_view(out.Failed) == kGroupName)
-        out.Failed = Stepped(crank, lift, out);
+        out.Failed = Walk(track_.LastCrank(), track_.LastSetting(), crank, lift,
+                          [&](double c, double l) { return SolveAt(c, l, out); });
 }
 
 // Crank and crosshead, return crank, and the link from its eccentric rod (closed forms).
@@ -356,25 +373,10 @@ const char* WalschaertsSolver::SolveAt(double crankRad, double liftRad, GearPose
     if (const char* f = PlaceLink(crankRad, out)) return f;
     out.Pins[WLiftArmEnd] = out.Pin(WWeighShaft) + v_[LiftArmLen] * Dir(liftRad);
     Vec4 x;
-    const char* f = PlaceGroup(last_, out, x);
+    const char* f = PlaceGroup(track_.Guess(crankRad, liftRad), out, x);
     if (f) f = PlaceGroup(ref_, out, x);
     if (f) return f;
-    last_ = x;
-    lastCrank_ = crankRad;
-    lastLift_ = liftRad;
-    return nullptr;
-}
-
-// A far jump from the last pose: walk to the wanted one in small steps, so that each
-// step's Newton starts near its root and keeps the branch.
-const char* WalschaertsSolver::Stepped(double crankRad, double liftRad, GearPose& out) {
-    constexpr int kSteps = 24;
-    const double c0 = lastCrank_, l0 = lastLift_;
-    const double dc = std::remainder(crankRad - c0, 2 * std::numbers::pi);
-    for (int i = 1; i <= kSteps; ++i) {
-        const double t = double(i) / kSteps;
-        if (const char* f = SolveAt(c0 + t * dc, l0 + t * (liftRad - l0), out)) return f;
-    }
+    track_.Keep(x, crankRad, liftRad);
     return nullptr;
 }
 
