@@ -112,8 +112,8 @@ std::string PinsRow(double crank, const gears::GearPose& pose, std::size_t pins)
 
 std::string DescribeGearText(const GearDesign& d) {
     std::string text = std::string(d.Kind->Caption()) + " (" + std::string(d.Kind->Name()) +
-                       "): " + d.Name + "\nLengths in " + std::string(gears::UnitName(d.Unit)) +
-                       ", angles in degrees\n\nDimensions and laps\n";
+                       "): " + d.Name + "\nLength unit: " + std::string(gears::UnitName(d.Unit)) +
+                       "; angles in degrees\n\nDimensions and laps\n";
     for (const Row& r : DescriptionRows(d))
         text += "  " + Padded(r.name, 22) + " " + Padded(r.caption, 40) + " " +
                 Padded(r.value, 22) + " " + r.unit + "\n";
