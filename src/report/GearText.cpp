@@ -138,14 +138,9 @@ PinsCsv PinsOverATurn(const GearDesign& d, double setting, double step) {
     const auto solver = d.Kind->MakeSolver(d);
     const std::size_t pins = d.Kind->Pins().size();
     gears::GearPose pose;
-    double reached = 0;
     for (long k = 0; double(k) * step < 360.0 - 1e-9; ++k) {
         const double crank = double(k) * step;
-        // The solver keeps its branch by continuity from the pose before, so a long step
-        // is walked in steps of at most a degree.
-        for (; reached + 1 < crank; reached += 1) solver->Solve(reached, setting, pose);
         solver->Solve(crank, setting, pose);
-        reached = crank;
         if (!pose.Ok() && r.failed.empty()) r.failed = pose.Failed;
         r.csv += PinsRow(crank, pose, pins);
     }
