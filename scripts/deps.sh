@@ -7,9 +7,11 @@ packages=(
   build-essential cmake pkgconf
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev libnlopt-dev
+  libeigen3-dev
   xvfb xauth fonts-dejavu-core fonts-liberation
   clang-14 libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev
+  nlohmann-json3-dev
 )
 
 missing=()

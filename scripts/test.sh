@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds VALVETRACE with AddressSanitizer and UndefinedBehaviorSanitizer and runs every
 # test, then the long sessions in an optimised build, then fuzzes the dimension file
-# reader for a bounded time with clang's libFuzzer. Installs what it needs first. Any
-# sanitizer report or fuzzer finding fails the run.
+# reader and the gear file reader for a bounded time each with clang's libFuzzer.
+# Installs what it needs first. Any sanitizer report or fuzzer finding fails the run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
@@ -24,13 +24,16 @@ cmake -S "$root" -B "$soak" -DCMAKE_BUILD_TYPE=Release -DVALVETRACE_TESTS=ON
 cmake --build "$soak" --parallel "$(nproc)" --target vt_soak_tests vt_design_soak_tests
 ctest --test-dir "$soak" --output-on-failure -L soak
 
-# The file reader under libFuzzer, seeded with the sample designs. The corpus grows in
+# The file readers under libFuzzer, seeded with the sample designs. The corpus grows in
 # the build tree only; a finding leaves its input there as crash-* and fails the run.
 fuzz="$root/build/fuzz"
 cmake -S "$root" -B "$fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
   -DVALVETRACE_FUZZ=ON -DVALVETRACE_TESTS=OFF
-cmake --build "$fuzz" --parallel "$(nproc)" --target fuzz_dimfile
-mkdir -p "$fuzz/corpus"
+cmake --build "$fuzz" --parallel "$(nproc)" --target fuzz_dimfile fuzz_gearfile
+mkdir -p "$fuzz/corpus" "$fuzz/gear_corpus"
 cp "$root"/data/*.dvt "$fuzz/corpus/"
 (cd "$fuzz" && ./fuzz/fuzz_dimfile -max_total_time="${VT_FUZZ_SECONDS:-60}" -max_len=1600 \
   -print_final_stats=1 corpus)
+cp "$root"/data/*.vgear "$fuzz/gear_corpus/"
+(cd "$fuzz" && ./fuzz/fuzz_gearfile -max_total_time="${VT_GEAR_FUZZ_SECONDS:-30}" \
+  -max_len=8192 -print_final_stats=1 gear_corpus)

@@ -10,6 +10,7 @@
 #include "model/Dimensions.h"
 #include "model/MidGear.h"
 #include "model/RevArmSets.h"
+#include "report/GearReport.h"
 #include "report/SensitivityReport.h"
 #include "report/SetValveReport.h"
 
@@ -71,6 +72,7 @@ int RunReport(const ReportOptions& o, std::ostream& out, std::ostream& err,
         out << ReportUsage();
         return kExitOk;
     }
+    if (o.gear.Any() || IsGearFileName(o.design)) return RunGearReport(o, out, err);
     const auto s = std::make_unique<State>();
     if (const DesignLoad load = LoadReportDesign(*s, o.design); !load.ok) {
         err << kProgram << "cannot read the design \"" << o.design << "\": " << load.message

@@ -2,6 +2,7 @@
 #include "report/ReportOptions.h"
 
 #include "model/Format.h"
+#include "report/GearOptions.h"
 #include "report/SensitivityOptions.h"
 
 #include <algorithm>
@@ -126,6 +127,8 @@ ParsedArgs ParseReportArgs(std::span<const std::string> args) {
             if (std::string e = TakeSensitivityOption(args, i, o); !e.empty())
                 return r.error = e, r;
             ++i;
+        } else if (IsGearOption(a)) {
+            if (std::string e = TakeGearOption(args, i, o.gear); !e.empty()) return r.error = e, r;
         } else if (a.size() > 1 && a[0] == '-') {
             return r.error = "unknown option " + a, r;
         } else if (!o.design.empty()) {
@@ -138,12 +141,13 @@ ParsedArgs ParseReportArgs(std::span<const std::string> args) {
     if (std::string e = CheckCombination(given, o); !o.help && !e.empty()) return r.error = e, r;
     if (std::string e = CheckSetValve(o); !o.help && !e.empty()) return r.error = e, r;
     if (std::string e = CheckSensitivityOptions(o); !e.empty()) return r.error = e, r;
+    if (std::string e = CheckGearOptions(o); !o.help && !e.empty()) return r.error = e, r;
     r.ok = true;
     return r;
 }
 
 std::string ReportUsage() {
-    return "Usage: valvetrace-report [OPTIONS] DESIGN.dvt\n"
+    return "Usage: valvetrace-report [OPTIONS] DESIGN.dvt|DESIGN.vgear\n"
            "\n"
            "Reports on a valve gear design saved by VALVETRACE. With no option it prints the\n"
            "valve events table: for the 19 reverse arm positions of the port events diagram\n"
@@ -185,7 +189,7 @@ std::string ReportUsage() {
            "  --out NEW.dvt         save the design with the values found (also when a\n"
            "                        target is missed) as NEW.dvt; its view, presets, stored\n"
            "                        positions and lines stay as they were\n"
-           + SensitivityUsage() +
+           + SensitivityUsage() + GearUsage() +
            "  -h, --help            show this text\n"
            "\n"
            "A TARGET is KIND@POSITION, with *WEIGHT after it to count it WEIGHT times (1 when\n"

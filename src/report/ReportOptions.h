@@ -4,6 +4,7 @@
 
 #include "analysis/SettingTargets.h"
 #include "analysis/SettingVariables.h"
+#include "report/GearOptions.h"
 
 #include <span>
 #include <string>
@@ -13,7 +14,7 @@ namespace vt {
 
 struct ReportOptions {
     bool help = false;
-    std::string design;      // the .dvt file
+    std::string design;      // the .dvt or .vgear file
     bool csv = false;        // CSV instead of the listing
     std::string diagramsDir; // where the four diagrams go, empty for none
     bool sweep = false;
@@ -28,6 +29,7 @@ struct ReportOptions {
     std::string position;                    // the gear position of --sensitivity
     std::vector<std::string> tolerances;     // each "T" or "NAME=T", as given
     std::vector<double> wear;                // lost motions of --wear
+    GearOptions gear;                        // --export-gear, --describe, --pins
 };
 
 struct ParsedArgs {

@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <unistd.h>
 
 namespace vt {
 namespace {
@@ -33,19 +32,6 @@ TEST(FileIo, ReadsNoMoreThanAskedAndWholeFilesOfAnySize) {
     EXPECT_TRUE(empty.bytes.empty());
 }
 
-// Runs `body` as an ordinary user when the tests run as root, for whom folder
-// permissions would not count.
-template <typename Body> void AsOrdinaryUser(Body body) {
-    const bool root = geteuid() == 0;
-    if (root) {
-        ASSERT_EQ(seteuid(65534), 0);
-    }
-    body();
-    if (root) {
-        ASSERT_EQ(seteuid(0), 0);
-    }
-}
-
 TEST(FileIo, SaveIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
     test::ScratchFolder dir;
     namespace fs = std::filesystem;
@@ -59,14 +45,14 @@ TEST(FileIo, SaveIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
     auto c = test::BuiltIn();
     c->DataSetName = "Mine";
     FileResult r;
-    AsOrdinaryUser([&] { r = SaveDimensionFile(*c, path); });
+    test::AsOrdinaryUser([&] { r = SaveDimensionFile(*c, path); });
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.message, "File access denied");
     EXPECT_EQ(c->DataSetName, "Mine");
     EXPECT_EQ(test::ReadBytes(path), oldBytes);
     // A writable folder with a read-only file in it refuses the save too.
     fs::permissions(dir.Dir(), fs::perms::owner_all | fs::perms::others_all);
-    AsOrdinaryUser([&] { r = SaveDimensionFile(*c, path); });
+    test::AsOrdinaryUser([&] { r = SaveDimensionFile(*c, path); });
     EXPECT_EQ(r.message, "File access denied");
     EXPECT_EQ(test::ReadBytes(path), oldBytes);
 }

@@ -1,9 +1,12 @@
 // File test helpers; see FileTestSupport.h.
 #include "files/FileTestSupport.h"
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <unistd.h>
 
 namespace vt::test {
 
@@ -17,6 +20,17 @@ ScratchFolder::~ScratchFolder() {
     std::error_code ec;
     std::filesystem::permissions(dir_, std::filesystem::perms::owner_all, ec);
     std::filesystem::remove_all(dir_, ec);
+}
+
+void AsOrdinaryUser(const std::function<void()>& body) {
+    const bool root = geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(seteuid(65534), 0);
+    }
+    body();
+    if (root) {
+        ASSERT_EQ(seteuid(0), 0);
+    }
 }
 
 std::vector<uint8_t> ReadBytes(const std::string& path) {

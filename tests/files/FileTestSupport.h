@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,10 @@ public:
 private:
     std::filesystem::path dir_;
 };
+
+// Runs `body` as an ordinary user when the tests run as root, for whom folder
+// permissions would not count.
+void AsOrdinaryUser(const std::function<void()>& body);
 
 std::vector<uint8_t> ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);

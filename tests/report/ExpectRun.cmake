@@ -1,6 +1,6 @@
 # Runs valvetrace-report as a script would and checks what it gave back: the exit code,
-# a pattern in its output or its messages, and the files it was to write (PNG images, or
-# designs of 1440 bytes).
+# a pattern in its output or its messages, and the files it was to write (PNG images,
+# designs of 1440 bytes, or gear files).
 # -DPROG= -DARGS=a;b -DEXIT=n [-DOUT=regex] [-DERR=regex] [-DFILES=f1;f2] [-DLINES=n]
 string(REPLACE "|" ";" ARGS "${ARGS}")
 if(FILES)
@@ -37,6 +37,13 @@ foreach(f ${FILES})
     file(SIZE "${f}" size)
     if(NOT size EQUAL 1440)
       message(FATAL_ERROR "${f} has ${size} bytes, not the 1440 of a design")
+    endif()
+    continue()
+  endif()
+  if(f MATCHES "\\.vgear$")
+    file(READ "${f}" text)
+    if(NOT text MATCHES "^{\n  \"format\": \"valvetrace-gear\",")
+      message(FATAL_ERROR "${f} is not a gear file")
     endif()
     continue()
   endif()

@@ -1,0 +1,74 @@
+// Gear engine speed: one exact solve of each gear at the five named positions, the crank
+// walking every whole degree in steps of 7 (as bench_solver walks the classic solver) or
+// jumping by 137 degrees (a search's far probes); beside them, in the same run, the
+// classic SolveLinkage + ComputeValveEvents of the built-in design.
+#include "gears/kinds/ClassicGear.h"
+#include "gears/kinds/Walschaerts.h"
+#include "model/MidGear.h"
+#include "model/Solver.h"
+#include "model/ValveEvents.h"
+#include "support/Designs.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using vt::gears::GearDesign;
+
+GearDesign Design(int which) {
+    switch (which) {
+    case 0:
+        return vt::gears::ClassicDesign(*vt::test::BuiltIn());
+    case 1:
+        return vt::gears::Walschaerts().Sample();
+    default:
+        return vt::gears::WalschaertsInside();
+    }
+}
+
+// range(0): 0 classic, 1 Walschaerts, 2 Walschaerts inside; range(1): named position;
+// range(2): crank step in degrees.
+void BM_GearSolve(benchmark::State& st) {
+    const GearDesign d = Design(int(st.range(0)));
+    auto solver = d.Kind->MakeSolver(d);
+    const double setting = SettingOf(d, vt::gears::kNamedPositions[std::size_t(st.range(1))]);
+    const int step = int(st.range(2));
+    int angle = 0;
+    vt::gears::GearPose pose;
+    for (auto _ : st) {
+        angle = (angle + step) % 360;
+        solver->Solve(angle, setting, pose);
+        benchmark::DoNotOptimize(pose.Valve);
+    }
+    if (!pose.Ok()) st.SkipWithError(pose.Failed);
+}
+BENCHMARK(BM_GearSolve)
+    ->ArgsProduct({{0, 1, 2}, {0, 1, 2, 3, 4}, {7, 137}})
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+void BM_ClassicSolveLinkage(benchmark::State& st) {
+    auto c = vt::test::BuiltIn();
+    const float offsets[] = {1.3f, 1.04f, 0.0f, -1.04f, -1.3f};
+    const double sense = vt::SenseIsDirect(*c) ? 1 : -1;
+    c->RevArmPos = float(c->RevArmSet[0] + sense * offsets[st.range(0)]);
+    int angle = 0;
+    for (auto _ : st) {
+        c->DriverAngle = float(angle);
+        angle = (angle + 7) % 360;
+        vt::SolveLinkage(*c);
+        vt::ComputeValveEvents(*c);
+        benchmark::DoNotOptimize(c->FrontSteamOpening);
+    }
+}
+BENCHMARK(BM_ClassicSolveLinkage)->DenseRange(0, 4)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// Building a solver: the reference assembly and the mid-gear rule.
+void BM_GearMakeSolver(benchmark::State& st) {
+    const GearDesign d = Design(int(st.range(0)));
+    for (auto _ : st)
+        benchmark::DoNotOptimize(d.Kind->MakeSolver(d));
+}
+BENCHMARK(BM_GearMakeSolver)->DenseRange(0, 2)->Repetitions(5)->ReportAggregatesOnly(true);
+
+} // namespace
