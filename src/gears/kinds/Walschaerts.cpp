@@ -204,9 +204,10 @@ WalschaertsSolver::WalschaertsSolver(const GearDesign& d) : v_(d.Values) {
     if (!failed_) FindSense();
 }
 
-// The reference assembly: crank on the front dead centre, the link at its middle place,
-// the die at the trunnion with the radius rod level towards the cylinder, the lever leaning
-// upright; the lifting arm placed to reach the lifting point from above.
+// The reference assembly: crank on the front dead centre, the link from its eccentric
+// rod, the die at the trunnion with the radius rod level towards the cylinder, the lever
+// leaning so that the union link lies level from the crosshead arm towards it; the
+// lifting arm placed to reach the lifting point from above. Newton then closes the group.
 void WalschaertsSolver::Reference() {
     const Vec2 trunnion(v_[TrunnionX], v_[TrunnionY]);
     const Vec2 shaft(v_[WeighShaftX], v_[WeighShaftY]);
