@@ -105,6 +105,7 @@ struct GearDesign {
     // The value of the dimension of this field name; throws std::out_of_range if unknown.
     double Value(std::string_view field) const;
     void Set(std::string_view field, double v);
+    bool operator==(const GearDesign&) const = default;
 };
 
 // The reverser setting of a named position of this design.
