@@ -68,7 +68,7 @@ TEST(GearFile, RefusalsNameTheKeyAndChangeNothing) {
     const struct {
         std::string text, key;
     } cases[] = {
-        {Edited([](J& j) { j["kind"] = "baker"; }), "\"kind\""},
+        {Edited([](J& j) { j["kind"] = "no-such-gear"; }), "\"kind\""},
         {Edited([](J& j) { j["dimensions"].erase("StrokeLen"); }), "\"dimensions.StrokeLen\""},
         {Edited([](J& j) { j["dimensions"]["Boiler"] = 1; }), "\"dimensions.Boiler\""},
         {Inserted("\"dimensions\": {", "\"EccRodLen\": 1,"), "\"dimensions.EccRodLen\""},

@@ -3,6 +3,7 @@
 // VT_UPDATE_GOLDEN=1 writes the files anew with the gear file writer.
 #include "gearfile/GearFile.h"
 
+#include "gears/kinds/Baker.h"
 #include "gears/kinds/ClassicGear.h"
 #include "gears/kinds/Walschaerts.h"
 
@@ -30,6 +31,7 @@ const struct {
     {"Walschaerts.vgear", [] { return gears::Walschaerts().Sample(); }},
     {"Walschaerts Inside.vgear", gears::WalschaertsInside},
     {"Nominal.vgear", Nominal},
+    {"Baker.vgear", [] { return gears::Baker().Sample(); }},
 };
 
 TEST(GearSamples, EachFileIsItsDesignAndAssemblesOverATurn) {
