@@ -3,6 +3,7 @@
 // jumping by 137 degrees (a search's far probes); beside them, in the same run, the
 // classic SolveLinkage + ComputeValveEvents of the built-in design.
 #include "gears/kinds/ClassicGear.h"
+#include "gears/kinds/Gooch.h"
 #include "gears/kinds/Walschaerts.h"
 #include "model/MidGear.h"
 #include "model/Solver.h"
@@ -21,12 +22,14 @@ GearDesign Design(int which) {
         return vt::gears::ClassicDesign(*vt::test::BuiltIn());
     case 1:
         return vt::gears::Walschaerts().Sample();
-    default:
+    case 2:
         return vt::gears::WalschaertsInside();
+    default:
+        return vt::gears::Gooch().Sample();
     }
 }
 
-// range(0): 0 classic, 1 Walschaerts, 2 Walschaerts inside; range(1): named position;
+// range(0): 0 classic, 1 Walschaerts, 2 Walschaerts inside, 3 Gooch; range(1): named position;
 // range(2): crank step in degrees.
 void BM_GearSolve(benchmark::State& st) {
     const GearDesign d = Design(int(st.range(0)));
@@ -43,7 +46,7 @@ void BM_GearSolve(benchmark::State& st) {
     if (!pose.Ok()) st.SkipWithError(pose.Failed);
 }
 BENCHMARK(BM_GearSolve)
-    ->ArgsProduct({{0, 1, 2}, {0, 1, 2, 3, 4}, {7, 137}})
+    ->ArgsProduct({{0, 1, 2, 3}, {0, 1, 2, 3, 4}, {7, 137}})
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
@@ -69,6 +72,6 @@ void BM_GearMakeSolver(benchmark::State& st) {
     for (auto _ : st)
         benchmark::DoNotOptimize(d.Kind->MakeSolver(d));
 }
-BENCHMARK(BM_GearMakeSolver)->DenseRange(0, 2)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_GearMakeSolver)->DenseRange(0, 3)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace

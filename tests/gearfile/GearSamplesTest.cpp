@@ -4,6 +4,7 @@
 #include "gearfile/GearFile.h"
 
 #include "gears/kinds/ClassicGear.h"
+#include "gears/kinds/Gooch.h"
 #include "gears/kinds/Walschaerts.h"
 
 #include <gtest/gtest.h>
@@ -30,6 +31,7 @@ const struct {
     {"Walschaerts.vgear", [] { return gears::Walschaerts().Sample(); }},
     {"Walschaerts Inside.vgear", gears::WalschaertsInside},
     {"Nominal.vgear", Nominal},
+    {"Gooch.vgear", [] { return gears::Gooch().Sample(); }},
 };
 
 TEST(GearSamples, EachFileIsItsDesignAndAssemblesOverATurn) {
