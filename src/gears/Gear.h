@@ -105,6 +105,7 @@ struct GearDesign {
     // The value of the dimension of this field name; throws std::out_of_range if unknown.
     double Value(std::string_view field) const;
     void Set(std::string_view field, double v);
+    bool operator==(const GearDesign&) const = default;
 };
 
 // The reverser setting of a named position of this design.
@@ -112,7 +113,8 @@ double SettingOf(const GearDesign& d, NamedPosition p);
 
 inline constexpr int kMaxPins = 32;
 
-// One solved pose. Pins are in the kind's pin order, in the design's unit.
+// One solved pose. Pins are in the kind's pin order, in the design's unit. When the pose
+// failed, only Failed means anything: the other fields hold whatever was placed before.
 struct GearPose {
     std::array<Vec2, kMaxPins> Pins{};
     int PinCount = 0;

@@ -48,6 +48,28 @@ TEST(ClassicGear, AgreesWithTheClassicSolver) {
     }
 }
 
+// With the classic search refined a thousand times further it closes on the exact engine
+// to the 32-bit storage of its pivots: the engine's geometry is the classic gear's, the
+// pins set off their members' lines included.
+TEST(ClassicGear, RefinedClassicSearchClosesOnTheEngine) {
+    vt::test::CountingState c = vt::test::OffsetPins();
+    State& s = *c;
+    s.SolveTol = 1e-7f;
+    const GearDesign d = ClassicDesign(s);
+    auto solver = d.Kind->MakeSolver(d);
+    const double sense = SenseIsDirect(s) ? 1 : -1;
+    for (double setting : {1.3, -1.04}) {
+        s.RevArmPos = float(solver->MidGear() + sense * setting);
+        for (int deg = 0; deg < 360; deg += 3) {
+            s.DriverAngle = float(deg);
+            ASSERT_EQ(SolveLinkage(s), SolveOutcome::Completed);
+            const GearPose p = solver->Solve(deg, sense * (s.RevArmPos - solver->MidGear()));
+            EXPECT_NEAR(p.Valve, s.ValveTravel, 2e-5) << setting << " " << deg;
+            EXPECT_NEAR(p.Pin(CDieBlock).y(), s.PivotY[DieBlock], 2e-5) << deg;
+        }
+    }
+}
+
 TEST(ClassicGear, BodiesKeepTheirShape) {
     for (const auto& sample : vt::test::SampleDesigns()) {
         const test::BodyError e = test::WorstBodyError(ClassicDesign(*sample.make()));

@@ -152,9 +152,6 @@ using Vec4 = Eigen::Vector4d;
 using Mat4 = Eigen::Matrix4d;
 
 Vec2 Dir(double a) { return {std::cos(a), std::sin(a)}; }
-Vec2 Rotated(const Vec2& p, const Vec2& cs) {
-    return {cs.x() * p.x() - cs.y() * p.y(), cs.y() * p.x() + cs.x() * p.y()};
-}
 
 class WalschaertsSolver final : public GearSolver {
 public:
@@ -178,7 +175,7 @@ private:
 
     std::vector<double> v_;
     Vec2 footLocal_;     // the link foot from the trunnion, link at its middle place
-    Vec2 linkTurn_{1, 0}; // cos, sin of the link's turn from its middle place
+    Vec2 linkTurn_{1, 0}; // the link's own +X axis: cos, sin of its turn from the middle place
     int footSide_ = 0, liftSide_ = 0, unionSide_ = 0;
     Vec4 ref_ = Vec4::Zero();
     RootTrack<4> track_;
@@ -204,9 +201,10 @@ WalschaertsSolver::WalschaertsSolver(const GearDesign& d) : v_(d.Values) {
     if (!failed_) FindSense();
 }
 
-// The reference assembly: crank on the front dead centre, the link at its middle place,
-// the die at the trunnion with the radius rod level towards the cylinder, the lever leaning
-// upright; the lifting arm placed to reach the lifting point from above.
+// The reference assembly: crank on the front dead centre, the link from its eccentric
+// rod, the die at the trunnion with the radius rod level towards the cylinder, the lever
+// leaning so that the union link lies level from the crosshead arm towards it; the
+// lifting arm placed to reach the lifting point from above. Newton then closes the group.
 void WalschaertsSolver::Reference() {
     const Vec2 trunnion(v_[TrunnionX], v_[TrunnionY]);
     const Vec2 shaft(v_[WeighShaftX], v_[WeighShaftY]);
@@ -311,7 +309,7 @@ const char* WalschaertsSolver::PlaceLink(double crankRad, GearPose& out) {
     const Vec2 foot = (P[WLinkFoot] - P[WTrunnion]) / footLocal_.norm();
     const Vec2 home = footLocal_ / footLocal_.norm();
     linkTurn_ = {home.dot(foot), Cross(home, foot)};
-    P[WSlotCentre] = P[WTrunnion] + Rotated({v_[LinkRadius], 0}, linkTurn_);
+    P[WSlotCentre] = OnBody(P[WTrunnion], linkTurn_, v_[LinkRadius], 0);
     return nullptr;
 }
 
@@ -334,8 +332,8 @@ const char* WalschaertsSolver::PlaceGroup(const Vec4& start, GearPose& out, Vec4
         const double sa = std::sin(q[0]), ca = std::cos(q[0]);
         const Vec2 e = Dir(q[1]), de(-e.y(), e.x());
         const Vec2 w(std::sin(q[2]), std::cos(q[2])), dw(w.y(), -w.x());
-        const Vec2 die = centre + Rotated({-R * ca, R * sa}, turn);
-        const Vec2 dDie = Rotated({R * sa, R * ca}, turn);
+        const Vec2 die = OnBody(centre, turn, -R * ca, R * sa);
+        const Vec2 dDie = OnBody(Vec2::Zero(), turn, R * sa, R * ca);
         const Vec2 valve(q[3], spindle);
         const Vec2 gap = die + rod * e - valve + up * w;
         const Vec2 un = valve - low * w - arm, lp = die - lift * e - liftEnd;
@@ -350,7 +348,7 @@ const char* WalschaertsSolver::PlaceGroup(const Vec4& start, GearPose& out, Vec4
     x = start;
     if (!NewtonSolve<4>(f, x, R + rod)) return kGroupName;
     const Vec2 e = Dir(x[1]), w(std::sin(x[2]), std::cos(x[2]));
-    P[WDie] = centre + Rotated({-R * std::cos(x[0]), R * std::sin(x[0])}, turn);
+    P[WDie] = OnBody(centre, turn, -R * std::cos(x[0]), R * std::sin(x[0]));
     P[WValvePin] = {x[3], spindle};
     P[WRadiusRodPin] = P[WValvePin] - up * w;
     P[WUnionPin] = P[WValvePin] - low * w;
