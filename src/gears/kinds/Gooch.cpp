@@ -48,8 +48,9 @@ constexpr UnitKind A = UnitKind::Angle;
 // either way at the dead centres (1.25 in lap, 3/16 in lead; 30.78 degrees, more than
 // asin(1.4375 / 3.5) for the rods' angularity, which differs at the two), 60 in rods, a
 // 14 in link whose middle works at the axle's height (so the link stands upright at both
-// dead centres), its slot struck at the 48 in radius rod. The swing link hangs from the rod pins' mean place over the dead
-// centres; the valve rod centres the valve between them, so the leads are equal.
+// dead centres), its slot struck at the 48 in radius rod. The swing link hangs from the
+// rod pins' mean place over the dead centres; the valve rod centres the valve between
+// them, so the leads are equal.
 // name, caption, unit, default, sensible low/high, hard low/high, group
 const std::array<Dimension, kDims> kDimensions{{
     {"StrokeLen", "Stroke", L, 24, 10, 40, 1e-6, kBig, "Crank and rods"},
