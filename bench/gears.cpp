@@ -4,6 +4,7 @@
 // classic SolveLinkage + ComputeValveEvents of the built-in design.
 #include "gears/kinds/Baker.h"
 #include "gears/kinds/ClassicGear.h"
+#include "gears/kinds/Gooch.h"
 #include "gears/kinds/Walschaerts.h"
 #include "model/MidGear.h"
 #include "model/Solver.h"
@@ -16,20 +17,20 @@ namespace {
 
 using vt::gears::GearDesign;
 
+// The designs solved, by range(0): the built-in classic design, then each sample.
 GearDesign Design(int which) {
-    switch (which) {
-    case 0:
-        return vt::gears::ClassicDesign(*vt::test::BuiltIn());
-    case 1:
-        return vt::gears::Walschaerts().Sample();
-    case 2:
-        return vt::gears::WalschaertsInside();
-    default:
-        return vt::gears::Baker().Sample();
-    }
+    using Make = GearDesign (*)();
+    static constexpr Make kDesigns[] = {
+        [] { return vt::gears::ClassicDesign(*vt::test::BuiltIn()); },
+        [] { return vt::gears::Walschaerts().Sample(); },
+        vt::gears::WalschaertsInside,
+        [] { return vt::gears::Baker().Sample(); },
+        [] { return vt::gears::Gooch().Sample(); },
+    };
+    return kDesigns[which]();
 }
 
-// range(0): 0 classic, 1 Walschaerts, 2 Walschaerts inside, 3 Baker; range(1): named position;
+// range(0): 0 classic, 1 Walschaerts, 2 Walschaerts inside, 3 Baker, 4 Gooch; range(1): named position;
 // range(2): crank step in degrees.
 void BM_GearSolve(benchmark::State& st) {
     const GearDesign d = Design(int(st.range(0)));
@@ -46,7 +47,7 @@ void BM_GearSolve(benchmark::State& st) {
     if (!pose.Ok()) st.SkipWithError(pose.Failed);
 }
 BENCHMARK(BM_GearSolve)
-    ->ArgsProduct({{0, 1, 2, 3}, {0, 1, 2, 3, 4}, {7, 137}})
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1, 2, 3, 4}, {7, 137}})
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
@@ -72,6 +73,6 @@ void BM_GearMakeSolver(benchmark::State& st) {
     for (auto _ : st)
         benchmark::DoNotOptimize(d.Kind->MakeSolver(d));
 }
-BENCHMARK(BM_GearMakeSolver)->DenseRange(0, 3)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_GearMakeSolver)->DenseRange(0, 4)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "gears/kinds/Baker.h"
 #include "gears/kinds/ClassicGear.h"
+#include "gears/kinds/Gooch.h"
 #include "gears/kinds/Walschaerts.h"
 
 #include <gtest/gtest.h>
@@ -32,6 +33,7 @@ const struct {
     {"Walschaerts Inside.vgear", gears::WalschaertsInside},
     {"Nominal.vgear", Nominal},
     {"Baker.vgear", [] { return gears::Baker().Sample(); }},
+    {"Gooch.vgear", [] { return gears::Gooch().Sample(); }},
 };
 
 TEST(GearSamples, EachFileIsItsDesignAndAssemblesOverATurn) {
