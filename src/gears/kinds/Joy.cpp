@@ -1,0 +1,260 @@
+// Joy's gear on the exact engine; see Joy.h.
+//
+// Source of the geometry and of the sample's layout: David Joy's valve gear (his patent of
+// 1879), as the locomotive engineering textbooks describe it. Its rules:
+//  - the motion is taken from the main rod: its to-and-fro part, in phase with the
+//    piston, gives lap and lead through the lever; its up-and-down part, a quarter turn
+//    from the crank's, moves the die along the inclined slide, which turns the lever about
+//    its lower end by an amount the inclination sets;
+//  - the trunnion stands where the die is at both dead centres: then inclining the slide
+//    does not move the die there, and the lead is the same in every notch;
+//  - the slide is curved to the valve rod's length, on the valve's side.
+// Every body is a closed form (dyads): the crank and main rod, the jack link on the anchor
+// link, the die where the lever's lower part meets the slide, the valve rod on the spindle.
+// Mid gear: the slide's inclination at which the valve's motion has no part a quarter turn
+// from the crank's (MidGearRule.h).
+#include "gears/kinds/Joy.h"
+
+#include "gears/MidGearRule.h"
+
+#include <array>
+#include <cmath>
+#include <numbers>
+
+namespace vt::gears {
+
+namespace {
+
+constexpr double kBig = 1e5; // hard bound of any length, inches or millimetres
+constexpr double kRad = std::numbers::pi / 180.0;
+constexpr const char* kMainRod = "Main rod";
+constexpr const char* kJackLink = "Jack link";
+
+enum Dim : int {
+    StrokeLen, MainRodLen, CylCLHeight, RodPinFromCrank, JackLinkLen, JackToLever, AnchorX,
+    AnchorY, AnchorLinkLen, LeverLowerLen, LeverUpperLen, TrunnionX, TrunnionY,
+    SlideRadius, ValveRodLen, ValveSpindleHeight, ValveStemLen, CylCtrToDriverCtr,
+    ExhPortWidth, BridgeWidthFront, BridgeWidthRear, SteamPortWidthFront,
+    SteamPortWidthRear, ValveLenFront, ValveLenRear, ValveExhCavityFront, ValveExhCavityRear,
+    FullGearAngle, NormalGearAngle, kDims
+};
+
+constexpr UnitKind L = UnitKind::Length;
+constexpr UnitKind A = UnitKind::Angle;
+
+// The sample: a 24 in stroke and 90 in main rod, the jack link pinned at its middle and
+// hanging 24 in to a 30 in anchor link ahead; the lever 8 in down the jack link. At the
+// dead centres the lever pin stands at (53.054, -6.959) and (37.062, -6.892); the trunnion
+// is 28 in (the lever's lower part) from both, so the die is on it there. The upper part,
+// 5.03353 in, gives a swing of 1.4375 in either way at the dead centres (1.25 in lap,
+// 3/16 in lead); the valve spindle is level with the lever top's mean place there, and
+// the stem centres the valve between them, so the leads are equal.
+// name, caption, unit, default, sensible low/high, hard low/high, group
+const std::array<Dimension, kDims> kDimensions{{
+    {"StrokeLen", "Stroke", L, 24, 10, 40, 1e-6, kBig, "Crank and rods"},
+    {"MainRodLen", "Main rod", L, 90, 40, 200, 1e-6, kBig, "Crank and rods"},
+    {"CylCLHeight", "Crosshead line above axle", L, 0, -30, 30, -kBig, kBig,
+     "Crank and rods"},
+    {"RodPinFromCrank", "Jack link pin from crank pin", L, 45, 5, 150, -kBig, kBig,
+     "Jack link"},
+    {"JackLinkLen", "Jack link", L, 24, 5, 60, 1e-6, kBig, "Jack link"},
+    {"JackToLever", "Lever pin down jack link", L, 8, 0, 60, -kBig, kBig, "Jack link"},
+    {"AnchorX", "Anchor link pivot from axle", L, 75, 0, 200, -kBig, kBig, "Jack link"},
+    {"AnchorY", "Anchor link pivot height", L, -24, -60, 30, -kBig, kBig, "Jack link"},
+    {"AnchorLinkLen", "Anchor link", L, 30, 5, 80, 1e-6, kBig, "Jack link"},
+    {"LeverLowerLen", "Lever pin to die", L, 28, 5, 80, 1e-6, kBig, "Lever and slide"},
+    {"LeverUpperLen", "Die to lever top", L, 5.03353, 0.5, 30, -kBig, kBig,
+     "Lever and slide"},
+    {"TrunnionX", "Trunnion from axle", L, 45.17028, 0, 200, -kBig, kBig, "Lever and slide"},
+    {"TrunnionY", "Trunnion height", L, 19.90785, -30, 60, -kBig, kBig, "Lever and slide"},
+    {"SlideRadius", "Slide radius", L, 30, 5, 120, 1e-6, kBig, "Lever and slide"},
+    {"ValveRodLen", "Valve rod", L, 30, 5, 120, 1e-6, kBig, "Valve rod"},
+    {"ValveSpindleHeight", "Valve spindle above axle", L, 24.73170, -30, 60, -kBig, kBig,
+     "Valve rod"},
+    {"ValveStemLen", "Valve pin to valve centre", L, 64.80952, -150, 150, -kBig, kBig,
+     "Valve rod"},
+    {"CylCtrToDriverCtr", "Cylinder centre from axle", L, 140, 60, 300, -kBig, kBig,
+     "Port face"},
+    {"ExhPortWidth", "Exhaust port", L, 3.5, 0.5, 8, 0, kBig, "Port face"},
+    {"BridgeWidthFront", "Front bridge", L, 1.25, 0.25, 3, 0, kBig, "Port face"},
+    {"BridgeWidthRear", "Rear bridge", L, 1.25, 0.25, 3, 0, kBig, "Port face"},
+    {"SteamPortWidthFront", "Front steam port", L, 1.75, 0.5, 4, 0, kBig, "Port face"},
+    {"SteamPortWidthRear", "Rear steam port", L, 1.75, 0.5, 4, 0, kBig, "Port face"},
+    {"ValveLenFront", "Valve front half", L, 6, 1, 12, 0, kBig, "Valve"},
+    {"ValveLenRear", "Valve rear half", L, 6, 1, 12, 0, kBig, "Valve"},
+    {"ValveExhCavityFront", "Cavity front half", L, 3, 0.5, 10, 0, kBig, "Valve"},
+    {"ValveExhCavityRear", "Cavity rear half", L, 3, 0.5, 10, 0, kBig, "Valve"},
+    {"FullGearAngle", "Full gear slide inclination", A, 24, 5, 60, 0, 80, "Reverser"},
+    {"NormalGearAngle", "Normal gear slide inclination", A, 8, 1, 45, 0, 80, "Reverser"},
+}};
+
+const std::array<PinInfo, kJoyPins> kPins{{
+    {"Axle", true}, {"CrankPin", false}, {"Crosshead", false}, {"RodPin", false},
+    {"AnchorPin", false}, {"AnchorCentre", true}, {"LeverPin", false}, {"Die", false},
+    {"LeverTop", false}, {"ValvePin", false}, {"Trunnion", true}, {"SlideCentre", false},
+}};
+
+const std::vector<BodyInfo>& BodyTable() {
+    static const std::vector<BodyInfo> bodies{
+        {"Frame", BodyRole::Frame, {JAxle, JAnchorCentre, JTrunnion}},
+        {"Crank", BodyRole::Crank, {JAxle, JCrankPin}},
+        {"Main rod", BodyRole::MainRod, {JCrankPin, JCrosshead, JRodPin}, MainRodLen},
+        {"Jack link", BodyRole::UnionLink, {JRodPin, JAnchorPin, JLeverPin}, JackLinkLen},
+        {"Anchor link", BodyRole::Rocker, {JAnchorCentre, JAnchorPin}, AnchorLinkLen},
+        {"Lever", BodyRole::Lever, {JLeverPin, JDie, JLeverTop}, LeverLowerLen},
+        {"Valve rod", BodyRole::ValveRod, {JLeverTop, JValvePin}, ValveRodLen},
+        {"Slide", BodyRole::Link, {JTrunnion, JSlideCentre}},
+    };
+    return bodies;
+}
+
+double V(std::span<const double> v, Dim d) { return v[std::size_t(d)]; }
+
+const std::array<GuideInfo, 3> kGuides{{
+    {"Crosshead guide", GuideKind::Horizontal, JCrosshead, -1,
+     [](std::span<const double> v) { return V(v, CylCLHeight); }},
+    {"Valve spindle guide", GuideKind::Horizontal, JValvePin, -1,
+     [](std::span<const double> v) { return V(v, ValveSpindleHeight); }},
+    {"Slide", GuideKind::Circle, JDie, JSlideCentre,
+     [](std::span<const double> v) { return V(v, SlideRadius); }},
+}};
+
+Vec2 Dir(double a) { return {std::cos(a), std::sin(a)}; }
+
+class JoySolver final : public GearSolver {
+public:
+    explicit JoySolver(const GearDesign& d);
+    void Solve(double crankDeg, double setting, GearPose& out) override;
+    double MidGear() const override { return mid_ / kRad; }
+    const char* Failed() const override { return failed_; }
+
+private:
+    double operator[](Dim d) const { return v_[std::size_t(d)]; }
+    // slideRad: the direction from the trunnion to the slide's centre, radians from +X.
+    const char* SolveAt(double crankRad, double slideRad, GearPose& out) const;
+    void Reference();
+
+    std::vector<double> v_;
+    int anchorSide_ = 1, dieSide_ = 1;
+    double mid_ = 0;   // the slide's direction at mid gear, radians from +X
+    double sense_ = 1; // slide turn per unit setting: +1 or -1
+    const char* failed_ = nullptr;
+};
+
+JoySolver::JoySolver(const GearDesign& d) : v_(d.Values) {
+    if (v_.size() != kDims) {
+        v_.assign(kDims, 0);
+        failed_ = "Design";
+        return;
+    }
+    Reference();
+    if (failed_) return;
+    auto valve = [this](double c, double slide, bool& ok) {
+        GearPose p;
+        ok = ok && SolveAt(c, slide, p) == nullptr;
+        return p.Valve;
+    };
+    if (!FindMidGear(valve, 0, kRad, v_[LeverLowerLen], mid_)) {
+        failed_ = "Slide";
+        return;
+    }
+    // Forward: at mid stroke the front port admits, so the valve stands to the rear.
+    GearPose up, down;
+    failed_ = SolveAt(90 * kRad, mid_ + kRad, up);
+    if (!failed_) failed_ = SolveAt(90 * kRad, mid_ - kRad, down);
+    sense_ = up.Valve < down.Valve ? 1 : -1;
+}
+
+// The reference assembly's branches: crank on the front dead centre, the anchor pin
+// below the rod pin, the die at the trunnion (the lever's lower part reaching it) and the
+// slide's centre on the valve's side.
+void JoySolver::Reference() {
+    GearPose p;
+    auto& P = p.Pins;
+    if ((failed_ = SolveAt(0, 0, p)) == kMainRod) return;
+    const Vec2 anchor(v_[AnchorX], v_[AnchorY]), below(0, v_[JackLinkLen]);
+    anchorSide_ = SideOf(anchor, P[JRodPin], P[JRodPin] - below) < 0 ? -1 : 1;
+    if ((failed_ = SolveAt(0, 0, p)) == kJackLink) return;
+    const Vec2 trunnion(v_[TrunnionX], v_[TrunnionY]);
+    const Vec2 centre = trunnion + v_[SlideRadius] * Dir(0);
+    dieSide_ = SideOf(centre, P[JLeverPin], trunnion) < 0 ? -1 : 1;
+    failed_ = SolveAt(0, 0, p);
+}
+
+void JoySolver::Solve(double crankDeg, double setting, GearPose& out) {
+    out.PinCount = kJoyPins;
+    out.Failed = failed_;
+    if (failed_) return;
+    out.Failed = SolveAt(crankDeg * kRad, mid_ + sense_ * setting * kRad, out);
+}
+
+const char* JoySolver::SolveAt(double crankRad, double slideRad, GearPose& out) const {
+    out.PinCount = kJoyPins;
+    auto& P = out.Pins;
+    P[JAxle] = {0, 0};
+    P[JAnchorCentre] = {v_[AnchorX], v_[AnchorY]};
+    P[JTrunnion] = {v_[TrunnionX], v_[TrunnionY]};
+    P[JCrankPin] = OnCrank(P[JAxle], v_[StrokeLen] / 2, crankRad);
+    if (!CircleLine(P[JCrankPin], v_[MainRodLen], {0, v_[CylCLHeight]}, {1, 0}, true,
+                    P[JCrosshead]))
+        return kMainRod;
+    out.Crosshead = P[JCrosshead].x();
+    const Vec2 rod = (P[JCrosshead] - P[JCrankPin]) / v_[MainRodLen];
+    P[JRodPin] = OnBody(P[JCrankPin], rod, v_[RodPinFromCrank], 0);
+    if (!CircleCircle(P[JAnchorCentre], v_[AnchorLinkLen], P[JRodPin], v_[JackLinkLen],
+                      anchorSide_, P[JAnchorPin]))
+        return kJackLink;
+    const Vec2 jack = (P[JAnchorPin] - P[JRodPin]) / v_[JackLinkLen];
+    P[JLeverPin] = OnBody(P[JRodPin], jack, v_[JackToLever], 0);
+    P[JSlideCentre] = P[JTrunnion] + v_[SlideRadius] * Dir(slideRad);
+    if (!CircleCircle(P[JSlideCentre], v_[SlideRadius], P[JLeverPin], v_[LeverLowerLen],
+                      dieSide_, P[JDie]))
+        return "Lever";
+    const Vec2 lever = (P[JDie] - P[JLeverPin]) / v_[LeverLowerLen];
+    P[JLeverTop] = OnBody(P[JDie], lever, v_[LeverUpperLen], 0);
+    if (!CircleLine(P[JLeverTop], v_[ValveRodLen], {0, v_[ValveSpindleHeight]}, {1, 0}, true,
+                    P[JValvePin]))
+        return "Valve rod";
+    out.Valve = P[JValvePin].x() + v_[ValveStemLen] - v_[CylCtrToDriverCtr];
+    const Vec2 die = P[JDie] - P[JSlideCentre], mid = P[JTrunnion] - P[JSlideCentre];
+    out.DiePlace = v_[SlideRadius] * std::atan2(Cross(die, mid), die.dot(mid));
+    return nullptr;
+}
+
+class JoyKind final : public GearKind {
+public:
+    std::string_view Name() const override { return "joy"; }
+    std::string_view Caption() const override { return "Joy gear"; }
+    std::span<const Dimension> Dimensions() const override { return kDimensions; }
+    std::span<const PinInfo> Pins() const override { return kPins; }
+    std::span<const BodyInfo> Bodies() const override { return BodyTable(); }
+    std::span<const GuideInfo> Guides() const override { return kGuides; }
+    ReverserInfo Reverser() const override {
+        return {"Slide inclination from mid gear", UnitKind::Angle, FullGearAngle,
+                NormalGearAngle};
+    }
+    PortFace Face(const GearDesign& d) const override {
+        auto c = [&d](Dim i) { return d.Values[std::size_t(i)]; };
+        return {c(CylCtrToDriverCtr), c(ExhPortWidth), c(BridgeWidthRear),
+                c(BridgeWidthFront), c(SteamPortWidthRear), c(SteamPortWidthFront),
+                c(ValveLenRear), c(ValveLenFront), c(ValveExhCavityRear),
+                c(ValveExhCavityFront), Admission::Outside};
+    }
+    GearDesign Sample() const override {
+        GearDesign d{this, "Joy gear, 24 in stroke, slide valve", LengthUnit::Inch, {}, {}};
+        for (const Dimension& dim : kDimensions) d.Values.push_back(dim.Default);
+        return d;
+    }
+    std::unique_ptr<GearSolver> MakeSolver(const GearDesign& d) const override {
+        return std::make_unique<JoySolver>(d);
+    }
+};
+
+} // namespace
+
+const GearKind& Joy() {
+    static const JoyKind kind;
+    return kind;
+}
+
+} // namespace vt::gears
