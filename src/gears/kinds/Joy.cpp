@@ -165,9 +165,10 @@ JoySolver::JoySolver(const GearDesign& d) : v_(d.Values) {
     sense_ = up.Valve < down.Valve ? 1 : -1;
 }
 
-// The reference assembly's branches: crank on the front dead centre, the anchor pin
-// below the rod pin, the die at the trunnion (the lever's lower part reaching it) and the
-// slide's centre on the valve's side.
+// The reference assembly's branches: crank on the front dead centre, the slide upright
+// with its centre on the valve's side, the jack link hanging from the rod pin (the anchor
+// pin on the side of the point straight below it), the die at the meeting of the lever's
+// lower part with the slide nearer the trunnion.
 void JoySolver::Reference() {
     GearPose p;
     auto& P = p.Pins;
