@@ -5,6 +5,7 @@
 #include "gears/kinds/Baker.h"
 #include "gears/kinds/ClassicGear.h"
 #include "gears/kinds/Gooch.h"
+#include "gears/kinds/Hackworth.h"
 #include "gears/kinds/Walschaerts.h"
 #include "model/MidGear.h"
 #include "model/Solver.h"
@@ -26,12 +27,13 @@ GearDesign Design(int which) {
         vt::gears::WalschaertsInside,
         [] { return vt::gears::Baker().Sample(); },
         [] { return vt::gears::Gooch().Sample(); },
+        [] { return vt::gears::Hackworth().Sample(); },
     };
     return kDesigns[which]();
 }
 
-// range(0): 0 classic, 1 Walschaerts, 2 Walschaerts inside, 3 Baker, 4 Gooch; range(1): named position;
-// range(2): crank step in degrees.
+// range(0): 0 classic, 1 Walschaerts, 2 Walschaerts inside, 3 Baker, 4 Gooch, 5 Hackworth;
+// range(1): named position; range(2): crank step in degrees.
 void BM_GearSolve(benchmark::State& st) {
     const GearDesign d = Design(int(st.range(0)));
     auto solver = d.Kind->MakeSolver(d);
@@ -47,7 +49,7 @@ void BM_GearSolve(benchmark::State& st) {
     if (!pose.Ok()) st.SkipWithError(pose.Failed);
 }
 BENCHMARK(BM_GearSolve)
-    ->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1, 2, 3, 4}, {7, 137}})
+    ->ArgsProduct({{0, 1, 2, 3, 4, 5}, {0, 1, 2, 3, 4}, {7, 137}})
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
@@ -73,6 +75,6 @@ void BM_GearMakeSolver(benchmark::State& st) {
     for (auto _ : st)
         benchmark::DoNotOptimize(d.Kind->MakeSolver(d));
 }
-BENCHMARK(BM_GearMakeSolver)->DenseRange(0, 4)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_GearMakeSolver)->DenseRange(0, 5)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "gears/kinds/Baker.h"
 #include "gears/kinds/ClassicGear.h"
 #include "gears/kinds/Gooch.h"
+#include "gears/kinds/Hackworth.h"
 #include "gears/kinds/Walschaerts.h"
 
 #include <gtest/gtest.h>
@@ -34,6 +35,7 @@ const struct {
     {"Nominal.vgear", Nominal},
     {"Baker.vgear", [] { return gears::Baker().Sample(); }},
     {"Gooch.vgear", [] { return gears::Gooch().Sample(); }},
+    {"Hackworth.vgear", [] { return gears::Hackworth().Sample(); }},
 };
 
 TEST(GearSamples, EachFileIsItsDesignAndAssemblesOverATurn) {
