@@ -7,6 +7,7 @@
 #include "gears/kinds/ClassicGear.h"
 #include "gears/kinds/Gooch.h"
 #include "gears/kinds/Hackworth.h"
+#include "gears/kinds/Marshall.h"
 #include "gears/kinds/Walschaerts.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +37,7 @@ const struct {
     {"Baker.vgear", [] { return gears::Baker().Sample(); }},
     {"Gooch.vgear", [] { return gears::Gooch().Sample(); }},
     {"Hackworth.vgear", [] { return gears::Hackworth().Sample(); }},
+    {"Marshall.vgear", [] { return gears::Marshall().Sample(); }},
 };
 
 TEST(GearSamples, EachFileIsItsDesignAndAssemblesOverATurn) {
