@@ -1,9 +1,8 @@
 // Marshall's gear on the exact engine; see Marshall.h.
 //
-// Source of the geometry: J. Marshall's modification of Hackworth's radial gear, as W. E.
-// Dalby, "Valves and Valve Gear Mechanisms" (1906), describes the radial gears: the
-// straight slide gives way to a swing link, which is easier to make and keep, and whose
-// arc near its middle stands for the slide. The sample's layout follows Hackworth's:
+// Source of the geometry: J. Marshall's form of Hackworth's radial gear, a swing link in
+// place of the straight slide, among the radial gears W. E. Dalby, "Valves and Valve Gear
+// Mechanisms" (1906), describes. The sample is laid out as Hackworth's:
 //  - the eccentric stands opposite the crank, so at both dead centres the rod's end stands
 //    at the same place, the reversing arm's shaft; the swing link as long as the reversing
 //    arm keeps it there whatever the arm's angle, so the lead is the same in every notch;
