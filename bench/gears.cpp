@@ -5,7 +5,9 @@
 #include "gears/kinds/Baker.h"
 #include "gears/kinds/ClassicGear.h"
 #include "gears/kinds/Gooch.h"
+#include "gears/kinds/Hackworth.h"
 #include "gears/kinds/Joy.h"
+#include "gears/kinds/Marshall.h"
 #include "gears/kinds/Walschaerts.h"
 #include "model/MidGear.h"
 #include "model/Solver.h"
@@ -28,12 +30,14 @@ GearDesign Design(int which) {
         [] { return vt::gears::Baker().Sample(); },
         [] { return vt::gears::Gooch().Sample(); },
         [] { return vt::gears::Joy().Sample(); },
+        [] { return vt::gears::Hackworth().Sample(); },
+        [] { return vt::gears::Marshall().Sample(); },
     };
     return kDesigns[which]();
 }
 
-// range(0): 0 classic, 1 Walschaerts, 2 Walschaerts inside, 3 Baker, 4 Gooch, 5 Joy;
-// range(1): named position; range(2): crank step in degrees.
+// range(0): 0 classic, 1 Walschaerts, 2 Walschaerts inside, 3 Baker, 4 Gooch, 5 Joy,
+// 6 Hackworth, 7 Marshall; range(1): named position; range(2): crank step in degrees.
 void BM_GearSolve(benchmark::State& st) {
     const GearDesign d = Design(int(st.range(0)));
     auto solver = d.Kind->MakeSolver(d);
@@ -49,7 +53,7 @@ void BM_GearSolve(benchmark::State& st) {
     if (!pose.Ok()) st.SkipWithError(pose.Failed);
 }
 BENCHMARK(BM_GearSolve)
-    ->ArgsProduct({{0, 1, 2, 3, 4, 5}, {0, 1, 2, 3, 4}, {7, 137}})
+    ->ArgsProduct({{0, 1, 2, 3, 4, 5, 6, 7}, {0, 1, 2, 3, 4}, {7, 137}})
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
@@ -75,6 +79,6 @@ void BM_GearMakeSolver(benchmark::State& st) {
     for (auto _ : st)
         benchmark::DoNotOptimize(d.Kind->MakeSolver(d));
 }
-BENCHMARK(BM_GearMakeSolver)->DenseRange(0, 5)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_GearMakeSolver)->DenseRange(0, 7)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace

@@ -6,7 +6,9 @@
 #include "gears/kinds/Baker.h"
 #include "gears/kinds/ClassicGear.h"
 #include "gears/kinds/Gooch.h"
+#include "gears/kinds/Hackworth.h"
 #include "gears/kinds/Joy.h"
+#include "gears/kinds/Marshall.h"
 #include "gears/kinds/Walschaerts.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +38,8 @@ const struct {
     {"Baker.vgear", [] { return gears::Baker().Sample(); }},
     {"Gooch.vgear", [] { return gears::Gooch().Sample(); }},
     {"Joy.vgear", [] { return gears::Joy().Sample(); }},
+    {"Hackworth.vgear", [] { return gears::Hackworth().Sample(); }},
+    {"Marshall.vgear", [] { return gears::Marshall().Sample(); }},
 };
 
 TEST(GearSamples, EachFileIsItsDesignAndAssemblesOverATurn) {
