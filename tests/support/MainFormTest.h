@@ -39,10 +39,11 @@ struct MainFormTest : ::testing::Test {
 };
 
 // Answers the next message box with a key once it shows (Key_S saves, Key_D discards,
-// Key_Escape cancels); the text it asked is kept in the returned string.
+// Key_Escape cancels); the text it asked is kept in the returned string. A poll that no
+// box ever answers belongs to the application, which frees it at the end.
 inline std::shared_ptr<QString> AnswerMessageBox(int key) {
     auto asked = std::make_shared<QString>();
-    auto* poll = new QTimer;
+    auto* poll = new QTimer(QCoreApplication::instance());
     poll->setInterval(5);
     QObject::connect(poll, &QTimer::timeout, [poll, asked, key] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
