@@ -15,8 +15,9 @@ constexpr double kShare = 0.1;       // of the value
 constexpr double kStrokeShare = 0.1; // of the stroke, for a value of 0
 constexpr double kAngleDeg = 10;
 
-// The dimension of this field name or caption (any case), or -1.
-int FindByName(const gears::GearDesign& d, std::string_view name) {
+} // namespace
+
+int FindDimension(const gears::GearDesign& d, std::string_view name) {
     if (const int i = d.Kind->DimensionIndex(name); i >= 0) return i;
     const auto dims = d.Kind->Dimensions();
     const auto same = [](std::string_view a, std::string_view b) {
@@ -29,8 +30,6 @@ int FindByName(const gears::GearDesign& d, std::string_view name) {
         if (same(dims[i].Caption, name)) return int(i);
     return -1;
 }
-
-} // namespace
 
 SettingVariable DefaultVariable(const gears::GearDesign& d, int index) {
     const gears::Dimension& info = d.Kind->Dimensions()[std::size_t(index)];
@@ -73,7 +72,7 @@ ParsedVariableSpec ParseVariableSpec(std::string_view text) {
 
 ResolvedVariable ResolveVariable(const gears::GearDesign& d, const VariableSpec& spec) {
     ResolvedVariable r;
-    const int i = FindByName(d, spec.Name);
+    const int i = FindDimension(d, spec.Name);
     if (i < 0)
         return r.error = "no dimension is called \"" + spec.Name +
                          "\"; give its field name or its caption", r;

@@ -20,6 +20,9 @@ struct SettingVariable {
 // stroke (StrokeLen, which every kind has) for a value of 0, otherwise +-10 % of the value.
 SettingVariable DefaultVariable(const gears::GearDesign& d, int index);
 
+// The dimension of this field name (or older alias) or caption, in any case; -1 if none.
+int FindDimension(const gears::GearDesign& d, std::string_view name);
+
 // Whether the assistant may vary the dimension: not a choice, nor the reverser's travel.
 bool CanVary(const gears::GearDesign& d, int index);
 
