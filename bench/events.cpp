@@ -30,11 +30,12 @@ void BM_SolvePair(benchmark::State& st) {
 }
 BENCHMARK(BM_SolvePair)->Repetitions(9)->ReportAggregatesOnly(true);
 
-// The copy of the gear that each FindEvents makes.
+// The solver of the gear that each FindEvents makes: the classic design converted, its
+// reference assembly and mid gear found.
 void BM_EngineCopy(benchmark::State& st) {
     auto c = vt::test::BuiltIn();
     for (auto _ : st) {
-        vt::EventsEngine engine(*c);
+        vt::EventsEngine engine(vt::test::Classic(*c));
         benchmark::DoNotOptimize(&engine);
     }
 }

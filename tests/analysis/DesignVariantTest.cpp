@@ -30,7 +30,7 @@ TEST(DesignVariant, EachChangeStartsFromTheNominalAndWrapsTheEccentricAngles) {
     EXPECT_EQ(variant.Events({}).Front.Lead, nominal.Front.Lead); // nothing left of the change
     const DimensionChange turned[] = {{IndexOf("EccFwdAngle"), c->EccFwdAngle + 360.0}};
     const PositionEvents e = variant.Events(turned);
-    EXPECT_EQ(variant.Design().EccFwdAngle, c->EccFwdAngle);
+    EXPECT_EQ(variant.Design().Value("EccFwdAngle"), c->EccFwdAngle);
     EXPECT_EQ(e.Front.Lead, nominal.Front.Lead);
     EXPECT_EQ(e.Rear.CutOff, nominal.Rear.CutOff);
 }
