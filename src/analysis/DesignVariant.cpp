@@ -57,9 +57,10 @@ const gears::Dimension& DimensionAt(const gears::GearDesign& d, int index) {
 }
 
 void WriteChange(gears::GearDesign& d, int index, double value) {
+    double& stored = d.Values.at(std::size_t(index)); // throws for an index the kind has not
     const gears::Dimension& info = DimensionAt(d, index);
     const bool turn = IsAngle(info) && info.HardLow == 0 && info.HardHigh == 360;
-    d.Values[std::size_t(index)] = turn ? Wrap360(value) : value;
+    stored = turn ? Wrap360(value) : value;
 }
 
 std::string AssemblyFailureReason(const PositionEvents& e) {

@@ -46,7 +46,7 @@ const gears::Dimension& DimensionAt(const gears::GearDesign& d, int index);
 inline bool IsAngle(const gears::Dimension& d) { return d.Unit == gears::UnitKind::Angle; }
 
 // Writes one dimension as its editor does: an angle whose range is a whole turn is
-// wrapped into [0, 360).
+// wrapped into [0, 360). Throws std::out_of_range for an index the design has not.
 void WriteChange(gears::GearDesign& d, int index, double value);
 
 // Whether the gear of these events could be assembled: every pose solved, every search

@@ -219,7 +219,7 @@ void ValveSettingWindow::ShowChoices() {
     for (int r = 0; r < dimensionTable_->rowCount(); ++r) {
         const DimensionChoice& c = choices_[std::size_t(r)];
         auto* name = Item(CaptionOf(c.Variable), false);
-        name->setToolTip(c.Variable.Dimension->Name);
+        name->setToolTip(ClassicDimension(c.Variable).Name);
         name->setFlags(name->flags() | Qt::ItemIsUserCheckable);
         name->setCheckState(c.Vary ? Qt::Checked : Qt::Unchecked);
         dimensionTable_->setItem(r, kDimension, name);
@@ -289,9 +289,11 @@ void ValveSettingWindow::ShowProgress() {
 void ValveSettingWindow::ShowResult() {
     Fill(targetResults_, TargetTable(*result_));
     Fill(variableResults_, VariableTable(*result_));
-    for (int r = 0; r < variableResults_->rowCount(); ++r) // the field name, as in the inputs
-        variableResults_->item(r, 0)->setToolTip(
-            result_->Variables[std::size_t(r)].Variable.Dimension->Name);
+    for (int r = 0; r < variableResults_->rowCount(); ++r) { // named as in the inputs
+        const SettingVariable& v = result_->Variables[std::size_t(r)].Variable;
+        variableResults_->item(r, 0)->setText(QString::fromStdString(CaptionOf(v)));
+        variableResults_->item(r, 0)->setToolTip(ClassicDimension(v).Name);
+    }
     status_->setText(QString::fromStdString(StatusLines(*result_)).trimmed());
     Button("Apply")->setEnabled(result_->Status != SettingStatus::CannotAssemble);
 }

@@ -11,6 +11,7 @@
 #include "gearfile/GearFile.h"
 #include "gears/kinds/ClassicGear.h"
 #include "model/Defaults.h"
+#include "model/Dimensions.h"
 #include "model/MidGear.h"
 #include "model/RevArmSets.h"
 #include "report/GearReport.h"
@@ -59,20 +60,33 @@ int CheckPositions(const ReportOptions& o, const GearDesign& d, std::ostream& er
     return kExitNotMet;
 }
 
-int Diagrams(const ReportOptions& o, State* classic, const DiagramWriter& diagrams,
+// The diagrams of a classic design (the options refuse them for a gear file).
+int Diagrams(const ReportOptions& o, State& classic, const DiagramWriter& diagrams,
              std::ostream& err) {
-    if (!classic) {
-        err << kProgram << "--diagrams draws a classic (.dvt) design only; \"" << o.design
-            << "\" is a gear file\n";
-        return kExitUsage;
-    }
-    if (const std::string e = diagrams ? diagrams(*classic, o.diagramsDir) : "not available";
+    if (const std::string e = diagrams ? diagrams(classic, o.diagramsDir) : "not available";
         !e.empty()) {
         err << kProgram << "cannot write the diagrams into \"" << o.diagramsDir << "\": " << e
             << "\n";
         return kExitDiagrams;
     }
     return kExitOk;
+}
+
+// A classic design's dimensions also go by the classic editors' name texts ("Valve Stem"):
+// each name the classic tables know is given its field name, which the classic gear takes.
+ReportOptions WithFieldNames(ReportOptions o) {
+    const auto field = [](std::string& name) {
+        if (const DimensionInfo* d = FindDimensionByName(name)) name = d->Name;
+    };
+    field(o.sweepName);
+    for (VariableSpec& v : o.vary) field(v.Name);
+    for (std::string& t : o.tolerances)
+        if (const std::size_t eq = t.rfind('='); eq != std::string::npos) {
+            std::string name = t.substr(0, eq);
+            field(name);
+            t = name + t.substr(eq);
+        }
+    return o;
 }
 
 } // namespace
@@ -102,13 +116,14 @@ std::optional<GearDesign> LoadReportGear(const std::string& path, std::string& m
     return load.ok ? std::optional(gears::ClassicDesign(s)) : std::nullopt;
 }
 
-int RunReport(const ReportOptions& o, std::ostream& out, std::ostream& err,
+int RunReport(const ReportOptions& given, std::ostream& out, std::ostream& err,
               const DiagramWriter& diagrams) {
+    const bool gearFile = IsGearFileName(given.design);
+    const ReportOptions o = gearFile ? given : WithFieldNames(given);
     if (o.help) {
         out << ReportUsage();
         return kExitOk;
     }
-    const bool gearFile = IsGearFileName(o.design);
     const auto classic = gearFile ? nullptr : std::make_unique<State>();
     std::string message;
     const std::optional<GearDesign> d = LoadReportGear(o.design, message, classic.get());
@@ -117,14 +132,13 @@ int RunReport(const ReportOptions& o, std::ostream& out, std::ostream& err,
         return kExitDesign;
     }
     if (o.gear.Any()) return RunGearReport(o, *d, out, err);
-    if (!o.diagramsDir.empty() && gearFile) return Diagrams(o, nullptr, diagrams, err);
     if (const int bad = CheckPositions(o, *d, err); bad != kExitOk) return bad;
     if (o.sweep) return Sweep(o, *d, out, err);
     if (o.setValve) return RunSetValve(o, *d, out, err);
     if (o.sensitivity) return RunSensitivity(o, *d, out, err);
     const EventsTable t = ComputeEventsTable(*d, DefaultEventRows(*d));
     out << (o.csv ? FormatEventsCsv(t) : FormatEventsText(t));
-    return o.diagramsDir.empty() ? kExitOk : Diagrams(o, classic.get(), diagrams, err);
+    return o.diagramsDir.empty() ? kExitOk : Diagrams(o, *classic, diagrams, err);
 }
 
 } // namespace vt

@@ -89,9 +89,10 @@ TEST(ValveSetting, SuspensionAndLiftingLinkBalanceTheCutOffsWithinTheirBounds) {
 }
 
 // Equal leads in full gear and equal cut-offs at the normal notches by both rods and the
-// link's three pivots: one descent from the design stops at a poor local minimum (232.8),
-// so the search must restart from elsewhere in the bounds.
-TEST(ValveSetting, AHardTaskRestartsAndNeverEndsWorseThanTheStart) {
+// link's three pivots over wide bounds: the search ends well below the poor local minimum
+// (232.8) where a descent on the noisy classic search once stopped, never worse than the
+// start.
+TEST(ValveSetting, AHardTaskNeverEndsWorseThanTheStart) {
     auto c = test::BuiltIn();
     std::vector<SettingTarget> targets;
     for (const char* t : {"lead-equal@full-fwd", "lead-equal@full-rev", "cutoff-equal@normal-fwd",
@@ -105,7 +106,6 @@ TEST(ValveSetting, AHardTaskRestartsAndNeverEndsWorseThanTheStart) {
     o.MaxEvaluations = 600; // enough for the fifth descent, and a short test
     o.TimeLimitSec = 1e3;   // the evaluations alone bound it, whatever the build's speed
     const SettingResult r = SetValve(test::Classic(*c), targets, vars, o);
-    EXPECT_GT(r.Restarts, 0);
     EXPECT_LE(r.Evaluations, o.MaxEvaluations);
     EXPECT_LT(r.ObjectiveAfter, r.ObjectiveBefore);
     EXPECT_LT(r.ObjectiveAfter, 232.8 / 2) << StatusText(r);
@@ -121,11 +121,12 @@ TEST(ValveSetting, TargetsOutOfReachEndOnABoundAsBestFoundNotMet) {
     auto c = test::BuiltIn(); // equal leads at normal forward need a stem of about 3.19
     const SettingTarget targets[] = {{TargetKind::LeadEqual, 0, "normal-fwd", 1},
                                      {TargetKind::Lead, 0.02, "mid", 2}};
-    const SettingVariable stem = Vary("Valve Stem", 3.25, 3.3);
+    const SettingVariable stem = Vary("ValveStemLen", 3.25, 3.3);
     SettingOptions o;
     o.MaxEvaluations = 200; // restarts spend it all: there is nothing better to find
     const SettingResult r = SetValve(test::Classic(*c), targets, std::span(&stem, 1), o);
     EXPECT_EQ(r.Evaluations, o.MaxEvaluations);
+    EXPECT_GT(r.Restarts, 0); // each descent ends on the bound; the next starts elsewhere
     EXPECT_EQ(r.Status, SettingStatus::NotMet);
     EXPECT_EQ(StatusText(r), "best found, not met (lead-equal@normal-fwd, lead=0.02@mid*2)");
     EXPECT_EQ(r.Variables[0].After, 3.25f);
