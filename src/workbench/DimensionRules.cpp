@@ -91,7 +91,7 @@ std::string UnitText(const GearDesign& d, int dim) {
 
 std::optional<std::string> RefusalOf(const GearDesign& d, int dim, double value) {
     const Dimension& x = Dim(d, dim);
-    if (!std::isfinite(value)) return std::string(x.Caption) + " must be a finite number.";
+    if (!std::isfinite(value)) return std::string(x.Caption) + " must be a finite number. The design was not changed.";
     const Bounds b = BoundsOf(d, dim);
     if (value >= b.HardLow && value <= b.HardHigh) return std::nullopt;
     const std::string unit = UnitText(d, dim);

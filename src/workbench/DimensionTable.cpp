@@ -4,6 +4,7 @@
 #include "workbench/DimensionRules.h"
 
 #include <QHeaderView>
+#include <QTimer>
 
 #include <map>
 
@@ -23,7 +24,10 @@ DimensionTable::DimensionTable(QWidget* parent) : QTreeWidget(parent) {
     header()->setSectionResizeMode(Caption, QHeaderView::ResizeToContents);
     connect(this, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item, int column) {
         const QVariant dim = item->data(Caption, kDimRole);
-        if (!writing_ && column == Value && dim.isValid()) emit valueTyped(dim.toInt(), item->text(Value));
+        if (writing_ || column != Value || !dim.isValid()) return;
+        // Reported once the editor has closed: a refusal's message box would otherwise take
+        // the focus from the open editor, which commits it a second time.
+        QTimer::singleShot(0, this, [this, d = dim.toInt(), text = item->text(Value)] { emit valueTyped(d, text); });
     });
     connect(this, &QTreeWidget::currentItemChanged, this, [this] { emit dimensionSelected(SelectedDimension()); });
 }

@@ -1,7 +1,6 @@
 // The workbench window: its layout, the animation, the reverser and the dimension edits.
 #include "workbench/Workbench.h"
 
-#include "widgets/FrameTimer.h"
 #include "workbench/DesignCommand.h"
 #include "workbench/DimensionRules.h"
 #include "workbench/DimensionTable.h"
@@ -83,12 +82,11 @@ Workbench::Workbench(GearDesign design, QString path, Workbenches* benches, QWid
     addDockWidget(Qt::RightDockWidgetArea, historyDock);
     BuildMenus();
     connect(&undo_, &QUndoStack::indexChanged, this, &Workbench::UpdateTitle);
-    timer_ = new FrameTimer(this);
-    connect(timer_, &QTimer::timeout, this, &Workbench::Tick);
+    connect(&timer_, &QTimer::timeout, this, &Workbench::Tick);
     resize(1400, 860);
     Apply(design_);
     FitGear();
-    timer_->start();
+    timer_.start();
 }
 
 Workbench::~Workbench() = default;

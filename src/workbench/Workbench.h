@@ -11,6 +11,7 @@
 
 #include "gears/Gear.h"
 #include "widgets/FileDialogs.h"
+#include "widgets/FrameTimer.h"
 #include "workbench/GearPicture.h"
 
 #include <QMainWindow>
@@ -23,10 +24,6 @@ class QCheckBox;
 class QLabel;
 class QSlider;
 class QUndoView;
-
-namespace vt {
-class FrameTimer;
-}
 
 namespace vt::wb {
 
@@ -127,7 +124,7 @@ private:
     QLabel* crankText_ = nullptr;
     QLabel* markText_ = nullptr;
     QUndoView* history_ = nullptr;
-    FrameTimer* timer_ = nullptr;
+    FrameTimer timer_{this};
     std::vector<QAction*> pathPins_; // "Export DXF" paths: one checkable item per moving pin
 
     int dragCount_ = 0, dragging_ = 0;    // the drag in progress, 0 for none

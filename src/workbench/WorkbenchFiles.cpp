@@ -4,7 +4,6 @@
 
 #include "gearfile/GearFile.h"
 #include "model/DesignChanges.h"
-#include "widgets/FrameTimer.h"
 #include "workbench/Dxf.h"
 #include "workbench/Workbenches.h"
 
@@ -48,7 +47,7 @@ void Workbench::closeEvent(QCloseEvent* e) {
     case SetAside::SaveThenProceed: close = Save(); break;
     case SetAside::Stay: break;
     }
-    if (close) timer_->stop();
+    if (close) timer_.stop();
     e->setAccepted(close);
 }
 
