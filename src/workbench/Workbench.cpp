@@ -204,6 +204,7 @@ void Workbench::Apply(const GearDesign& d) {
     design_ = d;
     solver_ = design_.Kind->MakeSolver(design_);
     setting_ = std::clamp(setting_, -FullSetting(design_), FullSetting(design_));
+    fractions_->setEnabled(design_.Unit == gears::LengthUnit::Inch);
     table_->Show(design_, fractions_->isChecked());
     Resweep();
     Redraw();

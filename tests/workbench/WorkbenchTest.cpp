@@ -209,19 +209,42 @@ TEST_F(WorkbenchTest, TheDxfFileReadsBackInEzdxfWithTheGearAndThePinPaths) {
     EXPECT_NEAR(die["points"][0][1].get<double>(), start.Pin(diePin).y(), 1e-9);
 }
 
-TEST_F(WorkbenchTest, CompareWithAnotherOpenDesignDrawsItsGhost) {
-    Workbench* inside = Open("Walschaerts Inside.vgear");
-    ASSERT_TRUE(inside);
-    w->activateWindow();
-    QTimer::singleShot(50, [] {
-        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-        if (dialog) dialog->accept(); // the first item: the other open design
+// Pixels of the drawing that are neither white nor a body's full colour: the ghost's.
+int PaleDots(QWidget& drawing) {
+    const QImage image = drawing.grab().toImage();
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            n += std::min({c.red(), c.green(), c.blue()}) > 150 && c != Qt::white;
+        }
+    return n;
+}
+
+// Answers the next choice dialog with this item.
+void Choose(const QString& item) {
+    QTimer::singleShot(50, [item] {
+        if (auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget()))
+            dialog->setTextValue(item), dialog->accept();
     });
+}
+
+TEST_F(WorkbenchTest, CompareWithAnotherOpenDesignOrAFileDrawsItsGhostBeneath) {
+    Workbench* inside = Open("Walschaerts Inside.vgear");
+    Activate(w);
+    const int alone = PaleDots(w->Drawing());
+    Choose(inside->windowTitle().remove("[*]"));
     w->Action("Compare &With...")->trigger();
     ASSERT_TRUE(w->Compared());
     EXPECT_EQ(w->Compared()->Name, inside->Design().Name);
     w->Action("Clear &Comparison")->trigger();
     EXPECT_FALSE(w->Compared());
+    answer = QDir(VT_DATA_DIR).filePath("Gooch.vgear");
+    Choose("A design from a file...");
+    w->Action("Compare &With...")->trigger();
+    ASSERT_TRUE(w->Compared());
+    EXPECT_EQ(w->Compared()->Kind->Name(), "gooch");
+    EXPECT_GT(PaleDots(w->Drawing()), alone + 200);
 }
 
 TEST_F(WorkbenchTest, TheMainWindowsFileMenuOpensGearFilesAndClassicDesigns) {
