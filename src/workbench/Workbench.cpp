@@ -80,13 +80,13 @@ Workbench::Workbench(GearDesign design, QString path, Workbenches* benches, QWid
     history_->setEmptyLabel("Opened");
     historyDock->setWidget(history_);
     addDockWidget(Qt::RightDockWidgetArea, historyDock);
+    resizeDocks({dock, historyDock}, {3, 1}, Qt::Vertical);
     BuildMenus();
     connect(&undo_, &QUndoStack::indexChanged, this, &Workbench::UpdateTitle);
     connect(&timer_, &QTimer::timeout, this, &Workbench::Tick);
     resize(1400, 860);
     Apply(design_);
     FitGear();
-    timer_.start();
 }
 
 Workbench::~Workbench() = default;
@@ -101,6 +101,8 @@ QWidget* Workbench::BuildControls() {
         b->setObjectName(m.Name);
         connect(b, &QPushButton::clicked, this, [this, m] {
             running_ = m.Run;
+            if (running_) timer_.start();
+            else timer_.stop();
             if (m.Step != 0) Step(m.Step);
         });
         motion->addWidget(b);
