@@ -1,5 +1,6 @@
 // VALVETRACE: creates the one state and the windows, opens a workbench for every gear
-// file named on the command line, then runs the event loop until the main window closes.
+// file named on the command line, then runs the event loop until the main window and
+// every workbench have closed (each asks about its own unsaved changes).
 #include "app/AppWindows.h"
 #include "widgets/Look.h"
 #include "workbench/Workbenches.h"

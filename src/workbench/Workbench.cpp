@@ -133,6 +133,15 @@ void Workbench::AddNotches(QLayout* row) {
         connect(b, &QPushButton::clicked, this, [this, n] { SetSetting(SettingOf(design_, n.Position)); });
         row->addWidget(b);
     }
+    // The design's own stored settings; a change of unit rescales them, so each is read
+    // when it is clicked.
+    for (std::size_t i = 0; i < design_.Positions.size(); ++i) {
+        auto* b = new QPushButton(QString("Position %1").arg(QString::fromStdString(design_.Positions[i].Name)));
+        connect(b, &QPushButton::clicked, this, [this, i] {
+            if (i < design_.Positions.size()) SetSetting(design_.Positions[i].Setting);
+        });
+        row->addWidget(b);
+    }
 }
 
 QWidget* Workbench::BuildSidePanel() {

@@ -146,8 +146,15 @@ TEST_F(WorkbenchTest, TheWheelZoomsAboutTheCursorAndCtrl0FitsAgain) {
     QApplication::sendEvent(&c, &e);
     EXPECT_NEAR(c.View().Scale, fitted.Scale * 1.44, 1e-9);
     EXPECT_LT((ToPixel(c.View(), under) - Vec2(cursor.x(), cursor.y())).norm(), 1e-6);
+    const GearView zoomed = c.View();
+    QTest::mousePress(&c, Qt::MiddleButton, {}, QPoint(100, 100));
+    QTest::mouseMove(&c, QPoint(130, 90));
+    QTest::mouseRelease(&c, Qt::MiddleButton, {}, QPoint(130, 90));
+    EXPECT_DOUBLE_EQ(c.View().X, zoomed.X + 30); // the middle drag pans with the mouse
+    EXPECT_DOUBLE_EQ(c.View().Y, zoomed.Y - 10);
     QTest::keyClick(w, Qt::Key_0, Qt::ControlModifier);
     EXPECT_NEAR(c.View().Scale, fitted.Scale, 1e-9);
+    EXPECT_NEAR(c.View().X, fitted.X, 1e-9);
     w->resize(w->width() + 300, w->height());
     QApplication::processEvents();
     EXPECT_GT(c.View().Scale, fitted.Scale); // a fitted view fills the larger window
