@@ -34,7 +34,10 @@ void BM_WorkbenchFrame(benchmark::State& st) {
         benchmark::DoNotOptimize(image.constBits());
     }
 }
-BENCHMARK(BM_WorkbenchFrame)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_WorkbenchFrame)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 void BM_WorkbenchDragStep(benchmark::State& st) {
     gears::GearDesign d = gears::Walschaerts().Sample();
@@ -48,6 +51,9 @@ void BM_WorkbenchDragStep(benchmark::State& st) {
         benchmark::DoNotOptimize(frame);
     }
 }
-BENCHMARK(BM_WorkbenchDragStep)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_WorkbenchDragStep)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 } // namespace

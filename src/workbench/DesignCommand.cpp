@@ -5,8 +5,8 @@ namespace vt::wb {
 
 DesignCommand::DesignCommand(const QString& text, gears::GearDesign before, gears::GearDesign after,
                              Apply apply, int drag)
-    : QUndoCommand(text), before_(std::move(before)), after_(std::move(after)), apply_(std::move(apply)),
-      drag_(drag) {}
+    : QUndoCommand(text), before_(std::move(before)), after_(std::move(after)),
+      apply_(std::move(apply)), drag_(drag) {}
 
 // Later steps of the same drag extend this one: it keeps its start and takes their end.
 bool DesignCommand::mergeWith(const QUndoCommand* other) {

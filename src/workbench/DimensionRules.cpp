@@ -15,7 +15,9 @@ using gears::UnitKind;
 
 namespace {
 
-const Dimension& Dim(const GearDesign& d, int dim) { return d.Kind->Dimensions()[std::size_t(dim)]; }
+const Dimension& Dim(const GearDesign& d, int dim) {
+    return d.Kind->Dimensions()[std::size_t(dim)];
+}
 
 double LengthFactor(const GearDesign& d, int dim) {
     if (Dim(d, dim).Unit != UnitKind::Length) return 1;
@@ -36,7 +38,8 @@ std::string Sixtyfourths(double v) {
     long n = std::lround(std::fabs(v) * 64);
     const long whole = n / 64;
     long num = n % 64, den = 64;
-    while (num && num % 2 == 0) num /= 2, den /= 2;
+    while (num && num % 2 == 0)
+        num /= 2, den /= 2;
     std::string s = n && v < 0 ? "-" : "";
     if (whole || !num) s += std::to_string(whole);
     if (num) s += (whole ? " " : "") + std::to_string(num) + "/" + std::to_string(den);
@@ -48,8 +51,10 @@ bool Fractional(const GearDesign& d, int dim, bool fractions) {
 }
 
 std::optional<double> Number(std::string_view t) {
-    while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
-    while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
+    while (!t.empty() && t.front() == ' ')
+        t.remove_prefix(1);
+    while (!t.empty() && t.back() == ' ')
+        t.remove_suffix(1);
     if (t.empty()) return std::nullopt;
     double v = 0;
     const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
@@ -64,7 +69,8 @@ std::optional<double> Fraction(std::string_view t) {
     std::string_view head = t.substr(0, slash);
     const bool negative = head.find('-') != std::string_view::npos;
     const auto space = head.find_last_of(' ');
-    const auto whole = space == std::string_view::npos ? std::optional<double>(0) : Number(head.substr(0, space));
+    const auto whole =
+        space == std::string_view::npos ? std::optional<double>(0) : Number(head.substr(0, space));
     const auto num = Number(space == std::string_view::npos ? head : head.substr(space + 1));
     const auto den = Number(t.substr(slash + 1));
     if (!whole || !num || !den || *den == 0) return std::nullopt;
@@ -82,16 +88,20 @@ Bounds BoundsOf(const GearDesign& d, int dim) {
 
 std::string UnitText(const GearDesign& d, int dim) {
     switch (Dim(d, dim).Unit) {
-    case UnitKind::Length: return std::string(gears::UnitName(d.Unit));
-    case UnitKind::Angle: return "deg";
-    case UnitKind::Choice: break;
+    case UnitKind::Length:
+        return std::string(gears::UnitName(d.Unit));
+    case UnitKind::Angle:
+        return "deg";
+    case UnitKind::Choice:
+        break;
     }
     return "";
 }
 
 std::optional<std::string> RefusalOf(const GearDesign& d, int dim, double value) {
     const Dimension& x = Dim(d, dim);
-    if (!std::isfinite(value)) return std::string(x.Caption) + " must be a finite number. The design was not changed.";
+    if (!std::isfinite(value))
+        return std::string(x.Caption) + " must be a finite number. The design was not changed.";
     const Bounds b = BoundsOf(d, dim);
     if (value >= b.HardLow && value <= b.HardHigh) return std::nullopt;
     const std::string unit = UnitText(d, dim);
@@ -130,7 +140,8 @@ GearDesign InUnit(const GearDesign& d, gears::LengthUnit to) {
     for (std::size_t i = 0; i < dims.size(); ++i)
         if (dims[i].Unit == UnitKind::Length) out.Values[i] *= f;
     if (d.Kind->Reverser().Unit == UnitKind::Length)
-        for (auto& p : out.Positions) p.Setting *= f;
+        for (auto& p : out.Positions)
+            p.Setting *= f;
     out.Unit = to;
     return out;
 }

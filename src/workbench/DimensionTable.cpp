@@ -27,9 +27,12 @@ DimensionTable::DimensionTable(QWidget* parent) : QTreeWidget(parent) {
         if (writing_ || column != Value || !dim.isValid()) return;
         // Reported once the editor has closed: a refusal's message box would otherwise take
         // the focus from the open editor, which commits it a second time.
-        QTimer::singleShot(0, this, [this, d = dim.toInt(), text = item->text(Value)] { emit valueTyped(d, text); });
+        QTimer::singleShot(0, this, [this, d = dim.toInt(), text = item->text(Value)] {
+            emit valueTyped(d, text);
+        });
     });
-    connect(this, &QTreeWidget::currentItemChanged, this, [this] { emit dimensionSelected(SelectedDimension()); });
+    connect(this, &QTreeWidget::currentItemChanged, this,
+            [this] { emit dimensionSelected(SelectedDimension()); });
 }
 
 void DimensionTable::Build(const gears::GearKind& kind) {
@@ -72,14 +75,17 @@ int DimensionTable::SelectedDimension() const {
     return dim.isValid() ? dim.toInt() : -1;
 }
 
-void DimensionTable::SelectDimension(int dim) { setCurrentItem(Row(dim), Value); }
+void DimensionTable::SelectDimension(int dim) {
+    setCurrentItem(Row(dim), Value);
+}
 
 QTreeWidgetItem* DimensionTable::Row(int dim) const {
     return dim >= 0 && std::size_t(dim) < rows_.size() ? rows_[std::size_t(dim)] : nullptr;
 }
 
 bool DimensionTable::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
-    if (!index.isValid() || index.column() == Value) return QTreeWidget::edit(index, trigger, event);
+    if (!index.isValid() || index.column() == Value)
+        return QTreeWidget::edit(index, trigger, event);
     return QTreeWidget::edit(index.siblingAtColumn(Value), trigger, event);
 }
 

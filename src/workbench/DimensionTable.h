@@ -11,7 +11,7 @@ namespace vt::wb {
 
 class DimensionTable final : public QTreeWidget {
     Q_OBJECT
-public:
+  public:
     enum Column { Caption, Value, Unit, Bounds };
 
     explicit DimensionTable(QWidget* parent = nullptr);
@@ -22,15 +22,15 @@ public:
     void SelectDimension(int dim);
     QTreeWidgetItem* Row(int dim) const;
 
-signals:
+  signals:
     void valueTyped(int dim, const QString& text);
     void dimensionSelected(int dim);
 
-protected:
+  protected:
     // Any edit of a row edits its value.
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 
-private:
+  private:
     void Build(const gears::GearKind& kind);
 
     const gears::GearKind* kind_ = nullptr;

@@ -8,8 +8,10 @@ namespace vt::wb {
 namespace {
 
 class DxfText {
-public:
-    void Code(int code, const std::string& value) { text_ += std::to_string(code) + "\n" + value + "\n"; }
+  public:
+    void Code(int code, const std::string& value) {
+        text_ += std::to_string(code) + "\n" + value + "\n";
+    }
     void Code(int code, int value) { Code(code, std::to_string(value)); }
     void Number(int code, double v) {
         char buf[40];
@@ -28,7 +30,7 @@ public:
     }
     std::string Take() { return std::move(text_); }
 
-private:
+  private:
     std::string text_;
 };
 
@@ -58,9 +60,12 @@ void Polyline(DxfText& t, const std::string& layer, const TurnSweep& turn, int p
 
 int DxfUnitCode(gears::LengthUnit u) {
     switch (u) {
-    case gears::LengthUnit::Inch: return 1;
-    case gears::LengthUnit::Millimetre: return 4;
-    case gears::LengthUnit::Units: break;
+    case gears::LengthUnit::Inch:
+        return 1;
+    case gears::LengthUnit::Millimetre:
+        return 4;
+    case gears::LengthUnit::Units:
+        break;
     }
     return 0;
 }

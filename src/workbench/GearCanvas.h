@@ -14,7 +14,7 @@ namespace vt::wb {
 
 class GearCanvas final : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit GearCanvas(QWidget* parent = nullptr);
 
     void SetPicture(GearPicture pic) { pic_ = std::move(pic), update(); }
@@ -25,14 +25,14 @@ public:
     void Fit(const Box& b);
     const GearView& View() const { return view_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
-private:
+  private:
     GearPicture pic_;
     std::optional<GearPicture> ghost_;
     std::optional<std::pair<Vec2, Vec2>> mark_;

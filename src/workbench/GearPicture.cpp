@@ -23,7 +23,9 @@ Color Lighter(Color c) {
     return {up(c.r), up(c.g), up(c.b)};
 }
 
-int Round(double v) { return int(std::lround(std::clamp(v, -1e9, 1e9))); }
+int Round(double v) {
+    return int(std::lround(std::clamp(v, -1e9, 1e9)));
+}
 
 // The last pin of the first body of a role, or -1.
 int PinOfRole(const gears::GearKind& k, std::initializer_list<BodyRole> roles) {
@@ -35,7 +37,8 @@ int PinOfRole(const gears::GearKind& k, std::initializer_list<BodyRole> roles) {
 
 void Rect(std::vector<Line>& out, double x0, double y0, double x1, double y1, Color c) {
     const Vec2 p[4] = {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}};
-    for (int i = 0; i < 4; ++i) out.push_back({p[i], p[(i + 1) % 4], c, Layer::Section});
+    for (int i = 0; i < 4; ++i)
+        out.push_back({p[i], p[(i + 1) % 4], c, Layer::Section});
 }
 
 // The cylinder and its piston: a bore of 0.7 strokes, the piston a tenth of a stroke
@@ -58,12 +61,16 @@ void AddValve(std::vector<Line>& out, const SectionFrame& f, double valve) {
     const double r1 = e0 - pf.BridgeRear, r0 = r1 - pf.SteamPortRear;
     const double f0 = e1 + pf.BridgeFront, f1 = f0 + pf.SteamPortFront;
     const double edges[] = {r0 - h, r0, r1, e0, e1, f0, f1, f1 + h};
-    for (int i = 0; i < 8; i += 2) out.push_back({{edges[i], y}, {edges[i + 1], y}, kSectionColour, Layer::Section});
-    for (int i = 1; i < 7; ++i) out.push_back({{edges[i], y}, {edges[i], y - h}, kSectionColour, Layer::Section});
+    for (int i = 0; i < 8; i += 2)
+        out.push_back({{edges[i], y}, {edges[i + 1], y}, kSectionColour, Layer::Section});
+    for (int i = 1; i < 7; ++i)
+        out.push_back({{edges[i], y}, {edges[i], y - h}, kSectionColour, Layer::Section});
     const double v = c + valve, a = v - pf.LenRear, b = v + pf.LenFront;
     const double ca = v - pf.CavityRear, cb = v + pf.CavityFront, top = y + h;
-    const Vec2 outline[] = {{a, y}, {a, top}, {b, top}, {b, y}, {cb, y}, {cb, y + h / 2}, {ca, y + h / 2}, {ca, y}, {a, y}};
-    for (int i = 0; i + 1 < 9; ++i) out.push_back({outline[i], outline[i + 1], kValveColour, Layer::Section});
+    const Vec2 outline[] = {{a, y},          {a, top},        {b, top}, {b, y}, {cb, y},
+                            {cb, y + h / 2}, {ca, y + h / 2}, {ca, y},  {a, y}};
+    for (int i = 0; i + 1 < 9; ++i)
+        out.push_back({outline[i], outline[i + 1], kValveColour, Layer::Section});
 }
 
 } // namespace
@@ -78,7 +85,8 @@ TurnSweep SweepTurn(const GearDesign& d, double setting, int steps) {
             if (!t.Failed) t.Failed = p.Failed;
             continue;
         }
-        for (int k = 0; k < p.PinCount; ++k) t.Pins.Add(p.Pin(k));
+        for (int k = 0; k < p.PinCount; ++k)
+            t.Pins.Add(p.Pin(k));
         t.CrossheadMin = t.Poses.empty() ? p.Crosshead : std::min(t.CrossheadMin, p.Crosshead);
         t.CrossheadMax = t.Poses.empty() ? p.Crosshead : std::max(t.CrossheadMax, p.Crosshead);
         t.Poses.push_back(p);
@@ -104,8 +112,10 @@ SectionFrame FrameOf(const GearDesign& d, const TurnSweep& turn) {
 
 Box GearPicture::Extent() const {
     Box b;
-    for (const Line& l : Lines) b.Add(l.A), b.Add(l.B);
-    for (const Pin& p : Pins) b.Add(p.At);
+    for (const Line& l : Lines)
+        b.Add(l.A), b.Add(l.B);
+    for (const Pin& p : Pins)
+        b.Add(p.At);
     return b;
 }
 

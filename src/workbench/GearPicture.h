@@ -57,7 +57,8 @@ GearPicture PictureOf(const gears::GearDesign& d, const gears::GearPose& p, cons
 // The picture on the canvas through the view: lines two pixels wide, pins as circles of
 // `pinRadius` pixels (fixed pins with a second ring). A ghost is drawn in the colours
 // mixed two thirds of the way to white, one pixel wide.
-void DrawPicture(Canvas& c, const GearPicture& pic, const GearView& v, bool ghost, int pinRadius = 4);
+void DrawPicture(Canvas& c, const GearPicture& pic, const GearView& v, bool ghost,
+                 int pinRadius = 4);
 
 // A dimension's mark: the length between two pins, as a thick line with end ticks.
 void DrawLengthMark(Canvas& c, const Vec2& a, const Vec2& b, const GearView& v);

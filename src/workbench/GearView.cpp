@@ -5,9 +5,13 @@
 
 namespace vt::wb {
 
-Vec2 ToPixel(const GearView& v, const Vec2& m) { return {v.X + v.Scale * m.x(), v.Y - v.Scale * m.y()}; }
+Vec2 ToPixel(const GearView& v, const Vec2& m) {
+    return {v.X + v.Scale * m.x(), v.Y - v.Scale * m.y()};
+}
 
-Vec2 ToModel(const GearView& v, const Vec2& p) { return {(p.x() - v.X) / v.Scale, (v.Y - p.y()) / v.Scale}; }
+Vec2 ToModel(const GearView& v, const Vec2& p) {
+    return {(p.x() - v.X) / v.Scale, (v.Y - p.y()) / v.Scale};
+}
 
 // The model point m under the pixel p stays: p = X' + s' m.x, so X' = p - s' m.x.
 GearView ZoomAbout(const GearView& v, const Vec2& pixel, double factor) {

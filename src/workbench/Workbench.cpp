@@ -40,8 +40,10 @@ struct Notch {
     const char* Caption;
 };
 constexpr Notch kNotches[] = {
-    {NamedPosition::FullReverse, "Full Reverse"}, {NamedPosition::NormalReverse, "Normal Reverse"},
-    {NamedPosition::Mid, "Mid Gear"},             {NamedPosition::NormalForward, "Normal Forward"},
+    {NamedPosition::FullReverse, "Full Reverse"},
+    {NamedPosition::NormalReverse, "Normal Reverse"},
+    {NamedPosition::Mid, "Mid Gear"},
+    {NamedPosition::NormalForward, "Normal Forward"},
     {NamedPosition::FullForward, "Full Forward"},
 };
 
@@ -52,17 +54,20 @@ struct Motion {
     double Step; // the degrees it steps
 };
 constexpr Motion kMotions[] = {
-    {"Run Back", "runBack", -1, 0}, {"Step Back", "stepBack", 0, -kStep}, {"Stop", "stop", 0, 0},
-    {"Step Forward", "stepForward", 0, kStep}, {"Run", "run", 1, 0},
+    {"Run Back", "runBack", -1, 0}, {"Step Back", "stepBack", 0, -kStep},
+    {"Stop", "stop", 0, 0},         {"Step Forward", "stepForward", 0, kStep},
+    {"Run", "run", 1, 0},
 };
 
-double FullSetting(const GearDesign& d) { return std::fabs(d.Values[std::size_t(d.Kind->Reverser().FullDim)]); }
+double FullSetting(const GearDesign& d) {
+    return std::fabs(d.Values[std::size_t(d.Kind->Reverser().FullDim)]);
+}
 
 } // namespace
 
 Workbench::Workbench(GearDesign design, QString path, Workbenches* benches, QWidget* parent)
-    : QMainWindow(parent), design_(std::move(design)), saved_(design_), path_(std::move(path)), benches_(benches),
-      fileUi_(StandardFileUi(this)) {
+    : QMainWindow(parent), design_(std::move(design)), saved_(design_), path_(std::move(path)),
+      benches_(benches), fileUi_(StandardFileUi(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     canvas_ = new GearCanvas;
     auto* centre = new QWidget;
@@ -101,8 +106,10 @@ QWidget* Workbench::BuildControls() {
         b->setObjectName(m.Name);
         connect(b, &QPushButton::clicked, this, [this, m] {
             running_ = m.Run;
-            if (running_) timer_.start();
-            else timer_.stop();
+            if (running_)
+                timer_.start();
+            else
+                timer_.stop();
             if (m.Step != 0) Step(m.Step);
         });
         motion->addWidget(b);
@@ -130,13 +137,15 @@ QWidget* Workbench::BuildControls() {
 void Workbench::AddNotches(QLayout* row) {
     for (const Notch& n : kNotches) {
         auto* b = new QPushButton(n.Caption);
-        connect(b, &QPushButton::clicked, this, [this, n] { SetSetting(SettingOf(design_, n.Position)); });
+        connect(b, &QPushButton::clicked, this,
+                [this, n] { SetSetting(SettingOf(design_, n.Position)); });
         row->addWidget(b);
     }
     // The design's own stored settings; a change of unit rescales them, so each is read
     // when it is clicked.
     for (std::size_t i = 0; i < design_.Positions.size(); ++i) {
-        auto* b = new QPushButton(QString("Position %1").arg(QString::fromStdString(design_.Positions[i].Name)));
+        auto* b = new QPushButton(
+            QString("Position %1").arg(QString::fromStdString(design_.Positions[i].Name)));
         connect(b, &QPushButton::clicked, this, [this, i] {
             if (i < design_.Positions.size()) SetSetting(design_.Positions[i].Setting);
         });
@@ -165,7 +174,8 @@ QWidget* Workbench::BuildSidePanel() {
     rows->addWidget(drag_);
     fractions_ = new QCheckBox("Inches as fractions (to 1/64)");
     fractions_->setObjectName("fractions");
-    connect(fractions_, &QCheckBox::toggled, this, [this] { table_->Show(design_, fractions_->isChecked()); });
+    connect(fractions_, &QCheckBox::toggled, this,
+            [this] { table_->Show(design_, fractions_->isChecked()); });
     rows->addWidget(fractions_);
     box->setMinimumWidth(520);
     return box;
@@ -225,7 +235,8 @@ void Workbench::Apply(const GearDesign& d) {
 
 void Workbench::Change(const QString& text, GearDesign after, int drag) {
     if (after == design_) return;
-    undo_.push(new DesignCommand(text, design_, std::move(after), [this](const GearDesign& d) { Apply(d); }, drag));
+    undo_.push(new DesignCommand(
+        text, design_, std::move(after), [this](const GearDesign& d) { Apply(d); }, drag));
 }
 
 void Workbench::Refuse(const QString& message) {
@@ -237,7 +248,8 @@ void Workbench::ValueTyped(int dim, const QString& text) {
     const auto value = ParseValue(design_, dim, text.trimmed().toStdString());
     const char* caption = design_.Kind->Dimensions()[std::size_t(dim)].Caption;
     if (!value)
-        return Refuse(QString("\"%1\" is not a value for %2. The design was not changed.").arg(text, caption));
+        return Refuse(QString("\"%1\" is not a value for %2. The design was not changed.")
+                          .arg(text, caption));
     if (auto why = RefusalOf(design_, dim, *value)) return Refuse(QString::fromStdString(*why));
     GearDesign after = design_;
     after.Values[std::size_t(dim)] = *value;
@@ -247,14 +259,19 @@ void Workbench::ValueTyped(int dim, const QString& text) {
 
 // The selected row's mark in the drawing and the drag slider's range about its value.
 void Workbench::Selected(int dim) {
-    const bool length = dim >= 0 && design_.Kind->Dimensions()[std::size_t(dim)].Unit != gears::UnitKind::Choice;
+    const bool length =
+        dim >= 0 && design_.Kind->Dimensions()[std::size_t(dim)].Unit != gears::UnitKind::Choice;
     drag_->setEnabled(length);
     const DimensionMark mark = dim >= 0 ? MarkOf(*design_.Kind, dim) : DimensionMark{};
-    if (dim < 0) markText_->setText("Select a dimension to mark it in the drawing.");
+    if (dim < 0)
+        markText_->setText("Select a dimension to mark it in the drawing.");
     else if (mark.Marked())
-        markText_->setText(QString("Marked in the drawing: the length of the %1.")
-                               .arg(QString::fromUtf8(design_.Kind->Bodies()[std::size_t(mark.Body)].Name).toLower()));
-    else markText_->setText("This dimension is not a rod's length; the drawing does not mark it.");
+        markText_->setText(
+            QString("Marked in the drawing: the length of the %1.")
+                .arg(QString::fromUtf8(design_.Kind->Bodies()[std::size_t(mark.Body)].Name)
+                         .toLower()));
+    else
+        markText_->setText("This dimension is not a rod's length; the drawing does not mark it.");
     Redraw();
     if (!length) return;
     const Bounds b = BoundsOf(design_, dim);
@@ -262,7 +279,9 @@ void Workbench::Selected(int dim) {
     dragLow_ = std::max(std::min(b.Low, v), b.HardLow);
     dragHigh_ = std::min(std::max(b.High, v), b.HardHigh);
     const QSignalBlocker quiet(drag_);
-    drag_->setValue(dragHigh_ > dragLow_ ? int(std::lround((v - dragLow_) / (dragHigh_ - dragLow_) * kSliderSteps)) : 0);
+    drag_->setValue(dragHigh_ > dragLow_
+                        ? int(std::lround((v - dragLow_) / (dragHigh_ - dragLow_) * kSliderSteps))
+                        : 0);
 }
 
 void Workbench::DragMoved(int position) {
@@ -279,9 +298,9 @@ void Workbench::DragMoved(int position) {
 void Workbench::ChangeUnit() {
     const QStringList units{"in", "mm", "units"};
     bool ok = false;
-    const QString to = QInputDialog::getItem(this, "Change Unit", "Lengths in:", units,
-                                             int(units.indexOf(QString::fromUtf8(gears::UnitName(design_.Unit)))),
-                                             false, &ok);
+    const QString to = QInputDialog::getItem(
+        this, "Change Unit", "Lengths in:", units,
+        int(units.indexOf(QString::fromUtf8(gears::UnitName(design_.Unit)))), false, &ok);
     const auto unit = gears::ParseUnit(to.toStdString());
     if (!ok || !unit || *unit == design_.Unit) return;
     Change(QString("Unit %1").arg(to), InUnit(design_, *unit));
@@ -291,7 +310,9 @@ void Workbench::Tick() {
     if (running_) Step(running_ * kFrameStep);
 }
 
-void Workbench::Step(double deg) { SetCrank(crank_ + deg); }
+void Workbench::Step(double deg) {
+    SetCrank(crank_ + deg);
+}
 
 void Workbench::SetCrank(double deg) {
     crank_ = std::fmod(std::fmod(deg, 360.0) + 360.0, 360.0);
@@ -319,7 +340,8 @@ void Workbench::Resweep() {
 
 void Workbench::FitGear() {
     Box b = turn_.Pins;
-    for (std::size_t i = 0; i < turn_.Poses.size(); i += std::max<std::size_t>(1, turn_.Poses.size() / 4))
+    for (std::size_t i = 0; i < turn_.Poses.size();
+         i += std::max<std::size_t>(1, turn_.Poses.size() / 4))
         b.Add(PictureOf(design_, turn_.Poses[i], frame_).Extent());
     canvas_->Fit(b);
 }
@@ -329,7 +351,8 @@ void Workbench::Redraw() {
     solver_->Solve(crank_, setting_, next);
     crankText_->setText(QString("Crank %1 deg").arg(crank_, 0, 'f', 1));
     if (!next.Ok()) {
-        statusBar()->showMessage(QString("The %1 cannot be assembled here.").arg(QString::fromUtf8(next.Failed)));
+        statusBar()->showMessage(
+            QString("The %1 cannot be assembled here.").arg(QString::fromUtf8(next.Failed)));
         canvas_->SetPicture({});
         return;
     }
@@ -337,18 +360,23 @@ void Workbench::Redraw() {
     pose_ = next;
     canvas_->SetPicture(PictureOf(design_, pose_, frame_));
     const DimensionMark mark = MarkOf(*design_.Kind, table_->SelectedDimension());
-    canvas_->SetMark(mark.Marked() ? std::optional(std::pair(pose_.Pin(mark.PinA), pose_.Pin(mark.PinB))) : std::nullopt);
+    canvas_->SetMark(mark.Marked()
+                         ? std::optional(std::pair(pose_.Pin(mark.PinA), pose_.Pin(mark.PinB)))
+                         : std::nullopt);
     std::optional<GearPicture> ghost;
     if (compared_) {
-        const GearPose p = comparedSolver_->Solve(crank_, std::clamp(setting_, -FullSetting(*compared_), FullSetting(*compared_)));
+        const GearPose p = comparedSolver_->Solve(
+            crank_, std::clamp(setting_, -FullSetting(*compared_), FullSetting(*compared_)));
         if (p.Ok()) ghost = PictureOf(*compared_, p, comparedFrame_);
     }
     canvas_->SetGhost(std::move(ghost));
 }
 
 void Workbench::UpdateTitle() {
-    const QString name = path_.isEmpty() ? QString::fromStdString(design_.Name) : QFileInfo(path_).fileName();
-    setWindowTitle(QString("%1[*] - %2 - Gear Workbench").arg(name, QString::fromUtf8(design_.Kind->Caption())));
+    const QString name =
+        path_.isEmpty() ? QString::fromStdString(design_.Name) : QFileInfo(path_).fileName();
+    setWindowTitle(QString("%1[*] - %2 - Gear Workbench")
+                       .arg(name, QString::fromUtf8(design_.Kind->Caption())));
     setWindowModified(Modified());
 }
 

@@ -31,20 +31,22 @@ class DimensionTable;
 class GearCanvas;
 class Workbenches;
 
-inline constexpr FileDialogFacts kSaveGearDialog{"Save Gear Design", "Gear Design (*.vgear);;All Files (*.*)",
-                                                 "vgear", true, false};
+inline constexpr FileDialogFacts kSaveGearDialog{
+    "Save Gear Design", "Gear Design (*.vgear);;All Files (*.*)", "vgear", true, false};
 inline constexpr FileDialogFacts kOpenGearDialog{
-    "Open Gear Design", "Gear Design (*.vgear *.dvt);;Gear Design (*.vgear);;Classic Design (*.dvt);;All Files (*.*)",
+    "Open Gear Design",
+    "Gear Design (*.vgear *.dvt);;Gear Design (*.vgear);;Classic Design (*.dvt);;All Files (*.*)",
     "vgear", false, true};
-inline constexpr FileDialogFacts kExportDxfDialog{"Export DXF", "DXF Drawing (*.dxf);;All Files (*.*)", "dxf",
-                                                  true, false};
+inline constexpr FileDialogFacts kExportDxfDialog{
+    "Export DXF", "DXF Drawing (*.dxf);;All Files (*.*)", "dxf", true, false};
 
 class Workbench final : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // `path` is the design's file, empty for a new design. `benches` lists the other open
     // designs for "Compare With..."; may be null.
-    Workbench(gears::GearDesign design, QString path, Workbenches* benches = nullptr, QWidget* parent = nullptr);
+    Workbench(gears::GearDesign design, QString path, Workbenches* benches = nullptr,
+              QWidget* parent = nullptr);
     ~Workbench() override;
 
     const gears::GearDesign& Design() const { return design_; }
@@ -70,21 +72,21 @@ public:
     void SetSetting(double setting);
     void FitGear();
 
-signals:
+  signals:
     void designChanged();
     void settingChanged(double setting);
     void comparisonChanged();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     void BuildMenus();
     QWidget* BuildControls();
     QWidget* BuildSidePanel();
     void AddNotches(QLayout* row);
 
-    void Apply(const gears::GearDesign& d);                  // the undo stack's way in
+    void Apply(const gears::GearDesign& d); // the undo stack's way in
     void Change(const QString& text, gears::GearDesign after, int drag = 0);
     void ValueTyped(int dim, const QString& text);
     void Selected(int dim);
@@ -127,7 +129,7 @@ private:
     FrameTimer timer_{this};
     std::vector<QAction*> pathPins_; // "Export DXF" paths: one checkable item per moving pin
 
-    int dragCount_ = 0, dragging_ = 0;    // the drag in progress, 0 for none
+    int dragCount_ = 0, dragging_ = 0;  // the drag in progress, 0 for none
     double dragLow_ = 0, dragHigh_ = 0; // the range the drag slider covers
 };
 

@@ -29,7 +29,9 @@ bool Workbench::WriteTo(const QString& path) {
     return true;
 }
 
-bool Workbench::Save() { return path_.isEmpty() ? SaveAs() : WriteTo(path_); }
+bool Workbench::Save() {
+    return path_.isEmpty() ? SaveAs() : WriteTo(path_);
+}
 
 bool Workbench::SaveAs() {
     const QString path = fileUi_.choose(kSaveGearDialog);
@@ -38,14 +40,21 @@ bool Workbench::SaveAs() {
 
 void Workbench::closeEvent(QCloseEvent* e) {
     const bool modified = Modified();
-    const QString name = path_.isEmpty() ? QString::fromStdString(design_.Name) : QFileInfo(path_).fileName();
-    const SaveAnswer answer =
-        modified ? AskSaveChanges(this, QString("Save changes to %1?").arg(name)) : SaveAnswer::Cancel;
+    const QString name =
+        path_.isEmpty() ? QString::fromStdString(design_.Name) : QFileInfo(path_).fileName();
+    const SaveAnswer answer = modified
+                                  ? AskSaveChanges(this, QString("Save changes to %1?").arg(name))
+                                  : SaveAnswer::Cancel;
     bool close = false;
     switch (PutDesignAside(modified, answer)) {
-    case SetAside::Proceed: close = true; break;
-    case SetAside::SaveThenProceed: close = Save(); break;
-    case SetAside::Stay: break;
+    case SetAside::Proceed:
+        close = true;
+        break;
+    case SetAside::SaveThenProceed:
+        close = Save();
+        break;
+    case SetAside::Stay:
+        break;
     }
     if (close) timer_.stop();
     e->setAccepted(close);
@@ -61,7 +70,8 @@ bool Workbench::ExportDxf() {
     const TurnSweep turn = SweepTurn(design_, setting_, 360);
     const Box& b = turn.Pins;
     const double size = b.Empty() ? 1 : std::hypot(b.X1 - b.X0, b.Y1 - b.Y0);
-    const std::string text = GearDxf(design_, PictureOf(design_, pose_, frame_), turn, pins, size / 200);
+    const std::string text =
+        GearDxf(design_, PictureOf(design_, pose_, frame_), turn, pins, size / 200);
     const QString error = SaveTextFile(path, text);
     if (!error.isEmpty()) fileUi_.report(error);
     return error.isEmpty();
@@ -92,10 +102,12 @@ void Workbench::CompareCommand() {
     const QString fromFile = "A design from a file...";
     names << fromFile;
     bool ok = false;
-    const QString chosen = QInputDialog::getItem(this, "Compare With", "Design:", names, 0, false, &ok);
+    const QString chosen =
+        QInputDialog::getItem(this, "Compare With", "Design:", names, 0, false, &ok);
     if (!ok) return;
     const qsizetype i = names.indexOf(chosen);
-    if (i >= 0 && std::size_t(i) < others.size()) return CompareWith(others[std::size_t(i)]->Design());
+    if (i >= 0 && std::size_t(i) < others.size())
+        return CompareWith(others[std::size_t(i)]->Design());
     const QString path = fileUi_.choose(kOpenGearDialog);
     if (path.isEmpty()) return;
     const OpenedDesign opened = ReadDesign(path);

@@ -35,7 +35,8 @@ OpenedDesign ReadDesign(const QString& path) {
 Workbenches::Workbenches(QObject* parent) : QObject(parent), fileUi_(StandardFileUi(nullptr)) {}
 
 Workbenches::~Workbenches() {
-    for (const auto& w : windows_) delete w.data();
+    for (const auto& w : windows_)
+        delete w.data();
 }
 
 Workbench* Workbenches::Open(gears::GearDesign design, const QString& path) {
@@ -60,9 +61,11 @@ Workbench* Workbenches::OpenPath(const QString& path) {
 
 Workbench* Workbenches::NewDesign(QWidget* parent) {
     QStringList captions;
-    for (const gears::GearKind* k : gears::AllGears()) captions << QString::fromUtf8(k->Caption());
+    for (const gears::GearKind* k : gears::AllGears())
+        captions << QString::fromUtf8(k->Caption());
     bool ok = false;
-    const QString chosen = QInputDialog::getItem(parent, "New Gear Design", "Gear:", captions, 0, false, &ok);
+    const QString chosen =
+        QInputDialog::getItem(parent, "New Gear Design", "Gear:", captions, 0, false, &ok);
     const qsizetype i = captions.indexOf(chosen);
     if (!ok || i < 0) return nullptr;
     return Open(gears::AllGears()[std::size_t(i)]->Sample(), QString());

@@ -26,7 +26,7 @@ OpenedDesign ReadDesign(const QString& path);
 
 class Workbenches final : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit Workbenches(QObject* parent = nullptr);
     ~Workbenches() override;
     void SetFileUi(FileUi ui) { fileUi_ = std::move(ui); }
@@ -42,7 +42,7 @@ public:
     // The open windows, in opening order.
     std::vector<Workbench*> Windows() const;
 
-private:
+  private:
     std::vector<QPointer<Workbench>> windows_;
     FileUi fileUi_;
 };

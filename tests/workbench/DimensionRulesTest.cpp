@@ -1,7 +1,7 @@
 // The workbench's Qt-free rules: refusals, value texts and fractions, typed values, the
 // change of unit, the marks of rows, and the view's zoom and fit.
-#include "gears/kinds/Walschaerts.h"
 #include "workbench/DimensionRules.h"
+#include "gears/kinds/Walschaerts.h"
 #include "workbench/GearView.h"
 
 #include <gtest/gtest.h>
@@ -39,7 +39,11 @@ TEST_F(Rules, InchesShowAsSixtyFourthsInLowestTermsAndReadBack) {
     const struct {
         double value;
         const char* text;
-    } cases[] = {{3.96875, "3 31/32"}, {-0.125, "-1/8"}, {2.0, "2"}, {0.004, "0"}, {1.5 + 1.0 / 128 + 1e-9, "1 33/64"}};
+    } cases[] = {{3.96875, "3 31/32"},
+                 {-0.125, "-1/8"},
+                 {2.0, "2"},
+                 {0.004, "0"},
+                 {1.5 + 1.0 / 128 + 1e-9, "1 33/64"}};
     for (const auto& c : cases) {
         EXPECT_EQ(ValueText(d, rod, c.value, true), c.text) << c.value;
         EXPECT_NEAR(*ParseValue(d, rod, c.text), std::round(c.value * 64) / 64, 1e-12) << c.text;
@@ -49,7 +53,8 @@ TEST_F(Rules, InchesShowAsSixtyFourthsInLowestTermsAndReadBack) {
     EXPECT_EQ(ValueText(d, Dim("Admission"), 1, false), "inside");
     EXPECT_EQ(ParseValue(d, Dim("Admission"), "inside"), 1.0);
     EXPECT_FALSE(ParseValue(d, Dim("Admission"), "sideways"));
-    for (const char* junk : {"", "12x", "1/0", "abc"}) EXPECT_FALSE(ParseValue(d, rod, junk)) << junk;
+    for (const char* junk : {"", "12x", "1/0", "abc"})
+        EXPECT_FALSE(ParseValue(d, rod, junk)) << junk;
 }
 
 TEST_F(Rules, ChangingTheUnitRescalesLengthsAndBoundsButNotAnglesOrChoices) {
@@ -63,7 +68,8 @@ TEST_F(Rules, ChangingTheUnitRescalesLengthsAndBoundsButNotAnglesOrChoices) {
     EXPECT_EQ(UnitText(mm, Dim("StrokeLen")), "mm");
     EXPECT_EQ(UnitText(mm, Dim("FullGearAngle")), "deg");
     const GearDesign back = InUnit(mm, gears::LengthUnit::Inch);
-    for (std::size_t i = 0; i < d.Values.size(); ++i) EXPECT_NEAR(back.Values[i], d.Values[i], 1e-12);
+    for (std::size_t i = 0; i < d.Values.size(); ++i)
+        EXPECT_NEAR(back.Values[i], d.Values[i], 1e-12);
 }
 
 TEST_F(Rules, ARodsLengthMarksItsTwoPinsAndOtherRowsMarkNothing) {

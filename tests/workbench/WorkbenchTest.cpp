@@ -43,7 +43,9 @@ struct WorkbenchTest : ::testing::Test {
         w->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(w));
     }
-    Workbench* Open(const char* file) { return benches->OpenPath(QDir(VT_DATA_DIR).filePath(file)); }
+    Workbench* Open(const char* file) {
+        return benches->OpenPath(QDir(VT_DATA_DIR).filePath(file));
+    }
     DimensionTable* Table() const { return w->findChild<DimensionTable*>(); }
     int Dim(const char* name) const { return w->Design().Kind->DimensionIndex(name); }
     double Value(const char* name) const { return w->Design().Value(name); }
@@ -60,7 +62,8 @@ struct WorkbenchTest : ::testing::Test {
         QTest::keyClicks(editor, text);
         QTest::keyClick(editor, Qt::Key_Return);
         // The delegate commits the edit from the event loop, and the table reports it after.
-        for (int i = 0; i < 3; ++i) QApplication::processEvents();
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
     }
 };
 
@@ -76,7 +79,8 @@ TEST_F(WorkbenchTest, OpensASampleWithItsTableGroupedAndUnmodified) {
     EXPECT_EQ(stroke->text(DimensionTable::Unit), "in");
     EXPECT_EQ(stroke->text(DimensionTable::Bounds), "10 to 40");
     int rows = 0;
-    for (int g = 0; g < t->topLevelItemCount(); ++g) rows += t->topLevelItem(g)->childCount();
+    for (int g = 0; g < t->topLevelItemCount(); ++g)
+        rows += t->topLevelItem(g)->childCount();
     EXPECT_EQ(rows, int(dims.size()));
     EXPECT_TRUE(w->Pose().Ok());
 }
@@ -90,7 +94,8 @@ TEST_F(WorkbenchTest, ATypedValueIsOneUndoStepThatCtrlZTakesBack) {
     QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_DOUBLE_EQ(Value("MainRodLen"), 120);
     EXPECT_FALSE(w->isWindowModified()); // back to the design as opened
-    EXPECT_NEAR(w->Pose().Crosshead, crosshead - 5, 1e-6); // crank on the dead centre: the rod's change
+    EXPECT_NEAR(w->Pose().Crosshead, crosshead - 5,
+                1e-6); // crank on the dead centre: the rod's change
     EXPECT_EQ(Table()->Row(Dim("MainRodLen"))->text(DimensionTable::Value), "120");
     QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_DOUBLE_EQ(Value("MainRodLen"), 125);
@@ -115,7 +120,8 @@ TEST_F(WorkbenchTest, DraggingTheValueMovesTheGearLiveInOneUndoStep) {
     auto* slider = w->findChild<QSlider*>("dragValue");
     ASSERT_TRUE(slider && slider->isEnabled());
     auto at = [slider](int v) {
-        const int x = QStyle::sliderPositionFromValue(slider->minimum(), slider->maximum(), v, slider->width() - 12);
+        const int x = QStyle::sliderPositionFromValue(slider->minimum(), slider->maximum(), v,
+                                                      slider->width() - 12);
         return QPoint(x + 6, slider->height() / 2);
     };
     w->SetCrank(90);
@@ -128,7 +134,8 @@ TEST_F(WorkbenchTest, DraggingTheValueMovesTheGearLiveInOneUndoStep) {
     }
     QTest::mouseRelease(slider, Qt::LeftButton, {}, at(slider->value()));
     EXPECT_GT(Value("CombLeverValve"), lever);
-    for (std::size_t i = 1; i < seen.size(); ++i) EXPECT_NE(seen[i], seen[i - 1]); // live, every move
+    for (std::size_t i = 1; i < seen.size(); ++i)
+        EXPECT_NE(seen[i], seen[i - 1]); // live, every move
     EXPECT_NE(w->Pose().Valve, valve);
     EXPECT_EQ(w->Undo().count(), 1);
     w->Undo().undo();
@@ -141,8 +148,8 @@ TEST_F(WorkbenchTest, TheWheelZoomsAboutTheCursorAndCtrl0FitsAgain) {
     const GearView fitted = c.View();
     const QPointF cursor(c.width() * 0.3, c.height() * 0.6);
     const Vec2 under = ToModel(fitted, {cursor.x(), cursor.y()});
-    QWheelEvent e(cursor, c.mapToGlobal(cursor), QPoint(), QPoint(0, 240), Qt::NoButton, Qt::NoModifier,
-                  Qt::NoScrollPhase, false);
+    QWheelEvent e(cursor, c.mapToGlobal(cursor), QPoint(), QPoint(0, 240), Qt::NoButton,
+                  Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(&c, &e);
     EXPECT_NEAR(c.View().Scale, fitted.Scale * 1.44, 1e-9);
     EXPECT_LT((ToPixel(c.View(), under) - Vec2(cursor.x(), cursor.y())).norm(), 1e-6);
@@ -173,19 +180,22 @@ TEST_F(WorkbenchTest, ClosingAChangedDesignAsksAndSavesAtomicallyOrDiscardsOrSta
     const OpenedDesign saved = ReadDesign(dir.filePath("W.vgear"));
     ASSERT_TRUE(saved.Error.isEmpty());
     EXPECT_DOUBLE_EQ(saved.Design.Value("StrokeLen"), 28);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"W.vgear"}); // no file left aside
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+              QStringList{"W.vgear"}); // no file left aside
 
     Workbench* other = Open("Walschaerts.vgear");
     Activate(other);
     Type("StrokeLen", "30");
     test::AnswerMessageBox(Qt::Key_D);
     EXPECT_TRUE(other->close());
-    EXPECT_DOUBLE_EQ(ReadDesign(QDir(VT_DATA_DIR).filePath("Walschaerts.vgear")).Design.Value("StrokeLen"), 26);
+    EXPECT_DOUBLE_EQ(
+        ReadDesign(QDir(VT_DATA_DIR).filePath("Walschaerts.vgear")).Design.Value("StrokeLen"), 26);
 }
 
 TEST_F(WorkbenchTest, TheDxfFileReadsBackInEzdxfWithTheGearAndThePinPaths) {
     w->SetCrank(30);
-    for (const char* pin : {"Die", "ValvePin"}) w->Action(pin)->trigger();
+    for (const char* pin : {"Die", "ValvePin"})
+        w->Action(pin)->trigger();
     answer = dir.filePath("gear.dxf");
     ASSERT_TRUE(w->ExportDxf());
     QProcess python;
@@ -200,11 +210,15 @@ TEST_F(WorkbenchTest, TheDxfFileReadsBackInEzdxfWithTheGearAndThePinPaths) {
         EXPECT_NEAR(doc["circles"][std::size_t(i)][0].get<double>(), p.Pin(i).x(), 1e-9);
         EXPECT_NEAR(doc["circles"][std::size_t(i)][1].get<double>(), p.Pin(i).y(), 1e-9);
     }
-    const int crank = w->Design().Kind->PinIndex("CrankPin"), axle = w->Design().Kind->PinIndex("Axle");
+    const int crank = w->Design().Kind->PinIndex("CrankPin"),
+              axle = w->Design().Kind->PinIndex("Axle");
     bool crankLine = false;
     for (const auto& l : doc["lines"])
-        crankLine |= l[4] == "BODIES" && std::hypot(l[0].get<double>() - p.Pin(axle).x(), l[1].get<double>() - p.Pin(axle).y()) < 1e-9 &&
-                     std::hypot(l[2].get<double>() - p.Pin(crank).x(), l[3].get<double>() - p.Pin(crank).y()) < 1e-9;
+        crankLine |= l[4] == "BODIES" &&
+                     std::hypot(l[0].get<double>() - p.Pin(axle).x(),
+                                l[1].get<double>() - p.Pin(axle).y()) < 1e-9 &&
+                     std::hypot(l[2].get<double>() - p.Pin(crank).x(),
+                                l[3].get<double>() - p.Pin(crank).y()) < 1e-9;
     EXPECT_TRUE(crankLine);
     const auto& die = doc["polylines"]["PATH-Die"];
     ASSERT_EQ(doc["polylines"].size(), 2u);
@@ -258,7 +272,8 @@ TEST_F(WorkbenchTest, TheMainWindowsFileMenuOpensGearFilesAndClassicDesigns) {
     State s;
     MainForm form(s);
     form.Timer().stop();
-    form.SetGearDesignOpeners({[this, &form] { benches->NewDesign(&form); }, [this, &form] { benches->OpenDesign(&form); }});
+    form.SetGearDesignOpeners({[this, &form] { benches->NewDesign(&form); },
+                               [this, &form] { benches->OpenDesign(&form); }});
     answer = QDir(VT_DATA_DIR).filePath("Nominal.dvt");
     form.MenuAction(Cmd::OpenGearDesign)->trigger();
     const auto open = benches->Windows();
@@ -268,7 +283,9 @@ TEST_F(WorkbenchTest, TheMainWindowsFileMenuOpensGearFilesAndClassicDesigns) {
     EXPECT_TRUE(open.back()->Pose().Ok());
     QTimer::singleShot(50, [] {
         auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-        if (dialog) dialog->setTextValue(QString::fromUtf8(gears::AllGears().back()->Caption())), dialog->accept();
+        if (dialog)
+            dialog->setTextValue(QString::fromUtf8(gears::AllGears().back()->Caption())),
+                dialog->accept();
     });
     form.MenuAction(Cmd::NewGearDesign)->trigger();
     ASSERT_EQ(benches->Windows().size(), 3u);
