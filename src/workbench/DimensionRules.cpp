@@ -35,15 +35,17 @@ std::string Decimal(double v) {
 
 // An inch value to the nearest 1/64: whole inches and the fraction in lowest terms.
 std::string Sixtyfourths(double v) {
-    long n = std::lround(std::fabs(v) * 64);
+    const long n = std::lround(std::fabs(v) * 64);
     const long whole = n / 64;
     long num = n % 64, den = 64;
     while (num && num % 2 == 0)
         num /= 2, den /= 2;
-    std::string s = n && v < 0 ? "-" : "";
-    if (whole || !num) s += std::to_string(whole);
-    if (num) s += (whole ? " " : "") + std::to_string(num) + "/" + std::to_string(den);
-    return s;
+    const char* sign = n && v < 0 ? "-" : "";
+    char buf[64];
+    if (!num) std::snprintf(buf, sizeof buf, "%s%ld", sign, whole);
+    else if (!whole) std::snprintf(buf, sizeof buf, "%s%ld/%ld", sign, num, den);
+    else std::snprintf(buf, sizeof buf, "%s%ld %ld/%ld", sign, whole, num, den);
+    return buf;
 }
 
 bool Fractional(const GearDesign& d, int dim, bool fractions) {
