@@ -30,7 +30,7 @@ void BM_WorkbenchFrame(benchmark::State& st) {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         PainterCanvas c(painter, image.width(), image.height());
-        wb::DrawPicture(c, wb::PictureOf(d, pose, frame), view, false);
+        wb::DrawPicture(c, wb::PictureOf(d, pose, frame, 1), view, false);
         benchmark::DoNotOptimize(image.constBits());
     }
 }

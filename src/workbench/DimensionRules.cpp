@@ -42,9 +42,12 @@ std::string Sixtyfourths(double v) {
         num /= 2, den /= 2;
     const char* sign = n && v < 0 ? "-" : "";
     char buf[64];
-    if (!num) std::snprintf(buf, sizeof buf, "%s%ld", sign, whole);
-    else if (!whole) std::snprintf(buf, sizeof buf, "%s%ld/%ld", sign, num, den);
-    else std::snprintf(buf, sizeof buf, "%s%ld %ld/%ld", sign, whole, num, den);
+    if (!num)
+        std::snprintf(buf, sizeof buf, "%s%ld", sign, whole);
+    else if (!whole)
+        std::snprintf(buf, sizeof buf, "%s%ld/%ld", sign, num, den);
+    else
+        std::snprintf(buf, sizeof buf, "%s%ld %ld/%ld", sign, whole, num, den);
     return buf;
 }
 

@@ -77,6 +77,7 @@ std::string GearDxf(const gears::GearDesign& d, const GearPicture& pic, const Tu
     t.Code(0, "SECTION");
     t.Code(2, "ENTITIES");
     for (const Line& l : pic.Lines) {
+        if (l.On == Layer::Steam) continue; // the hatching of the steam is the screen's
         t.Entity("LINE", l.On == Layer::Body ? "BODIES" : "SECTION");
         t.Point(10, l.A);
         t.Point(11, l.B);

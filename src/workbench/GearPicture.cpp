@@ -52,6 +52,26 @@ void AddCylinder(std::vector<Line>& out, const SectionFrame& f, const Vec2& cros
     out.push_back({crosshead, {piston - thick / 2, y}, kPistonColour, Layer::Section});
 }
 
+// Vertical hatching across one end, from x0 to x1, a tenth of the bore apart.
+void AddSteam(std::vector<Line>& out, const SectionFrame& f, double x0, double x1, Steam s) {
+    if (s == Steam::None) return;
+    const double bore = 0.7 * f.Stroke, gap = bore / 10, y = f.CylinderY;
+    for (double x = x0 + gap / 2; x < x1; x += gap)
+        out.push_back({{x, y - bore / 2}, {x, y + bore / 2}, SteamColour(s), Layer::Steam});
+}
+
+// The ends between the cylinder's covers and the piston: the front end grows while the
+// crosshead moves to the rear.
+void AddEnds(std::vector<Line>& out, const SectionFrame& f, const Vec2& crosshead, double valve,
+             int motion) {
+    const double s = f.Stroke, thick = 0.1 * s, c = f.Face.Centre,
+                 half = s / 2 + thick / 2 + 0.05 * s;
+    const double piston = c + (crosshead.x() - f.CrossheadMid);
+    const gears::Openings o = gears::OpeningsAt(f.Face, valve);
+    AddSteam(out, f, piston + thick / 2, c + half, EndSteam(o.FrontSteam, o.FrontExhaust, -motion));
+    AddSteam(out, f, c - half, piston - thick / 2, EndSteam(o.RearSteam, o.RearExhaust, motion));
+}
+
 // The port face under the valve: the face's line broken by the rear steam port, the
 // exhaust port and the front steam port (rear is -X); the valve above it with its cavity.
 void AddValve(std::vector<Line>& out, const SectionFrame& f, double valve) {
@@ -140,7 +160,29 @@ Color RoleColour(BodyRole role) {
     return kColours[std::size_t(role)];
 }
 
-GearPicture PictureOf(const GearDesign& d, const GearPose& p, const SectionFrame& f) {
+Steam EndSteam(double steamOpening, double exhaustOpening, int growing) {
+    if (steamOpening > 0) return Steam::Admission;
+    if (exhaustOpening > 0) return Steam::Exhaust;
+    return growing > 0 ? Steam::Expansion : growing < 0 ? Steam::Compression : Steam::None;
+}
+
+Color SteamColour(Steam s) {
+    switch (s) {
+    case Steam::Admission:
+        return colors::Red;
+    case Steam::Expansion:
+        return colors::Fuchsia;
+    case Steam::Exhaust:
+        return colors::Blue;
+    case Steam::Compression:
+        return colors::DarkGreen;
+    case Steam::None:
+        break;
+    }
+    return colors::White;
+}
+
+GearPicture PictureOf(const GearDesign& d, const GearPose& p, const SectionFrame& f, int motion) {
     GearPicture pic;
     const auto& k = *d.Kind;
     for (const auto& b : k.Bodies()) {
@@ -150,7 +192,9 @@ GearPicture PictureOf(const GearDesign& d, const GearPose& p, const SectionFrame
             pic.Lines.push_back({p.Pin(b.Pins[i]), p.Pin(b.Pins[(i + 1) % n]), RoleColour(b.Role)});
     }
     if (f.Known) {
-        AddCylinder(pic.Lines, f, p.Pin(PinOfRole(k, {BodyRole::MainRod})));
+        const Vec2& crosshead = p.Pin(PinOfRole(k, {BodyRole::MainRod}));
+        AddEnds(pic.Lines, f, crosshead, p.Valve, motion);
+        AddCylinder(pic.Lines, f, crosshead);
         AddValve(pic.Lines, f, p.Valve);
     }
     const auto pins = k.Pins();
@@ -164,7 +208,7 @@ void DrawPicture(Canvas& c, const GearPicture& pic, const GearView& v, bool ghos
     for (const Line& l : pic.Lines) {
         const Vec2 a = ToPixel(v, l.A), b = ToPixel(v, l.B);
         c.SetPenColor(colour(l.Colour));
-        c.SetPenWidth(ghost || l.On == Layer::Section ? 1 : 2);
+        c.SetPenWidth(ghost || l.On != Layer::Body ? 1 : 2);
         c.MoveTo(Round(a.x()), Round(a.y()));
         c.LineTo(Round(b.x()), Round(b.y()));
     }

@@ -31,7 +31,17 @@ struct SectionFrame {
 };
 SectionFrame FrameOf(const gears::GearDesign& d, const TurnSweep& turn);
 
-enum class Layer { Body, Section };
+enum class Layer { Body, Section, Steam };
+
+// What the steam does in one cylinder end: open to steam (admission) or to the exhaust,
+// or shut with the end's volume growing (expansion) or shrinking (compression).
+enum class Steam { None, Admission, Expansion, Exhaust, Compression };
+// `growing`: +1 when the end's volume grows, -1 when it shrinks, 0 when not known (a shut
+// end is then None). An opening > 0 is open.
+Steam EndSteam(double steamOpening, double exhaustOpening, int growing);
+// The classic steam display's colours: admission red, expansion fuchsia, exhaust blue,
+// compression green.
+Color SteamColour(Steam s);
 
 struct Line {
     Vec2 A, B;
@@ -52,7 +62,11 @@ struct GearPicture {
 // The colour a body of this role is drawn in.
 Color RoleColour(gears::BodyRole role);
 
-GearPicture PictureOf(const gears::GearDesign& d, const gears::GearPose& p, const SectionFrame& f);
+// `motion`: which way the crosshead moves as the crank turns forward, +1 towards the
+// front (+X), -1 towards the rear, 0 when not known; the steam in each end follows from it
+// and the valve's openings, hatched across the end.
+GearPicture PictureOf(const gears::GearDesign& d, const gears::GearPose& p, const SectionFrame& f,
+                      int motion = 0);
 
 // The picture on the canvas through the view: lines two pixels wide, pins as circles of
 // `pinRadius` pixels (fixed pins with a second ring). A ghost is drawn in the colours

@@ -346,9 +346,13 @@ void Workbench::FitGear() {
     canvas_->Fit(b);
 }
 
+// The crosshead's motion as the crank turns forward, from a pose half a degree on: the
+// steam in each cylinder end follows it.
 void Workbench::Redraw() {
-    GearPose next;
+    GearPose next, ahead;
+    solver_->Solve(crank_ + 0.5, setting_, ahead);
     solver_->Solve(crank_, setting_, next);
+    const int motion = !ahead.Ok() ? 0 : ahead.Crosshead > next.Crosshead ? 1 : -1;
     crankText_->setText(QString("Crank %1 deg").arg(crank_, 0, 'f', 1));
     if (!next.Ok()) {
         statusBar()->showMessage(
@@ -358,7 +362,7 @@ void Workbench::Redraw() {
     }
     statusBar()->clearMessage();
     pose_ = next;
-    canvas_->SetPicture(PictureOf(design_, pose_, frame_));
+    canvas_->SetPicture(PictureOf(design_, pose_, frame_, motion));
     const DimensionMark mark = MarkOf(*design_.Kind, table_->SelectedDimension());
     canvas_->SetMark(mark.Marked()
                          ? std::optional(std::pair(pose_.Pin(mark.PinA), pose_.Pin(mark.PinB)))

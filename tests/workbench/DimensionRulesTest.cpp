@@ -2,6 +2,7 @@
 // change of unit, the marks of rows, and the view's zoom and fit.
 #include "workbench/DimensionRules.h"
 #include "gears/kinds/Walschaerts.h"
+#include "workbench/GearPicture.h"
 #include "workbench/GearView.h"
 
 #include <gtest/gtest.h>
@@ -100,6 +101,46 @@ TEST(View, ZoomKeepsThePointUnderTheCursorAndFitShowsTheWholeBox) {
     EXPECT_LE(hi.y(), 390);
     EXPECT_NEAR(lo.y() + hi.y(), 400, 1e-9); // centred
     EXPECT_DOUBLE_EQ(FitBox(v, Box{}, 800, 400, 10).Scale, v.Scale);
+}
+
+// An end open to steam is in admission and one open to the exhaust exhausts, whichever way
+// the piston moves; a shut end expands while it grows and compresses while it shrinks.
+TEST(Steam, EachEndsPhaseFromItsOpeningsAndItsVolume) {
+    const struct {
+        double steam, exhaust;
+        int growing;
+        Steam phase;
+    } cases[] = {{0.3, -1, 1, Steam::Admission},
+                 {0.3, -1, -1, Steam::Admission},
+                 {-0.2, 0.5, 1, Steam::Exhaust},
+                 {-0.2, 0.5, -1, Steam::Exhaust},
+                 {-0.2, -0.1, 1, Steam::Expansion},
+                 {-0.2, -0.1, -1, Steam::Compression},
+                 {0, 0, 0, Steam::None}};
+    for (const auto& c : cases)
+        EXPECT_EQ(EndSteam(c.steam, c.exhaust, c.growing), c.phase) << c.steam << " " << c.exhaust;
+}
+
+// Walschaerts' sample just after the front dead centre, turning forward at normal gear: the
+// front end takes steam behind a piston moving to the rear, the rear end exhausts.
+TEST(Steam, TheSampleAfterFrontDeadCentreAdmitsAtTheFrontAndExhaustsAtTheRear) {
+    const gears::GearDesign d = gears::Walschaerts().Sample();
+    const double normal = gears::SettingOf(d, gears::NamedPosition::NormalForward);
+    const TurnSweep turn = SweepTurn(d, normal, 120);
+    const SectionFrame f = FrameOf(d, turn);
+    ASSERT_TRUE(f.Known);
+    EXPECT_NEAR(f.Stroke, d.Value("StrokeLen"), 0.05);
+    const gears::GearPose p = d.Kind->MakeSolver(d)->Solve(10, normal);
+    const GearPicture pic = PictureOf(d, p, f, -1);
+    const double piston = f.Face.Centre + p.Crosshead - f.CrossheadMid;
+    int front = 0, rear = 0;
+    for (const Line& l : pic.Lines) {
+        if (l.On != Layer::Steam) continue;
+        front += l.A.x() > piston && l.Colour == SteamColour(Steam::Admission);
+        rear += l.A.x() < piston && l.Colour == SteamColour(Steam::Exhaust);
+    }
+    EXPECT_GT(front, 0);
+    EXPECT_GT(rear, 0);
 }
 
 } // namespace
