@@ -360,7 +360,12 @@ void Workbench::Redraw() {
         canvas_->SetPicture({});
         return;
     }
-    statusBar()->clearMessage();
+    if (turn_.Failed)
+        statusBar()->showMessage(
+            QString("The %1 cannot be assembled over the whole turn at this setting.")
+                .arg(QString::fromUtf8(turn_.Failed)));
+    else
+        statusBar()->clearMessage();
     pose_ = next;
     canvas_->SetPicture(PictureOf(design_, pose_, frame_, motion));
     const DimensionMark mark = MarkOf(*design_.Kind, table_->SelectedDimension());

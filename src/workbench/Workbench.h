@@ -51,7 +51,6 @@ class Workbench final : public QMainWindow {
 
     const gears::GearDesign& Design() const { return design_; }
     double Setting() const { return setting_; }
-    double Crank() const { return crank_; }
     const gears::GearPose& Pose() const { return pose_; }
     const gears::GearDesign* Compared() const { return compared_ ? &*compared_ : nullptr; }
     const QString& Path() const { return path_; }
