@@ -247,14 +247,20 @@ void Workbench::Refuse(const QString& message) {
 void Workbench::ValueTyped(int dim, const QString& text) {
     const auto value = ParseValue(design_, dim, text.trimmed().toStdString());
     const char* caption = design_.Kind->Dimensions()[std::size_t(dim)].Caption;
-    if (!value)
-        return Refuse(QString("\"%1\" is not a value for %2. The design was not changed.")
-                          .arg(text, caption));
-    if (auto why = RefusalOf(design_, dim, *value)) return Refuse(QString::fromStdString(*why));
-    GearDesign after = design_;
-    after.Values[std::size_t(dim)] = *value;
-    Change(QString("%1 = %2").arg(caption, text.trimmed()), std::move(after));
+    const QString refusal =
+        value ? SetDimension(dim, *value, QString("%1 = %2").arg(caption, text.trimmed()))
+              : QString("\"%1\" is not a value for %2. The design was not changed.")
+                    .arg(text, caption);
+    if (!refusal.isEmpty()) return Refuse(refusal);
     if (table_->SelectedDimension() == dim) Selected(dim);
+}
+
+QString Workbench::SetDimension(int dim, double value, const QString& step) {
+    if (auto why = RefusalOf(design_, dim, value)) return QString::fromStdString(*why);
+    GearDesign after = design_;
+    after.Values[std::size_t(dim)] = value;
+    Change(step, std::move(after));
+    return {};
 }
 
 // The selected row's mark in the drawing and the drag slider's range about its value.

@@ -65,6 +65,9 @@ class Workbench final : public QMainWindow {
     bool Save();
     bool SaveAs();
     bool ExportDxf();
+    // One dimension changed as one undo step named `step`; the design tools' "Apply" comes
+    // here too. Returns why the value was refused (the design then unchanged), or nothing.
+    QString SetDimension(int dim, double value, const QString& step);
     void CompareWith(const gears::GearDesign& other);
     void ClearComparison();
     void SetCrank(double deg);
