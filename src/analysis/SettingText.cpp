@@ -14,13 +14,15 @@ int Decimals(TargetKind k) {
     return k == TargetKind::CutOffEqual || k == TargetKind::CutOff ? 2 : 5;
 }
 
-const char* Measures(TargetKind k) {
+// What a target measures, lengths in the design's unit ("units" for the free unit).
+std::string Measures(TargetKind k, gears::LengthUnit u) {
+    const std::string unit(gears::UnitName(u));
     switch (k) {
     case TargetKind::LeadEqual:
-    case TargetKind::Lead: return "lead, units, + open";
+    case TargetKind::Lead: return "lead, " + unit + ", + open";
     case TargetKind::CutOffEqual:
     case TargetKind::CutOff: return "cut-off, % stroke";
-    case TargetKind::DieSlipMin: return "die slip, units";
+    case TargetKind::DieSlipMin: return "die slip, " + unit;
     }
     return "";
 }
@@ -70,7 +72,7 @@ TextTable TargetTable(const SettingResult& r) {
                  "Met"},
                 {}};
     for (const TargetOutcome& o : r.Targets) {
-        std::vector<std::string> row{TargetText(o.Target), Measures(o.Target.Kind)};
+        std::vector<std::string> row{TargetText(o.Target), Measures(o.Target.Kind, r.Design.Unit)};
         AddReading(row, o.Target, o.Before);
         AddReading(row, o.Target, o.After);
         row.push_back(o.MetAfter ? "yes" : "no");
