@@ -59,9 +59,14 @@ ParsedTarget TargetFromCells(const std::string& kind, const std::string& positio
     return ParseTarget(text);
 }
 
-SettingProblem CheckProblem(const std::vector<SettingTarget>& targets,
+SettingProblem CheckProblem(const gears::GearDesign& d, const std::vector<SettingTarget>& targets,
                             const std::vector<DimensionChoice>& choices) {
     SettingProblem p;
+    for (std::size_t i = 0; i < targets.size(); ++i)
+        if (const std::string e = GearPositionError(d, targets[i].Position); !e.empty()) {
+            p.Error = "Target " + std::to_string(i + 1) + ": " + e + ".";
+            return p;
+        }
     for (const DimensionChoice& c : choices) {
         if (!c.Vary) continue;
         if (!(c.Variable.Low < c.Variable.High)) {

@@ -36,13 +36,14 @@ void FillTask(SettingTask task, const gears::GearDesign& d, std::vector<SettingT
 ParsedTarget TargetFromCells(const std::string& kind, const std::string& position,
                              const std::string& value, const std::string& weight);
 
-// The variables of the checked rows; the error says what stops a search (no target, no
-// dimension checked, bounds the wrong way round), empty when it can run.
+// The variables of the checked rows; the error says what stops a search (no target, a
+// target's position outside the reverser's range, no dimension checked, bounds the wrong
+// way round), empty when it can run.
 struct SettingProblem {
     std::vector<SettingVariable> Variables;
     std::string Error;
 };
-SettingProblem CheckProblem(const std::vector<SettingTarget>& targets,
+SettingProblem CheckProblem(const gears::GearDesign& d, const std::vector<SettingTarget>& targets,
                             const std::vector<DimensionChoice>& choices);
 
 // The values "Apply" writes into a classic design (ApplySetting): each variable's value
