@@ -3,6 +3,7 @@
 // VT_UPDATE_GOLDEN=1 writes the files anew with the gear file writer.
 #include "gearfile/GearFile.h"
 
+#include "gears/kinds/Allan.h"
 #include "gears/kinds/Baker.h"
 #include "gears/kinds/ClassicGear.h"
 #include "gears/kinds/Gooch.h"
@@ -40,6 +41,7 @@ const struct {
     {"Joy.vgear", [] { return gears::Joy().Sample(); }},
     {"Hackworth.vgear", [] { return gears::Hackworth().Sample(); }},
     {"Marshall.vgear", [] { return gears::Marshall().Sample(); }},
+    {"Allan.vgear", [] { return gears::Allan().Sample(); }},
 };
 
 TEST(GearSamples, EachFileIsItsDesignAndAssemblesOverATurn) {
