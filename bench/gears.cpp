@@ -9,6 +9,7 @@
 #include "gears/kinds/Hackworth.h"
 #include "gears/kinds/Joy.h"
 #include "gears/kinds/Marshall.h"
+#include "gears/kinds/Southern.h"
 #include "gears/kinds/Walschaerts.h"
 #include "model/MidGear.h"
 #include "model/Solver.h"
@@ -34,12 +35,14 @@ GearDesign Design(int which) {
         [] { return vt::gears::Hackworth().Sample(); },
         [] { return vt::gears::Marshall().Sample(); },
         [] { return vt::gears::Allan().Sample(); },
+        [] { return vt::gears::Southern().Sample(); },
     };
     return kDesigns[which]();
 }
 
 // range(0): 0 classic, 1 Walschaerts, 2 Walschaerts inside, 3 Baker, 4 Gooch, 5 Joy,
-// 6 Hackworth, 7 Marshall, 8 Allan; range(1): named position; range(2): crank step in degrees.
+// 6 Hackworth, 7 Marshall, 8 Allan, 9 Southern; range(1): named position; range(2): crank
+// step in degrees.
 void BM_GearSolve(benchmark::State& st) {
     const GearDesign d = Design(int(st.range(0)));
     auto solver = d.Kind->MakeSolver(d);
@@ -55,7 +58,7 @@ void BM_GearSolve(benchmark::State& st) {
     if (!pose.Ok()) st.SkipWithError(pose.Failed);
 }
 BENCHMARK(BM_GearSolve)
-    ->ArgsProduct({{0, 1, 2, 3, 4, 5, 6, 7, 8}, {0, 1, 2, 3, 4}, {7, 137}})
+    ->ArgsProduct({{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {0, 1, 2, 3, 4}, {7, 137}})
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
@@ -81,6 +84,6 @@ void BM_GearMakeSolver(benchmark::State& st) {
     for (auto _ : st)
         benchmark::DoNotOptimize(d.Kind->MakeSolver(d));
 }
-BENCHMARK(BM_GearMakeSolver)->DenseRange(0, 8)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_GearMakeSolver)->DenseRange(0, 9)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace

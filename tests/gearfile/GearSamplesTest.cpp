@@ -10,6 +10,7 @@
 #include "gears/kinds/Hackworth.h"
 #include "gears/kinds/Joy.h"
 #include "gears/kinds/Marshall.h"
+#include "gears/kinds/Southern.h"
 #include "gears/kinds/Walschaerts.h"
 
 #include <gtest/gtest.h>
@@ -42,6 +43,7 @@ const struct {
     {"Hackworth.vgear", [] { return gears::Hackworth().Sample(); }},
     {"Marshall.vgear", [] { return gears::Marshall().Sample(); }},
     {"Allan.vgear", [] { return gears::Allan().Sample(); }},
+    {"Southern.vgear", [] { return gears::Southern().Sample(); }},
 };
 
 TEST(GearSamples, EachFileIsItsDesignAndAssemblesOverATurn) {

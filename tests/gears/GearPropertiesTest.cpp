@@ -41,6 +41,7 @@ constexpr Row kRows[] = {
     {"hackworth", true, true, 0, 0.0002, 0.02},
     {"marshall", true, true, 0, 0.0002, 0.02},
     {"allan", true, true, 0, 0, 0.02},
+    {"southern", true, true, 20, 0.005, 0.02},
 };
 
 GearDesign DesignOf(const Row& row) {
