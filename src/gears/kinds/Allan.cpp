@@ -17,7 +17,8 @@
 // dead centre where the eccentrics stand towards the link); the weigh shaft 24 in up,
 // its 7 in arm over the link's lifting link, its opposite arm and the radius rod's hanger
 // pin proportioned (10.40541 x 60 / (60 - 15.40541) = 14 = 2 x 7) so that the die falls
-// twice as far as the link rises; the valve rod centres the valve at mid gear.
+// twice as far as the link rises; the valve rod centres the valve at mid gear. Full gear
+// turns the shaft 22 degrees (about 86 % cut-off), the normal notch 6 (about 29 %).
 // The link on its three rods (the two eccentric rods and the lifting link) is one Newton
 // solve in three unknowns; the die (the slot and the radius rod's hanger) is one in one
 // unknown; the valve pin is a closed form.

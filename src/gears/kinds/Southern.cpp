@@ -1,18 +1,21 @@
 // The Southern valve gear on the exact engine; see Southern.h.
 //
 // Source of the geometry: the gear of W. S. Brown, made by the Southern Locomotive Valve
-// Gear Co. (Knoxville, Tennessee), as described in his U.S. patents of about 1913-1915 and
-// in "The Locomotive Cyclopedia of American Practice" (Simmons-Boardman) of those years:
-//  - the only sliding part is the block, and it is still except when reversing: the
-//    track is fixed, curved to the radius hanger's length about the place the rod's end
-//    takes at the dead centres; there the block's place does not move the rod's end, and
-//    the lead is the same in every notch;
-//  - the return crank stands a quarter turn from the crank: its up-and-down motion, in
-//    phase with the piston, moves the rod's extended front end up and down by the rod's
-//    tilt, which the bell crank turns into the valve's lap and lead; its to-and-fro
+// Gear Co. (Knoxville, Tennessee), as described in his U.S. patents (about 1913-1915) and
+// in the valve gear sections of the American locomotive references of the 1920s (e.g.
+// "The Locomotive Cyclopedia of American Practice", Simmons-Boardman):
+//  - no link swings: the only sliding part is the block, still except when reversing,
+//    which the reverse shaft moves along a fixed track; the rod's front part hangs from it
+//    by the radius hanger;
+//  - the return crank stands about a quarter turn from the crank: its up-and-down motion,
+//    in phase with the piston, moves the rod's extended front end up and down by the
+//    rod's tilt, which the bell crank turns into the valve's lap and lead; its to-and-fro
 //    motion, with the hanger's arc inclined by the block, adds the part a quarter turn
 //    from the crank's: the travel, one way or the other;
 //  - the block at the top of the track (the hanger upright) is mid gear.
+// The sample is laid out so that the lead is the same in every notch: the track is curved
+// to the hanger's length about the place the rod's end takes at both dead centres, so
+// that there the block's place does not move the rod's end.
 // This kind has no combination lever: the lap and lead come from the return crank.
 // The sample's layout: a 22 x 28 in cylinder engine, slide valve with 1.25 in lap and
 // 1/8 in lead; a 6 in return crank on a 60 in eccentric rod, whose end stands at
@@ -20,6 +23,8 @@
 // 20 in; the drive pin 13.75 in beyond the hanger's pin, so that the rod's tilt moves it
 // 6 x 13.75 / 60 = 1.375 in up or down at the dead centres; a bell crank of two 10 in
 // arms over it on a 24 in transmission; the valve rod centres the valve at mid gear.
+// Full gear takes the block 16 degrees round the track (about 80 % cut-off), the normal
+// notch 4 (about 37 %).
 // Every body is a closed form (dyads); mid gear by the rule of MidGearRule.h.
 #include "gears/kinds/Southern.h"
 
