@@ -62,6 +62,21 @@ BENCHMARK(BM_GearSolve)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
+// A full turn: 360 solves, every whole degree in order, at normal forward.
+void BM_GearTurn(benchmark::State& st) {
+    const GearDesign d = Design(int(st.range(0)));
+    auto solver = d.Kind->MakeSolver(d);
+    const double setting = SettingOf(d, vt::gears::NamedPosition::NormalForward);
+    vt::gears::GearPose pose;
+    for (auto _ : st)
+        for (int angle = 0; angle < 360; ++angle) {
+            solver->Solve(angle, setting, pose);
+            benchmark::DoNotOptimize(pose.Valve);
+        }
+    if (!pose.Ok()) st.SkipWithError(pose.Failed);
+}
+BENCHMARK(BM_GearTurn)->DenseRange(0, 9)->Repetitions(5)->ReportAggregatesOnly(true);
+
 void BM_ClassicSolveLinkage(benchmark::State& st) {
     auto c = vt::test::BuiltIn();
     const float offsets[] = {1.3f, 1.04f, 0.0f, -1.04f, -1.3f};
