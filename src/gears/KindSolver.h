@@ -6,6 +6,7 @@
 
 #include "gears/Gear.h"
 
+#include <cmath>
 #include <numbers>
 #include <vector>
 
