@@ -15,7 +15,7 @@ void BM_SensitivityTwoPositions(benchmark::State& st) {
                                     *vt::ParseGearPlace(*c, "normal-rev")};
     for (auto _ : st)
         for (const vt::GearPlace& p : places) {
-            const vt::SensitivityResult r = vt::ComputeSensitivity(*c, p);
+            const vt::SensitivityResult r = vt::ComputeSensitivity(vt::test::Classic(*c), p);
             benchmark::DoNotOptimize(r.Rows.back().Derivative);
         }
 }
@@ -29,7 +29,7 @@ void BM_MonteCarlo(benchmark::State& st) {
     auto c = vt::test::BuiltIn();
     const vt::GearPlace p = *vt::ParseGearPlace(*c, "normal-fwd");
     for (auto _ : st) {
-        const vt::MonteCarloRange r = vt::RunMonteCarlo(*c, p, {}, int(st.range(0)),
+        const vt::MonteCarloRange r = vt::RunMonteCarlo(vt::test::Classic(*c), p, {}, int(st.range(0)),
                                                         vt::kMonteCarloSeed, {}, int(st.range(1)));
         benchmark::DoNotOptimize(r.High);
     }
@@ -49,11 +49,12 @@ BENCHMARK(BM_MonteCarlo)
 
 void BM_WornGearFourRows(benchmark::State& st) {
     auto c = vt::test::BuiltIn();
-    const vt::GearSetting g = vt::GearAt(*c, vt::GearPosition::NormalForward);
-    const float dieSlip = vt::FindEvents(*c, g.RevArmPos, g.Forward).DieSlip;
+    const vt::gears::GearDesign d = vt::test::Classic(*c);
+    const vt::GearPlace g = vt::PlaceOf(d, vt::GearPosition::NormalForward);
+    const double dieSlip = vt::FindEvents(d, g).DieSlip;
     for (auto _ : st)
         for (double s : {0.0, 0.005, 0.01, 0.02}) {
-            const vt::PositionEvents e = vt::FindWornEvents(*c, g, s, dieSlip);
+            const vt::PositionEvents e = vt::FindWornEvents(d, g, s, dieSlip);
             benchmark::DoNotOptimize(e.FullTravel);
         }
 }

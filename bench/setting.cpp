@@ -4,8 +4,8 @@
 // reverse and equal cut-offs at normal forward and normal reverse); and a hard task, the
 // same four targets by both rods and the link's three pivots over wide bounds, where one
 // descent from the design stops at a poor local minimum and the restarts spend the budget.
-#include "model/Dimensions.h"
 #include "analysis/ValveSetting.h"
+#include "gears/kinds/ClassicGear.h"
 #include "model/Dimensions.h"
 #include "support/Designs.h"
 
@@ -29,8 +29,8 @@ vt::SettingResult Run(const vt::State& s, std::vector<const char*> targets,
                       std::vector<const char*> names) {
     std::vector<vt::SettingVariable> v;
     for (const char* name : names)
-        v.push_back(vt::DefaultVariable(s, *vt::FindDimensionByName(name)));
-    return vt::SetValve(s, Targets(targets), v);
+        v.push_back(vt::DefaultVariable(vt::test::Classic(s), vt::test::ClassicDim(name)));
+    return vt::SetValve(vt::test::Classic(s), Targets(targets), v);
 }
 
 void Report(benchmark::State& st, const vt::SettingResult& r) {
@@ -69,14 +69,16 @@ BENCHMARK(BM_SettingFourVariablesFourTargets)
 void BM_SettingHardTaskWithRestarts(benchmark::State& st) {
     auto c = vt::test::BuiltIn();
     const auto vary = [](const char* name, double low, double high) {
-        return vt::SettingVariable{vt::FindDimensionByName(name), low, high};
+        const int i = vt::test::ClassicDim(name);
+        return vt::SettingVariable{i, &vt::gears::ClassicGear().Dimensions()[std::size_t(i)], low,
+                                   high};
     };
     const vt::SettingVariable v[] = {
         vary("EccRodFwdLen", 6.975, 8.525), vary("EccRodRevLen", 6.975, 8.525),
         vary("LinkCentPivotBackSet", -0.5, 0.5), vary("LinkCentPivotVert", -0.5, 0.5),
         vary("LinkEccRodPivotBackSet", 0.2, 0.8)};
     vt::SettingResult r;
-    for (auto _ : st) r = vt::SetValve(*c, Targets(kFourTargets), v);
+    for (auto _ : st) r = vt::SetValve(vt::test::Classic(*c), Targets(kFourTargets), v);
     Report(st, r);
 }
 BENCHMARK(BM_SettingHardTaskWithRestarts)

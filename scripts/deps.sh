@@ -12,6 +12,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev
   nlohmann-json3-dev
+  python3-ezdxf  # the workbench tests read the exported DXF back with it
 )
 
 missing=()

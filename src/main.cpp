@@ -1,7 +1,9 @@
-// VALVETRACE: creates the one state and the windows, then runs the event loop until the
-// main window closes.
+// VALVETRACE: creates the one state and the windows, opens a workbench for every gear
+// file named on the command line, then runs the event loop until the main window and
+// every workbench have closed (each asks about its own unsaved changes).
 #include "app/AppWindows.h"
 #include "widgets/Look.h"
+#include "workbench/Workbenches.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -21,6 +23,10 @@ int main(int argc, char** argv) {
         if (!help->LoadError().isEmpty())
             QMessageBox::critical(nullptr, "VALVETRACE", help->LoadError(), QMessageBox::Ok);
 
+    vt::wb::Workbenches benches;
+    windows.main.SetGearDesignOpeners({[&] { benches.NewDesign(&windows.main); },
+                                       [&] { benches.OpenDesign(&windows.main); }});
     windows.main.show();
+    for (const QString& path : QApplication::arguments().mid(1)) benches.OpenPath(path);
     return QApplication::exec();
 }

@@ -1,10 +1,10 @@
 // Changed copies of a design at one notch from their own mid gear.
 #include "analysis/DesignVariant.h"
 
-#include "model/EditorRules.h"
+#include "analysis/GearTurn.h"
+#include "gears/kinds/ClassicGear.h"
 #include "model/Format.h"
 #include "model/MidGear.h"
-#include "model/Real.h"
 
 #include <array>
 
@@ -19,6 +19,13 @@ std::array<const DimensionInfo*, kIdDimensions> CollectIdDimensions() {
         if (d.Id > 0) out[n++] = &d;
     for (const DimensionInfo& d : CylDimensionTable())
         if (d.Id > 0) out[n++] = &d;
+    return out;
+}
+
+// A body's name within a sentence: "Main rod" as "main rod".
+std::string Lowered(std::string_view text) {
+    std::string out(text);
+    if (!out.empty() && out[0] >= 'A' && out[0] <= 'Z') out[0] = char(out[0] - 'A' + 'a');
     return out;
 }
 
@@ -45,97 +52,88 @@ std::optional<GearPlace> ParseGearPlace(const Mechanism& m, std::string_view tex
     return PlaceOf(m, *g);
 }
 
-void WriteChange(Mechanism& m, const DimensionInfo& d, double value) {
-    const float v = IsAngle(d) ? WrapEccentricAngle(F32(value)) : F32(value);
-    if (d.Id > 0) WriteDimension(m, d.Id, v);
-    else d.Ref(m) = v;
+const gears::Dimension& DimensionAt(const gears::GearDesign& d, int index) {
+    return d.Kind->Dimensions()[std::size_t(index)];
 }
 
-bool Assembled(const PositionEvents& e) { return e.Ok() && e.GuardBeeps == 0; }
+void WriteChange(gears::GearDesign& d, int index, double value) {
+    double& stored = d.Values.at(std::size_t(index)); // throws for an index the kind has not
+    const gears::Dimension& info = DimensionAt(d, index);
+    const bool turn = IsAngle(info) && info.HardLow == 0 && info.HardHigh == 360;
+    stored = turn ? Wrap360(value) : value;
+}
 
 std::string AssemblyFailureReason(const PositionEvents& e) {
+    if (Assembled(e)) return {};
     std::string why;
-    const auto add = [&why](int count, const char* before, const char* after) {
-        if (count == 0) return;
+    if (e.FailedBody) {
+        why = std::string_view(e.FailedBody) == "Design"
+                  ? std::string("its values do not fit the gear")
+                  : "the " + Lowered(e.FailedBody) + " cannot be assembled";
+        if (e.FailedSolves > 0) {
+            why += " at ";
+            why += std::to_string(e.FailedSolves);
+            why += " of the crank angles tried";
+        }
+    }
+    if (e.UnconvergedSearches > 0) {
         why += why.empty() ? "" : "; ";
-        why += before; // piece by piece: GCC 12 warns falsely about a literal + a temporary
-        why += std::to_string(count);
-        why += after;
-    };
-    add(e.GuardBeeps, "the solver had to clamp impossible geometry ",
-        " times (a rod, link or arm too short to reach its pin)");
-    add(e.GaveUpSolves, "the link search gave up at ", " crank angles");
-    add(e.NonFiniteSolves, "values that are not numbers came out at ", " crank angles");
-    add(e.UnconvergedSearches, "", " searches for an event did not close in");
+        why += std::to_string(e.UnconvergedSearches);
+        why += " searches for an event did not close in";
+    }
     return why;
 }
 
 std::string AssemblyFailure(const PositionEvents& e) {
     if (Assembled(e)) return {};
-    std::string out = "the design cannot be assembled with the reverse arm at ";
-    out += FormatFixed(e.RevArmPos, 0, 3);
+    std::string out = "the design cannot be assembled at ";
+    out += e.Setting >= 0 ? "+" : "";
+    out += FormatFixed(e.Setting, 0, 3);
+    out += " from mid gear";
     out += e.Forward ? " (forward): " : " (reverse): ";
     return out + AssemblyFailureReason(e);
 }
 
-std::string AssemblyFailure(const Mechanism& m, GearPlace place) {
-    DesignVariant variant(m);
+std::string AssemblyFailure(const gears::GearDesign& d, GearPlace place) {
+    DesignVariant variant(d);
     return AssemblyFailure(variant.At(place));
 }
 
+std::string AssemblyFailure(const Mechanism& m, GearPlace place) {
+    return AssemblyFailure(gears::ClassicDesign(m), place);
+}
+
 struct DesignVariant::Work {
-    Mechanism nominal;
+    gears::GearDesign nominal, design;
     GearPlace place;
     EngineOptions options;
-    State gear;
-    int beeps = 0;
-    int midGearBeeps = 0;
-
-    template <class Write>
-    void Change(Write write) {
-        static_cast<Mechanism&>(gear) = nominal;
-        write(gear);
-        beeps = 0;
-        FindRevArmCent(gear);
-        midGearBeeps = beeps;
-    }
+    std::unique_ptr<EventsEngine> engine;
 };
 
-DesignVariant::DesignVariant(const Mechanism& nominal, const EngineOptions& o)
-    : DesignVariant(nominal, GearPlace{}, o) {}
-
-DesignVariant::DesignVariant(const Mechanism& nominal, GearPlace place, const EngineOptions& o)
+DesignVariant::DesignVariant(const gears::GearDesign& nominal, GearPlace place,
+                             const EngineOptions& o)
     : work_(std::make_unique<Work>()) {
     work_->nominal = nominal;
     work_->place = place;
     work_->options = o;
-    work_->gear.ErrorBeepOn = true;
-    work_->gear.hooks.Beep = [w = work_.get()] { ++w->beeps; };
-    Change(std::span<const DimensionChange>{});
+    Change({});
 }
+
+DesignVariant::DesignVariant(const Mechanism& nominal, GearPlace place, const EngineOptions& o)
+    : DesignVariant(gears::ClassicDesign(nominal), place, o) {}
 
 DesignVariant::~DesignVariant() = default;
 
 void DesignVariant::Change(std::span<const DimensionChange> changes) {
-    work_->Change([changes](Mechanism& g) {
-        for (const auto& [index, value] : changes)
-            WriteChange(g, *IdDimensions()[std::size_t(index)], value);
-    });
-}
-
-void DesignVariant::Change(const DimensionInfo& d, double value) {
-    work_->Change([&d, value](Mechanism& g) { WriteChange(g, d, value); });
-}
-
-PositionEvents DesignVariant::At(GearPlace place) {
     Work& w = *work_;
-    const GearSetting g = GearAtOffset(w.gear, place.Offset);
-    PositionEvents e = FindEvents(w.gear, g.RevArmPos, place.Forward, w.options);
-    e.GuardBeeps += w.midGearBeeps;
-    return e;
+    w.design = w.nominal;
+    for (const auto& [index, value] : changes) WriteChange(w.design, index, value);
+    w.engine = std::make_unique<EventsEngine>(w.design, w.options);
 }
 
-const Mechanism& DesignVariant::Design() const { return work_->gear; }
+PositionEvents DesignVariant::At(GearPlace place) { return work_->engine->Find(place); }
+
+const gears::GearDesign& DesignVariant::Design() const { return work_->design; }
 
 PositionEvents DesignVariant::Events(std::span<const DimensionChange> changes) {
     Change(changes);

@@ -35,28 +35,28 @@ std::string Cell(std::optional<double> v, bool lead, int width) {
 
 } // namespace
 
-DimensionSweep SweepDimension(const State& s, const DimensionInfo& d, double from, double to,
+DimensionSweep SweepDimension(const gears::GearDesign& d, int index, double from, double to,
                               int steps) {
     DimensionSweep w;
-    w.Dimension = &d;
+    w.Name = DimensionAt(d, index).Name;
     steps = std::max(steps, 1);
-    DesignVariant variant(s);
-    // The places are read from each changed design: a swept RevArmCentNorm moves them.
+    DesignVariant variant(d);
+    // The places are read from each changed design: a swept normal gear moves them.
     const auto at = [&variant](GearPosition p) {
-        return variant.At(PlaceOf(variant.Design(), GearAt(variant.Design(), p)));
+        return variant.At(PlaceOf(variant.Design(), p));
     };
     for (int i = 0; i <= steps; ++i) {
         const double value = from + (to - from) * i / steps;
-        variant.Change(d, value);
-        SweepPoint p{value, at(GearPosition::NormalForward), at(GearPosition::NormalReverse)};
-        w.GuardBeeps += p.Forward.GuardBeeps + p.Reverse.GuardBeeps;
-        w.Points.push_back(p);
+        const DimensionChange change[] = {{index, value}};
+        variant.Change(change);
+        w.Points.push_back(
+            {value, at(GearPosition::NormalForward), at(GearPosition::NormalReverse)});
     }
     return w;
 }
 
 std::string FormatSweepText(const DimensionSweep& w) {
-    std::string out = std::string("Lead, cut-off and release as ") + w.Dimension->Name +
+    std::string out = "Lead, cut-off and release as " + w.Name +
                       " varies; normal forward (Fwd) and normal reverse (Rev)\n";
     out += "     Value";
     for (const char* dir : {"Fwd", "Rev"})
@@ -70,14 +70,16 @@ std::string FormatSweepText(const DimensionSweep& w) {
                 out += Cell(kFigures[k].get(*r), k < 2, 11);
         out += "\n";
     }
-    if (w.GuardBeeps > 0)
-        out += "The gear cannot take some of these values: the solver clamped impossible "
-               "geometry " + std::to_string(w.GuardBeeps) + " times.\n";
+    for (const SweepPoint& p : w.Points)
+        for (const PositionEvents* r : {&p.Forward, &p.Reverse})
+            if (!Assembled(*r)) {
+                out += "At " + FormatFixed(p.Value, 0, 3) + ": " + AssemblyFailure(*r) + "\n";
+            }
     return out;
 }
 
 std::string FormatSweepCsv(const DimensionSweep& w) {
-    std::string out = w.Dimension->Name;
+    std::string out = w.Name;
     for (const char* dir : {"fwd", "rev"})
         for (const Figure& f : kFigures) {
             out += ',';

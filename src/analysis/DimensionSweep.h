@@ -3,7 +3,7 @@
 #pragma once
 
 #include "analysis/EventsEngine.h"
-#include "model/Dimensions.h"
+#include "gears/Gear.h"
 
 #include <string>
 #include <vector>
@@ -16,13 +16,13 @@ struct SweepPoint {
 };
 
 struct DimensionSweep {
-    const DimensionInfo* Dimension = nullptr;
+    std::string Name; // the dimension's field name
     std::vector<SweepPoint> Points;
-    int GuardBeeps = 0; // guard clamps met, mid gear's solves included
 };
 
-// steps + 1 values from `from` to `to`, each on a fresh copy of the design (DesignVariant).
-DimensionSweep SweepDimension(const State& s, const DimensionInfo& d, double from, double to,
+// steps + 1 values of the dimension `index` from `from` to `to`, each on a fresh copy of
+// the design (DesignVariant).
+DimensionSweep SweepDimension(const gears::GearDesign& d, int index, double from, double to,
                               int steps);
 
 // The sweep as a listing and as CSV with a header row.

@@ -1,13 +1,12 @@
 // The events engine: a coarse sweep, the valve's extremes by golden section, then each
-// sign change of each opening by the Illinois method, all on one copy of the gear.
+// sign change of each opening by the Illinois method, all on one solver of the gear.
 #include "analysis/EventsEngine.h"
 
 #include "analysis/PortOpening.h"
+#include "gears/kinds/ClassicGear.h"
 #include "model/Format.h"
 #include "model/MidGear.h"
 #include "model/Real.h"
-#include "model/Solver.h"
-#include "model/ValveEvents.h"
 
 #include <algorithm>
 #include <cctype>
@@ -20,7 +19,7 @@ namespace vt {
 
 namespace {
 
-enum Opening { FrontSteam, FrontExh, RearSteam, RearExh, kOpenings };
+constexpr int kOpenings = kOpeningCount;
 
 // Searches give up after this many steps; bisection alone needs about 60 to go from a
 // whole turn to 1e-15 degrees, so only values that are not numbers ever reach it.
@@ -36,60 +35,38 @@ constexpr double kDieCandidateShare = 0.05;
 // show many); the most extreme are kept.
 constexpr std::size_t kMaxExtremes = 8;
 
-// One solved angle: what the engine reads from the solve.
-struct Sample {
-    double at = 0;    // crank degrees in the direction of turning, as searched (unwrapped)
-    double crank = 0; // the same in [0, 360)
-    float open[kOpenings] = {};
-    float travel = 0;
-    double crosshead = 0; // CrossheadPlace
-    double die = 0;
-};
+using Sample = TurnReading;
 
-bool IsOpen(float v) { return v > 0; }
+bool IsOpen(double v) { return v > 0; }
 
 // One FindEvents run: the gear, the options, the counters and what the searches found.
 class Run {
 public:
-    Run(State& g, const EngineOptions& o, float revArmPos, bool forward)
-        : g_(g), o_(o), forward_(forward) {
-        out_.RevArmPos = revArmPos;
+    Run(GearTurn& turn, const EngineOptions& o, double setting, bool forward)
+        : turn_(turn), o_(o), solves_(turn.Solves()), failedSolves_(turn.FailedSolves()) {
+        turn_.SetSetting(setting, forward);
+        out_.Setting = setting;
+        out_.Reverser = turn.Solver().ReverserValue(setting);
         out_.Forward = forward;
-        g_.RevArmPos = revArmPos;
     }
 
     PositionEvents Go() {
-        Sweep();
-        DeadCentresAndLeads();
-        RefineValveExtremes();
-        RefineDieExtremes();
-        FindCrossings();
-        Extremes();
+        if (!turn_.Failed()) {
+            Sweep();
+            DeadCentresAndLeads();
+            RefineValveExtremes();
+            RefineDieExtremes();
+            FindCrossings();
+            Extremes();
+        }
+        out_.Solves = turn_.Solves() - solves_;
+        out_.FailedSolves = turn_.FailedSolves() - failedSolves_;
+        out_.FailedBody = turn_.Failed();
         return out_;
     }
 
 private:
-    // The solve pair at one crank angle; its openings, travel, piston and die place.
-    Sample Eval(double at) {
-        Sample s;
-        s.at = at;
-        s.crank = Wrap360(at);
-        g_.DriverAngle = F32(forward_ || s.crank == 0 ? s.crank : 360.0 - s.crank);
-        if (SolveLinkage(g_) == SolveOutcome::GaveUp) ++out_.GaveUpSolves;
-        ComputeValveEvents(g_);
-        ++out_.Solves;
-        s.open[FrontSteam] = g_.FrontSteamOpening;
-        s.open[FrontExh] = g_.FrontExhOpening;
-        s.open[RearSteam] = g_.RearSteamOpening;
-        s.open[RearExh] = g_.RearExhOpening;
-        s.travel = g_.ValveTravel;
-        s.crosshead = CrossheadPlace(g_);
-        s.die = DieBlockPlace(g_);
-        bool finite = std::isfinite(s.travel) && std::isfinite(s.crosshead) && std::isfinite(s.die);
-        for (float v : s.open) finite = finite && std::isfinite(v);
-        if (!finite) ++out_.NonFiniteSolves;
-        return s;
-    }
+    Sample Eval(double at) { return turn_.At(at); }
 
     void Sweep() {
         const double steps = std::ceil(180.0 / std::max(o_.CoarseStep, 1e-3));
@@ -100,16 +77,12 @@ private:
 
     // Each lead is the opening to steam with the crosshead at its end's extreme.
     void DeadCentresAndLeads() {
-        const auto solve = [this](double at) -> const Mechanism& {
-            Eval(at);
-            return g_;
-        };
-        dc_ = FindDeadCentres(solve, o_.Tolerance);
+        dc_ = FindDeadCentres([this](double at) { return Eval(at); }, o_.Tolerance);
         if (!dc_.Converged) ++out_.UnconvergedSearches;
         out_.FrontDeadCentre = dc_.Front;
         out_.RearDeadCentre = dc_.Rear;
-        out_.Front.Lead = Eval(dc_.Front).open[FrontSteam];
-        out_.Rear.Lead = Eval(dc_.Rear).open[RearSteam];
+        out_.Front.Lead = Eval(dc_.Front).Open[kFrontSteam];
+        out_.Rear.Lead = Eval(dc_.Rear).Open[kRearSteam];
     }
 
     // Golden section search for the greatest key(sample) in [a, b]. Returns the best
@@ -132,12 +105,12 @@ private:
                 break;
             }
             if (key(c) >= key(d)) {
-                b = d.at;
+                b = d.At;
                 d = c;
                 c = Eval(b - r * (b - a));
                 better(c);
             } else {
-                a = c.at;
+                a = c.At;
                 c = d;
                 d = Eval(a + r * (b - a));
                 better(d);
@@ -169,13 +142,13 @@ private:
     template <class Key>
     Sample Refine(std::size_t i, Key key, double sign, Sample* probe) {
         const double step = 360.0 / double(coarse_.size());
-        const double at = coarse_[i].at;
+        const double at = coarse_[i].At;
         return Golden(at - step, at + step, coarse_[i],
                       [&](const Sample& s) { return sign * key(s); }, probe);
     }
 
     void RefineValveExtremes() {
-        const auto travel = [](const Sample& s) { return double(s.travel); };
+        const auto travel = [](const Sample& s) { return s.Valve; };
         for (double sign : {1.0, -1.0})
             for (std::size_t i : LocalExtremes(travel, sign)) {
                 Sample probe;
@@ -185,13 +158,13 @@ private:
     }
 
     void RefineDieExtremes() {
-        const auto die = [](const Sample& s) { return s.die; };
+        const auto die = [](const Sample& s) { return s.Die; };
         double lo = 1e300, hi = -1e300;
-        for (const Sample& s : coarse_) lo = std::min(lo, s.die), hi = std::max(hi, s.die);
+        for (const Sample& s : coarse_) lo = std::min(lo, s.Die), hi = std::max(hi, s.Die);
         const double margin = kDieCandidateShare * (hi - lo);
         for (double sign : {1.0, -1.0})
             for (std::size_t i : LocalExtremes(die, sign)) {
-                if (sign * coarse_[i].die < sign * (sign > 0 ? hi : lo) - margin) continue;
+                if (sign * coarse_[i].Die < sign * (sign > 0 ? hi : lo) - margin) continue;
                 Sample probe;
                 extremes_.push_back(Refine(i, die, sign, &probe));
             }
@@ -201,61 +174,63 @@ private:
     // state. Illinois: false position, halving the kept end's value when the same end is
     // kept twice; bisection when a step falls outside or the bracket stops halving.
     Sample Root(Sample a, Sample b, int k) {
-        double fa = a.open[k], fb = b.open[k];
+        double fa = a.Open[k], fb = b.Open[k];
         int kept = 0; // -1: a was kept last time, +1: b was
         int sinceHalved = 0;
-        double halvedFrom = b.at - a.at;
-        for (int step = 0; b.at - a.at > o_.Tolerance; ++step) {
+        double halvedFrom = b.At - a.At;
+        for (int step = 0; b.At - a.At > o_.Tolerance; ++step) {
             if (step == kMaxSearchSteps) {
                 ++out_.UnconvergedSearches;
                 break;
             }
-            double x = a.at - fa * (b.at - a.at) / (fb - fa);
-            if (!(x > a.at && x < b.at) || sinceHalved >= 3) x = 0.5 * (a.at + b.at);
+            double x = a.At - fa * (b.At - a.At) / (fb - fa);
+            if (!(x > a.At && x < b.At) || sinceHalved >= 3) x = 0.5 * (a.At + b.At);
             const Sample s = Eval(x);
-            if (IsOpen(s.open[k]) == IsOpen(a.open[k])) {
+            if (IsOpen(s.Open[k]) == IsOpen(a.Open[k])) {
                 a = s;
-                fa = s.open[k];
+                fa = s.Open[k];
                 if (kept == +1) fb *= 0.5;
                 kept = +1;
             } else {
                 b = s;
-                fb = s.open[k];
+                fb = s.Open[k];
                 if (kept == -1) fa *= 0.5;
                 kept = -1;
             }
-            if (b.at - a.at <= 0.5 * halvedFrom) {
-                halvedFrom = b.at - a.at;
+            if (b.At - a.At <= 0.5 * halvedFrom) {
+                halvedFrom = b.At - a.At;
                 sinceHalved = 0;
             } else {
                 ++sinceHalved;
             }
         }
-        return std::abs(a.open[k]) <= std::abs(b.open[k]) ? a : b;
+        return std::abs(a.Open[k]) <= std::abs(b.Open[k]) ? a : b;
     }
 
     // The brackets: the coarse samples and the valve extremes' probes in turn order.
     void FindCrossings() {
         std::vector<Sample> nodes = coarse_;
         nodes.insert(nodes.end(), probes_.begin(), probes_.end());
-        for (Sample& s : nodes) s.at = s.crank;
+        for (Sample& s : nodes) s.At = s.Crank;
         std::sort(nodes.begin(), nodes.end(),
-                  [](const Sample& x, const Sample& y) { return x.at < y.at; });
+                  [](const Sample& x, const Sample& y) { return x.At < y.At; });
         std::vector<PortCrossing> found[kOpenings];
         for (std::size_t i = 0; i < nodes.size(); ++i) {
             const Sample& a = nodes[i];
             Sample b = nodes[(i + 1) % nodes.size()];
-            if (i + 1 == nodes.size()) b.at += 360.0;
-            if (!(b.at > a.at)) continue;
+            if (i + 1 == nodes.size()) b.At += 360.0;
+            if (!(b.At > a.At)) continue;
             for (int k = 0; k < kOpenings; ++k)
-                if (IsOpen(a.open[k]) != IsOpen(b.open[k])) {
+                if (IsOpen(a.Open[k]) != IsOpen(b.Open[k])) {
                     const Sample root = Root(a, b, k);
                     found[k].push_back(
-                        {root.at, root.crank, root.crosshead, IsOpen(b.open[k])});
+                        {root.At, root.Crank, root.Crosshead, IsOpen(b.Open[k])});
                 }
         }
-        FillPortEvents(out_.Front, found[FrontSteam], found[FrontExh], o_.GrazeDeg, false, dc_);
-        FillPortEvents(out_.Rear, found[RearSteam], found[RearExh], o_.GrazeDeg, true, dc_);
+        FillPortEvents(out_.Front, found[kFrontSteam], found[kFrontExhaust], o_.GrazeDeg, false,
+                       dc_);
+        FillPortEvents(out_.Rear, found[kRearSteam], found[kRearExhaust], o_.GrazeDeg, true,
+                       dc_);
     }
 
     // Greatest openings, travel and die slip over every sample the sweep and the extreme
@@ -264,27 +239,28 @@ private:
         double most[kOpenings] = {-1e30, -1e30, -1e30, -1e30};
         double lo = 1e30, hi = -1e30, dieLo = 1e30, dieHi = -1e30;
         auto take = [&](const Sample& s) {
-            for (int k = 0; k < kOpenings; ++k) most[k] = std::max(most[k], double(s.open[k]));
-            lo = std::min(lo, double(s.travel));
-            hi = std::max(hi, double(s.travel));
-            dieLo = std::min(dieLo, s.die);
-            dieHi = std::max(dieHi, s.die);
+            for (int k = 0; k < kOpenings; ++k) most[k] = std::max(most[k], s.Open[k]);
+            lo = std::min(lo, s.Valve);
+            hi = std::max(hi, s.Valve);
+            dieLo = std::min(dieLo, s.Die);
+            dieHi = std::max(dieHi, s.Die);
         };
         for (const Sample& s : coarse_) take(s);
         for (const Sample& s : extremes_) take(s);
-        out_.Front.MaxSteam = F32(std::min(most[FrontSteam], double(g_.SteamPortWidthFront)));
-        out_.Front.MaxExhaust = F32(std::min(most[FrontExh], double(g_.SteamPortWidthFront)));
-        out_.Rear.MaxSteam = F32(std::min(most[RearSteam], double(g_.SteamPortWidthRear)));
-        out_.Rear.MaxExhaust = F32(std::min(most[RearExh], double(g_.SteamPortWidthRear)));
-        out_.MinTravel = F32(lo);
-        out_.MaxTravel = F32(hi);
-        out_.FullTravel = F32(hi - lo);
-        out_.DieSlip = F32(dieHi - dieLo);
+        const gears::PortFace& f = turn_.Face();
+        out_.Front.MaxSteam = std::min(most[kFrontSteam], f.SteamPortFront);
+        out_.Front.MaxExhaust = std::min(most[kFrontExhaust], f.SteamPortFront);
+        out_.Rear.MaxSteam = std::min(most[kRearSteam], f.SteamPortRear);
+        out_.Rear.MaxExhaust = std::min(most[kRearExhaust], f.SteamPortRear);
+        out_.MinTravel = lo;
+        out_.MaxTravel = hi;
+        out_.FullTravel = hi - lo;
+        out_.DieSlip = dieHi - dieLo;
     }
 
-    State& g_;
+    GearTurn& turn_;
     const EngineOptions& o_;
-    bool forward_;
+    int solves_, failedSolves_; // the turn's counts before this run
     PositionEvents out_;
     DeadCentres dc_;
     std::vector<Sample> coarse_, extremes_, probes_;
@@ -299,30 +275,28 @@ std::string Folded(std::string_view text) {
 
 } // namespace
 
-EventsEngine::EventsEngine(const Mechanism& m, const EngineOptions& o) : options_(o) {
-    static_cast<Mechanism&>(gear_) = m;
-    gear_.ErrorBeepOn = true;
-    gear_.hooks.Beep = [this] { ++beeps_; };
+EventsEngine::EventsEngine(const gears::GearDesign& d, const EngineOptions& o)
+    : options_(o), turn_(std::make_unique<GearTurn>(d, 0.0, true)) {}
+
+EventsEngine::~EventsEngine() = default;
+
+PositionEvents EventsEngine::Find(double setting, bool forward) {
+    return Run(*turn_, options_, setting, forward).Go();
 }
 
-PositionEvents EventsEngine::Find(float revArmPos, bool forward) {
-    beeps_ = 0;
-    PositionEvents e = Run(gear_, options_, revArmPos, forward).Go();
-    e.GuardBeeps = beeps_;
-    return e;
+PositionEvents FindEvents(const gears::GearDesign& d, double setting, bool forward,
+                          const EngineOptions& o) {
+    EventsEngine engine(d, o);
+    return engine.Find(setting, forward);
+}
+
+double SettingOfRevArm(const Mechanism& m, double revArmPos) {
+    return (SenseIsDirect(m) ? 1.0 : -1.0) * (revArmPos - double(m.RevArmSet[0]));
 }
 
 PositionEvents FindEvents(const Mechanism& m, float revArmPos, bool forward,
                           const EngineOptions& o) {
-    EventsEngine engine(m, o);
-    return engine.Find(revArmPos, forward);
-}
-
-double DieBlockPlace(const Mechanism& m) {
-    const double c = m.PivotX[LinkArcCentre], d = m.PivotY[LinkArcCentre];
-    const double die = std::atan2(m.PivotY[DieBlock] - d, m.PivotX[DieBlock] - c);
-    const double mid = std::atan2(m.PivotY[LinkCentrePoint] - d, m.PivotX[LinkCentrePoint] - c);
-    return std::remainder(die - mid, 2 * kPi) * std::abs(double(m.LinkRadius));
+    return FindEvents(gears::ClassicDesign(m), SettingOfRevArm(m, revArmPos), forward, o);
 }
 
 namespace {
@@ -398,7 +372,11 @@ std::optional<GearSetting> ParseGearPosition(const Mechanism& m, std::string_vie
 
 bool IsGearPositionText(std::string_view text) { return ReadPositionText(text).has_value(); }
 
-std::string GearPositionError(const Mechanism& m, std::string_view text) {
+namespace {
+
+// Why the text is no position of a reverser whose offsets run +- most (named `field`).
+std::string PositionError(std::string_view text, bool inRange, double most,
+                          std::string_view what, std::string_view field) {
     const std::optional<PositionText> p = ReadPositionText(text);
     // Built piece by piece: GCC 12 warns falsely about a literal + a temporary string.
     std::string out = "the position ";
@@ -406,10 +384,45 @@ std::string GearPositionError(const Mechanism& m, std::string_view text) {
     if (!p)
         return out + " is none: give full-fwd, normal-fwd, mid, normal-rev, full-rev or an "
                      "offset from mid gear";
-    if (p->name || InRange(m, p->offset)) return {};
-    const std::string most = FormatFixed(std::abs(m.RevArmCentMax), 0, 3);
-    return out + " lies outside the reverse arm's range: offsets from mid gear run from -" +
-           most + " to +" + most + " (RevArmCentMax)";
+    if (p->name || inRange) return {};
+    const std::string m = FormatFixed(std::abs(most), 0, 3);
+    out += " lies outside the ";
+    out += what;
+    out += "'s range: offsets from mid gear run from -" + m + " to +" + m + " (";
+    out += field;
+    return out + ")";
+}
+
+double FullGear(const gears::GearDesign& d) {
+    return std::abs(gears::SettingOf(d, gears::NamedPosition::FullForward));
+}
+
+} // namespace
+
+std::string GearPositionError(const Mechanism& m, std::string_view text) {
+    const std::optional<PositionText> p = ReadPositionText(text);
+    return PositionError(text, p && InRange(m, p->offset), m.RevArmCentMax, "reverse arm",
+                         "RevArmCentMax");
+}
+
+GearPlace PlaceOf(const gears::GearDesign& d, GearPosition p) {
+    const double s = gears::SettingOf(d, gears::kNamedPositions[std::size_t(p)]);
+    return {s, s >= 0};
+}
+
+std::optional<GearPlace> ParseGearPlace(const gears::GearDesign& d, std::string_view text) {
+    const std::optional<PositionText> p = ReadPositionText(text);
+    if (!p) return std::nullopt;
+    if (p->name) return PlaceOf(d, *p->name);
+    if (!(std::abs(p->offset) <= FullGear(d))) return std::nullopt;
+    return GearPlace{p->offset, p->offset >= 0};
+}
+
+std::string GearPositionError(const gears::GearDesign& d, std::string_view text) {
+    const std::optional<PositionText> p = ReadPositionText(text);
+    const gears::ReverserInfo r = d.Kind->Reverser();
+    return PositionError(text, p && std::abs(p->offset) <= FullGear(d), FullGear(d),
+                         "reverser", d.Kind->Dimensions()[std::size_t(r.FullDim)].Name);
 }
 
 } // namespace vt

@@ -1,9 +1,10 @@
-// The valve events table: for each reverse arm position of a list, the lead, greatest
+// The valve events table: for each reverser setting of a list, the lead, greatest
 // openings, admission, cut-off, release and compression of both ends, from the events
 // engine (EventsEngine.h), which finds each event as a root of its opening.
 #pragma once
 
 #include "analysis/EventsEngine.h"
+#include "gears/Gear.h"
 #include "model/State.h"
 
 #include <optional>
@@ -12,12 +13,12 @@
 
 namespace vt {
 
-// Where a row's position comes from: the port events diagram's sweep of the reverse arm
-// (offset number 0..18 from mid gear) or a stored position (RevArmSet[k]).
+// Where a row's position comes from: a sweep of the reverser (offset number 0..18 from mid
+// gear to full gear) or a stored position (the design's k-th, from 1).
 enum class RowSource { Sweep, Stored };
 
 struct EventsRowSpec {
-    float RevArmPos = 0;
+    double Setting = 0; // from mid gear, + towards forward
     bool Forward = true; // the driver turns forward (angle increasing)
     RowSource Source = RowSource::Sweep;
     int Number = 0; // offset number or stored index
@@ -32,19 +33,22 @@ struct EventsRow : PositionEvents {
 struct EventsTable {
     EngineOptions Options;
     std::vector<EventsRow> Rows;
-    int GuardBeeps = 0; // error beeps the engine met (impossible geometry), not sounded
+    const char* ReverserLabel = "Setting"; // the reverser's value as the columns name it
+    const char* ReverserKey = "setting";
     int FailedRows() const; // rows whose Ok() is false: a search gave up
 };
 
 inline constexpr int kSweepRows = 19;
 
-// The default list: the 19 rows of the port events diagram forward, the same 19 in
-// reverse, then the stored positions 1..RevArmCount in the direction each stands for.
-std::vector<EventsRowSpec> DefaultEventRows(const Mechanism& m);
+// The default list: 19 rows from mid gear to full gear forward, the same 19 in reverse,
+// then the design's stored positions in the direction each stands for.
+std::vector<EventsRowSpec> DefaultEventRows(const gears::GearDesign& d);
+std::vector<EventsRowSpec> DefaultEventRows(const Mechanism& m); // as its classic gear
 
-// Computes the table on a copy of the gear, so nothing of `m` changes; the error beeps
-// are counted in GuardBeeps instead of sounding. Each named gear position (GearAt) marks
-// the row of its direction nearest to it, the first of equals.
+// Computes the table with one engine of the design. Each named gear position marks the
+// row of its direction nearest to it, the first of equals.
+EventsTable ComputeEventsTable(const gears::GearDesign& d, std::span<const EventsRowSpec> rows,
+                               const EngineOptions& o = {});
 EventsTable ComputeEventsTable(const Mechanism& m, std::span<const EventsRowSpec> rows,
                                const EngineOptions& o = {});
 

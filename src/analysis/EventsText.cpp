@@ -15,6 +15,9 @@ namespace vt {
 namespace {
 
 constexpr int kLengthDecimals = 4, kPercentDecimals = 2, kDegreeDecimals = 2;
+// The CSV, for scripts: the exact engine's figures to a tenth of a micro-unit and a
+// ten-thousandth of a percent.
+constexpr int kCsvLengthDecimals = 6, kCsvPercentDecimals = 4;
 
 // The listing's columns after the row's place and end, with their widths.
 struct Column {
@@ -79,15 +82,15 @@ std::string NamesOf(const EventsRow& r, const char* (*name)(GearPosition), const
     return out;
 }
 
-std::string ColumnNames() {
-    std::string out = Padded("Row", 5) + "Dir" + Right("RevArm", 9) + "  End  ";
+std::string ColumnNames(const EventsTable& t) {
+    std::string out = Padded("Row", 5) + "Dir" + Right(t.ReverserLabel, 9) + "  End  ";
     for (const Column& c : kColumns) out += Right(c.name, c.width);
     return out + "  Gear\n";
 }
 
 std::string RowText(const EventsRow& r) {
     std::string front = Padded(RowLabel(r.Spec), 5) + (r.Spec.Forward ? "Fwd" : "Rev") +
-                        FormatFixed(r.Spec.RevArmPos, 9, 3) + "  Front" + EndText(r.Front) +
+                        FormatFixed(r.Reverser, 9, 3) + "  Front" + EndText(r.Front) +
                         Length(r.FullTravel, kTravel) + Length(r.DieSlip, kDieSlip) +
                         (r.Ok() ? "" : " !");
     if (!r.Named.empty()) {
@@ -108,14 +111,15 @@ std::string Optional(std::optional<double> v, int decimals) {
 }
 
 void AppendCsvEnd(std::string& out, const EndEvents& e) {
-    AppendField(out, FormatFixed(e.Lead, 0, 5));
-    AppendField(out, FormatFixed(e.MaxSteam, 0, 5));
+    AppendField(out, FormatFixed(e.Lead, 0, kCsvLengthDecimals));
+    AppendField(out, FormatFixed(e.MaxSteam, 0, kCsvLengthDecimals));
     const auto& a = e.Admission;
     AppendField(out, Optional(a ? std::optional(a->FromDeadCentre) : std::nullopt, 4));
-    AppendField(out, Optional(a ? std::optional(a->SignedPercent()) : std::nullopt, 3));
+    AppendField(out, Optional(a ? std::optional(a->SignedPercent()) : std::nullopt,
+                              kCsvPercentDecimals));
     for (const auto* v : {&e.CutOff, &e.Release, &e.Compression})
-        AppendField(out, Optional(PercentOf(*v), 3));
-    AppendField(out, FormatFixed(e.MaxExhaust, 0, 5));
+        AppendField(out, Optional(PercentOf(*v), kCsvPercentDecimals));
+    AppendField(out, FormatFixed(e.MaxExhaust, 0, kCsvLengthDecimals));
     for (const auto* v : {&e.Admission, &e.CutOff, &e.Release, &e.Compression})
         AppendField(out, Optional(*v ? std::optional((*v)->Crank) : std::nullopt, 4));
 }
@@ -141,16 +145,13 @@ EventsListing FormatEventsListing(const EventsTable& t) {
               "each end's dead centre, the crosshead's extreme\n";
     l.Notes += "Adm: admission from the dead centre in crank degrees and in percent of stroke, "
                "negative before it (pre-admission), positive after it (late admission); "
-               "lengths in model units\n";
-    l.Columns = ColumnNames();
+               "lengths in the design's unit\n";
+    l.Columns = ColumnNames(t);
     for (const EventsRow& r : t.Rows) l.Body += RowText(r);
     if (const int failed = t.FailedRows(); failed > 0)
         l.Body += "! " + std::to_string(failed) + (failed == 1 ? " row" : " rows") +
-                  ": a search gave up (the solver's link search, a value that is not a number, "
-                  "or a root that would not close in); its figures cannot be trusted.\n";
-    if (t.GuardBeeps > 0)
-        l.Body += "The gear cannot take some of these positions: the solver clamped impossible "
-                  "geometry " + std::to_string(t.GuardBeeps) + " times.\n";
+                  ": the gear could not be assembled at some crank angles, or a search for an "
+                  "event would not close in; its figures cannot be trusted.\n";
     return l;
 }
 
@@ -160,7 +161,8 @@ std::string FormatEventsText(const EventsTable& t) {
 }
 
 std::string FormatEventsCsv(const EventsTable& t) {
-    std::string out = "row,direction,rev_arm_pos";
+    std::string out = "row,direction,";
+    out += t.ReverserKey;
     for (const char* end : {"front", "rear"})
         for (const char* col :
              {"lead", "max_steam_opening", "admission_deg_after_dc", "admission_pct_after_dc",
@@ -172,11 +174,11 @@ std::string FormatEventsCsv(const EventsTable& t) {
            "search_ok,named_position\n";
     for (const EventsRow& r : t.Rows) {
         out += RowLabel(r.Spec) + (r.Spec.Forward ? ",Fwd," : ",Rev,") +
-               FormatFixed(r.Spec.RevArmPos, 0, 5);
+               FormatFixed(r.Reverser, 0, 5);
         AppendCsvEnd(out, r.Front);
         AppendCsvEnd(out, r.Rear);
-        AppendField(out, FormatFixed(r.FullTravel, 0, 5));
-        AppendField(out, FormatFixed(r.DieSlip, 0, 5));
+        AppendField(out, FormatFixed(r.FullTravel, 0, kCsvLengthDecimals));
+        AppendField(out, FormatFixed(r.DieSlip, 0, kCsvLengthDecimals));
         AppendField(out, FormatFixed(r.FrontDeadCentre, 0, 4));
         AppendField(out, FormatFixed(r.RearDeadCentre, 0, 4));
         AppendField(out, r.Ok() ? "1" : "0");

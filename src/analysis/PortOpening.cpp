@@ -15,21 +15,13 @@ namespace {
 // not numbers ever reach this.
 constexpr int kMaxRootSteps = 200;
 
-// The cross product of the crank (axle to crank pin) and the main rod (crank pin to
-// crosshead): 0 where they lie in line, its sign the crosshead's direction of motion.
-double InLine(const Mechanism& m) {
-    const double cx = double(m.PivotX[2]) - m.PivotX[1], cy = double(m.PivotY[2]) - m.PivotY[1];
-    const double rx = double(m.PivotX[3]) - m.PivotX[2], ry = double(m.PivotY[3]) - m.PivotY[2];
-    return cx * ry - cy * rx;
-}
-
 struct CrankPoint {
     double at, inLine, place;
 };
 
 CrankPoint Solved(const SolveAtCrank& solve, double at) {
-    const Mechanism& m = solve(at);
-    return {at, InLine(m), CrossheadPlace(m)};
+    const TurnReading r = solve(at);
+    return {at, r.InLine, r.Crosshead};
 }
 
 // The root of InLine in [a, b] by the Illinois variant of regula falsi: false position,
@@ -118,13 +110,6 @@ std::optional<EventPoint> PointOf(const std::optional<PortCrossing>& c, bool rea
 }
 
 } // namespace
-
-double Wrap360(double a) {
-    const double w = std::fmod(a, 360.0) + (a < 0 ? 360.0 : 0.0);
-    return w >= 360.0 ? 0.0 : w;
-}
-
-double CrossheadPlace(const Mechanism& m) { return m.PivotX[3]; }
 
 DeadCentres FindDeadCentres(const SolveAtCrank& solve, double tolerance) {
     DeadCentres dc;

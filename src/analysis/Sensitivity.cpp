@@ -1,16 +1,11 @@
 // Central differences of the event figures through changed copies of the design.
 #include "analysis/Sensitivity.h"
 
-#include "model/Real.h"
-
-#include <algorithm>
-#include <cmath>
-#include <iterator>
-#include <string_view>
+#include "analysis/SettingVariables.h"
 
 namespace vt {
 
-double SensitivityStep(const DimensionInfo& d) { return IsAngle(d) ? kAngleStep : kLengthStep; }
+double SensitivityStep(const gears::Dimension& d) { return IsAngle(d) ? kAngleStep : kLengthStep; }
 
 Figures CentralDifference(const Figures& plus, const Figures& minus, double step) {
     Figures out;
@@ -18,43 +13,39 @@ Figures CentralDifference(const Figures& plus, const Figures& minus, double step
     return out;
 }
 
-bool OnlyDrawn(const DimensionInfo& d) {
-    static constexpr std::string_view kDrawn[] = {
-        "DriverDia",   "EccDia",          "CylBoreDia",          "CylBoreLen",
-        "PistonWidth", "PistonRodLen",    "CylSteamPortWidth",   "ValveChamberHeight",
-        "ValveHeight", "ValveChamberLen", "ValveSurfaceToCylCL"};
-    return std::find(std::begin(kDrawn), std::end(kDrawn), d.Name) != std::end(kDrawn);
+std::vector<int> InfluenceDimensions(const gears::GearDesign& d) {
+    std::vector<int> out;
+    for (int i = 0; i < int(d.Values.size()); ++i)
+        if (CanVary(d, i)) out.push_back(i);
+    return out;
 }
 
-SensitivityResult ComputeSensitivity(const Mechanism& m, GearPlace place,
+SensitivityResult ComputeSensitivity(const gears::GearDesign& d, GearPlace place,
                                      const Progress& progress) {
     SensitivityResult r;
     r.Place = place;
-    Mechanism nominal = m;
-    DesignVariant variant(nominal, place);
+    r.Unit = d.Unit;
+    r.ReverserLabel = d.Kind->Reverser().Label;
+    r.ReverserKey = d.Kind->Reverser().Key;
+    DesignVariant variant(d, place);
     r.Nominal = variant.Events({});
-    r.Gear = {r.Nominal.RevArmPos, place.Forward};
     r.Failure = AssemblyFailureReason(r.Nominal);
     if (!r.Failure.empty()) return r;
-    const int total = kIdDimensions;
-    for (int i = 0; i < total; ++i) {
-        if (progress && !progress(i, total)) {
+    const std::vector<int> dims = InfluenceDimensions(d);
+    const int total = int(dims.size());
+    for (int n = 0; n < total; ++n) {
+        if (progress && !progress(n, total)) {
             r.Cancelled = true;
             return r;
         }
-        const DimensionInfo& d = *IdDimensions()[std::size_t(i)];
+        const int i = dims[std::size_t(n)];
         InfluenceRow row;
-        row.Dimension = &d;
-        row.Value = d.Ref(nominal);
-        const double h = SensitivityStep(d);
-        const double up = F32(row.Value + h), down = F32(row.Value - h);
-        row.Step = (up - down) / 2;
-        if (OnlyDrawn(d)) {
-            row.Derivative.fill(0);
-            r.Rows.push_back(row);
-            continue;
-        }
-        const DimensionChange plus[] = {{i, up}}, minus[] = {{i, down}};
+        row.Index = i;
+        row.Dimension = &DimensionAt(d, i);
+        row.Value = d.Values[std::size_t(i)];
+        row.Step = SensitivityStep(*row.Dimension);
+        const DimensionChange plus[] = {{i, row.Value + row.Step}},
+                              minus[] = {{i, row.Value - row.Step}};
         const PositionEvents a = variant.Events(plus), b = variant.Events(minus);
         row.Assembles = Assembled(a) && Assembled(b);
         row.Derivative = row.Assembles ? CentralDifference(FiguresOf(a), FiguresOf(b), row.Step)

@@ -1,28 +1,22 @@
 // How much each dimension moves the valve events: the derivative of every figure
-// (EventFigures.h) with respect to each of the 48 dimensions that have an id, at one gear
-// position, by central differences through the events engine on changed copies of the
-// design (DesignVariant.h: mid gear recalculated, the same notch from it).
+// (EventFigures.h) with respect to each dimension of the design's kind (its reverser's
+// travel and its choices left out), at one gear position, by central differences through
+// the events engine on changed copies of the design (DesignVariant.h: mid gear found anew,
+// the same notch from it).
 //
 // The step rule. Each dimension is changed by +h and -h with
-//   h = 0.01 model units for a length, 0.2 degrees for an eccentric angle,
-// and the derivative is (f(+h) - f(-h)) / (the two stored 32-bit values' difference).
-// Why these: the solver's link search places the valve to about 0.00005 and that error
-// is not smooth in the dimensions, so it adds up to 0.00005 / h to a lead's derivative
-// (0.5 % of a unit slope at h = 0.01) and, through the valve's speed at the event, a few
-// hundredths of a percent of stroke per unit to an event's; the engine's own roots
-// (0.0001 degrees) add less. The curvature's error grows as h squared and stays far below
-// that for steps this small against the gear's lengths. 0.2 degrees moves an eccentric
-// centre of the built-in size by about 0.01, the same as a length step. Measured on the
-// built-in design at normal forward, mid gear and full reverse: halving or doubling both
-// steps moved no lead's derivative by more than 0.002 per unit, and no event's by more
-// than 0.9 % of stroke per unit at the two ends of the gear (derivatives up to 260) and 2.7
-// at mid gear, where the valve moves slowest at its events; halving moved them most.
+//   h = 0.01 of the design's unit for a length, 0.2 degrees for an angle,
+// and the derivative is (f(+h) - f(-h)) / 2h. The exact engine solves every pose to
+// rounding, so what is left is the curvature's error, which grows as h squared and stays
+// far below the figures' last printed digit for steps this small against a gear's
+// lengths, and the events' roots (0.0001 degrees of crank), which add at most about 0.003
+// percent of stroke per unit to an event's derivative. A dimension that no solve reads
+// (a wheel's diameter, the cylinder's bore: they only draw) comes out exactly 0.
 //
 // A dimension whose changed gear cannot be assembled on either side (see Assembled) is
-// marked (Assembles false) and its derivatives are NaN; a figure whose event does not happen on
-// one side is NaN. The dimensions that only draw (OnlyDrawn) are exactly 0 without a solve.
-// When the design itself cannot be assembled at the place, nothing else is computed and
-// Failure says why.
+// marked (Assembles false) and its derivatives are NaN; a figure whose event does not
+// happen on one side is NaN. When the design itself cannot be assembled at the place,
+// nothing else is computed and Failure says why.
 #pragma once
 
 #include "analysis/DesignVariant.h"
@@ -34,24 +28,26 @@
 
 namespace vt {
 
-inline constexpr double kLengthStep = 0.01; // model units
+inline constexpr double kLengthStep = 0.01; // the design's unit
 inline constexpr double kAngleStep = 0.2;   // degrees
 
-double SensitivityStep(const DimensionInfo& d);
+double SensitivityStep(const gears::Dimension& d);
 
 struct InfluenceRow {
-    const DimensionInfo* Dimension = nullptr;
+    int Index = -1; // into the design's kind's dimensions
+    const gears::Dimension* Dimension = nullptr;
     double Value = 0;       // the design's value
-    double Step = 0;        // half the stored difference of the two changed values
+    double Step = 0;        // h
     bool Assembles = true;  // both changed designs were solved
-    Figures Derivative{};   // per model unit (per degree for the angles)
+    Figures Derivative{};   // per unit of the design (per degree for the angles)
 };
 
 struct SensitivityResult {
     GearPlace Place;
-    GearSetting Gear;       // the reverse arm position and direction the design's own
-                            // events were found at: its recalculated mid gear plus the offset
-    PositionEvents Nominal; // the design's own events there
+    gears::LengthUnit Unit = gears::LengthUnit::Units; // the design's
+    const char* ReverserLabel = "Setting"; // the reverser's own value, as its kind names it
+    const char* ReverserKey = "setting";   // and as a CSV column
+    PositionEvents Nominal; // the design's own events there (Nominal.Reverser: where)
     std::string Failure;    // why the design cannot be assembled there; empty when it can
     std::vector<InfluenceRow> Rows; // empty when it cannot
     bool Cancelled = false;
@@ -60,13 +56,11 @@ struct SensitivityResult {
 // Told how many of `total` steps are done; returning false stops the work early.
 using Progress = std::function<bool(int done, int total)>;
 
-// The 11 dimensions that neither the solver nor the events engine reads: the driver's and
-// the eccentric's diameters, the cylinder's bore, steam passage, piston and valve chest, the
-// valve's height and its surface's place. They only draw.
-bool OnlyDrawn(const DimensionInfo& d);
-
-SensitivityResult ComputeSensitivity(const Mechanism& m, GearPlace place,
+SensitivityResult ComputeSensitivity(const gears::GearDesign& d, GearPlace place,
                                      const Progress& progress = {});
+
+// The dimensions a sensitivity runs over: every one the assistant may vary.
+std::vector<int> InfluenceDimensions(const gears::GearDesign& d);
 
 // Central difference of two figure sets over a stored difference of 2 * step.
 Figures CentralDifference(const Figures& plus, const Figures& minus, double step);

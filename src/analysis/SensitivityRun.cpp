@@ -4,24 +4,23 @@
 #include "model/Format.h"
 
 #include <algorithm>
-#include <iterator>
-#include <span>
 
 namespace vt {
 
-std::optional<SensitivityReport> ComputeSensitivityReport(const Mechanism& m,
+std::optional<SensitivityReport> ComputeSensitivityReport(const gears::GearDesign& m,
                                                           const SensitivityRequest& q,
                                                           const Progress& progress) {
     const std::optional<GearPlace> place = ParseGearPlace(m, q.Position);
     if (!place) return std::nullopt;
     const int designs = q.Tolerances ? q.MonteCarloDesigns : 0;
-    const int total = kIdDimensions + designs + int(q.Wear.size());
+    const int dims = int(InfluenceDimensions(m).size());
+    const int total = dims + designs + int(q.Wear.size());
     const auto part = [&](int before) -> Progress {
         if (!progress) return {};
         return [&progress, before, total](int done, int) { return progress(before + done, total); };
     };
     SensitivityReport r;
-    r.Design = m.DataSetName;
+    r.Design = m.Name;
     r.Position = q.Position;
     r.Result = ComputeSensitivity(m, *place, part(0));
     if (r.Result.Cancelled || !r.Result.Failure.empty()) return r;
@@ -29,32 +28,26 @@ std::optional<SensitivityReport> ComputeSensitivityReport(const Mechanism& m,
         r.Tolerances = q.Tolerances;
         r.Spread = SpreadOf(r.Result, *q.Tolerances);
         r.MonteCarlo = RunMonteCarlo(m, *place, *q.Tolerances, designs, kMonteCarloSeed,
-                                     part(kIdDimensions));
+                                     part(dims));
         r.Result.Cancelled = r.MonteCarlo.Cancelled;
         if (r.Result.Cancelled) return r;
     }
     for (std::size_t i = 0; i < q.Wear.size(); ++i) {
-        if (progress && !progress(kIdDimensions + designs + int(i), total)) {
+        if (progress && !progress(dims + designs + int(i), total)) {
             r.Result.Cancelled = true;
             return r;
         }
         r.Wear.push_back(
-            {q.Wear[i], FindWornEvents(m, r.Result.Gear, q.Wear[i], r.Result.Nominal.DieSlip)});
+            {q.Wear[i], FindWornEvents(m, {r.Result.Nominal.Setting, r.Result.Place.Forward},
+                                       q.Wear[i], r.Result.Nominal.DieSlip)});
     }
     if (progress) progress(total, total);
     return r;
 }
 
-bool SameDesign(const Mechanism& a, const Mechanism& b) {
-    if (a.DataSetName != b.DataSetName || !std::equal(std::begin(a.RevArmSet),
-                                                      std::end(a.RevArmSet), b.RevArmSet))
-        return false;
-    for (auto table : {std::span<const DimensionInfo>(FrameDimensionTable()),
-                       std::span<const DimensionInfo>(CylDimensionTable())})
-        for (const DimensionInfo& d : table)
-            if (d.Ref(const_cast<Mechanism&>(a)) != d.Ref(const_cast<Mechanism&>(b)))
-                return false;
-    return true;
+bool SameDesign(const gears::GearDesign& a, const gears::GearDesign& b) {
+    return a.Kind == b.Kind && a.Name == b.Name && a.Values == b.Values &&
+           a.Positions == b.Positions && a.Unit == b.Unit;
 }
 
 std::optional<std::vector<double>> ParseLostMotions(std::string_view text) {

@@ -44,7 +44,7 @@ std::string CsvRow(const SensitivityReport& r, const std::string& label, const F
         if (std::isfinite(v)) out += FormatFixed(v, 0, 6);
     }
     return out + "," + CsvField(r.Design) + "," + CsvField(r.Position) + "," +
-           FormatFixed(r.Result.Gear.RevArmPos, 0, 4) + "\n";
+           FormatFixed(r.Result.Nominal.Reverser, 0, 4) + "\n";
 }
 
 std::string Heading() {
@@ -53,14 +53,21 @@ std::string Heading() {
     return out + "\n";
 }
 
+// The design's length unit in words: "in", "mm", or "model units".
+std::string UnitText(const SensitivityReport& r) {
+    return r.Result.Unit == gears::LengthUnit::Units ? std::string("model units")
+                                                     : std::string(gears::UnitName(r.Result.Unit));
+}
+
 std::string Preamble(const SensitivityReport& r) {
+    const std::string unit = UnitText(r);
     return "Sensitivity of the valve events. " + ReportPlace(r) + ", offset " +
            FormatFixed(r.Result.Place.Offset, 0, 4) +
            " from mid gear;\nmid gear recalculated for every changed design.\n"
            "Change of each figure per unit increase of the dimension (per degree for the "
-           "eccentric angles).\nLeads (opening at the dead centre, > 0 open), full travel and "
-           "die slip in model units per unit;\ncut-off, release and compression in percent of "
-           "stroke from that end's dead centre per unit.\n\n";
+           "angles).\nLeads (opening at the dead centre, > 0 open), full travel and "
+           "die slip in " + unit + " per " + unit + ";\ncut-off, release and compression in "
+           "percent of stroke from that end's dead centre per " + unit + ".\n\n";
 }
 
 using RowOut = std::string (*)(const SensitivityReport&, const std::string&, const Figures&);
@@ -89,7 +96,7 @@ std::string Trimmed(double v) {
 std::string SpreadHeading(const SensitivityReport& r) {
     const ToleranceSet& t = *r.Tolerances;
     std::string out = "\nSpread of each figure for tolerances of +-" + Trimmed(t.Length) +
-                      " units (+-" + Trimmed(t.Angle) + " degrees for the angles)";
+                      " " + UnitText(r) + " (+-" + Trimmed(t.Angle) + " degrees for the angles)";
     out += t.Overrides.empty() ? "" : ", " + std::to_string(t.Overrides.size()) + " set apart";
     return out + ",\neach +-t being 3 standard deviations of a normal spread: +- worst case "
                  "(sum of |derivative| x t),\n+- statistical (root sum of squares of "
@@ -111,9 +118,10 @@ std::string Wear(const SensitivityReport& r, RowOut row) {
 
 std::string ReportPlace(const SensitivityReport& r) {
     const SensitivityResult& s = r.Result;
-    return "Design \"" + r.Design + "\" at " + r.Position + " (reverse arm " +
-           FormatFixed(s.Gear.RevArmPos, 0, 4) + ", " + (s.Place.Forward ? "forward" : "reverse") +
-           ")";
+    std::string out = "Design \"" + r.Design + "\" at " + r.Position + " (";
+    out += s.ReverserLabel;
+    return out + " " + FormatFixed(s.Nominal.Reverser, 0, 4) + ", " +
+           (s.Place.Forward ? "forward" : "reverse") + ")";
 }
 
 std::string FailureText(const SensitivityReport& r) {
@@ -138,7 +146,7 @@ std::string FormatSensitivityText(const SensitivityReport& r) {
     std::string out = Preamble(r) + Heading();
     int marked = 0;
     for (const InfluenceRow& row : r.Result.Rows) {
-        std::string label = DimensionCaption(*row.Dimension);
+        std::string label = row.Dimension->Caption;
         if (!row.Assembles) label += " *", ++marked;
         out += TextRow(label, row.Derivative, Derivative);
     }
@@ -146,8 +154,9 @@ std::string FormatSensitivityText(const SensitivityReport& r) {
         out += "* the gear cannot be assembled when this dimension changes by its step.\n";
     if (r.Tolerances) out += SpreadHeading(r) + Spread(r, TextFigures);
     if (!r.Wear.empty())
-        out += "\nEvents of the new gear and of the gear worn by a lost motion S (model units at "
-               "the valve), at the same position:\nleads, travel and die slip in model units; "
+        out += "\nEvents of the new gear and of the gear worn by a lost motion S (" + UnitText(r) +
+               " at the valve), at the same position:\nleads, travel and die slip in " +
+               UnitText(r) + "; "
                "events in percent of stroke from that end's dead centre.\n" +
                Wear(r, TextFigures);
     return out;
@@ -156,7 +165,9 @@ std::string FormatSensitivityText(const SensitivityReport& r) {
 std::string FormatSensitivityCsv(const SensitivityReport& r) {
     std::string out = "dimension";
     for (std::size_t k = 0; k < kFigureCount; ++k) out += std::string(",") + Figure(k).Key;
-    out += ",design,position,reverse_arm\n";
+    out += ",design,position,";
+    out += r.Result.ReverserKey;
+    out += "\n";
     for (const InfluenceRow& row : r.Result.Rows)
         out += CsvRow(r, row.Dimension->Name, row.Derivative);
     if (r.Tolerances && !r.Result.Rows.empty()) out += Spread(r, CsvRow);

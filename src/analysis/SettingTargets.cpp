@@ -77,7 +77,7 @@ const char* KindName(TargetKind k) { return kKindNames.at(std::size_t(k)); }
 bool KindHasValue(TargetKind k) { return k == TargetKind::Lead || k == TargetKind::CutOff; }
 
 TargetReading ReadTarget(TargetKind k, const PositionEvents& e) {
-    if (!e.Ok() || e.GuardBeeps > 0) return {};
+    if (!e.Ok()) return {};
     switch (k) {
     case TargetKind::LeadEqual:
     case TargetKind::Lead: return {true, e.Front.Lead, e.Rear.Lead};
@@ -115,10 +115,6 @@ bool TargetMet(const SettingTarget& t, const TargetReading& r) {
     for (double e : residuals)
         if (!(std::abs(e) <= 1 + 1e-9)) return false;
     return true;
-}
-
-std::optional<GearSetting> TargetGear(const Mechanism& m, const SettingTarget& t) {
-    return ParseGearPosition(m, t.Position);
 }
 
 std::string TargetText(const SettingTarget& t) {

@@ -53,9 +53,6 @@ void AppendResiduals(const SettingTarget& t, const TargetReading& r, double stro
 // Measured and within the tolerance (the die slip is met whenever it is measured).
 bool TargetMet(const SettingTarget& t, const TargetReading& r);
 
-// The gear setting of the target's position on this design, empty when the text is none.
-std::optional<GearSetting> TargetGear(const Mechanism& m, const SettingTarget& t);
-
 // "KIND@POSITION" with "*WEIGHT" when the weight is not 1: "lead-equal@full-fwd",
 // "lead=0.02@full-fwd", "cutoff-equal@normal-rev*2", "cutoff=75@normal-fwd",
 // "dieslip-min@normal-fwd".

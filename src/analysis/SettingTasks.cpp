@@ -2,8 +2,7 @@
 #include "analysis/SettingTasks.h"
 
 #include "analysis/SettingText.h"
-#include "model/Dimensions.h"
-#include "model/EditorRules.h"
+#include "analysis/DesignVariant.h"
 
 #include <algorithm>
 
@@ -32,25 +31,21 @@ const Task& TaskFacts(SettingTask t) {
 
 } // namespace
 
-std::vector<DimensionChoice> DimensionChoices(const Mechanism& m) {
+std::vector<DimensionChoice> DimensionChoices(const gears::GearDesign& d) {
     std::vector<DimensionChoice> rows;
-    for (auto table : {std::span<const DimensionInfo>(FrameDimensionTable()),
-                       std::span<const DimensionInfo>(CylDimensionTable())})
-        for (const DimensionInfo& d : table)
-            if (d.Id > 0) rows.push_back({DefaultVariable(m, d), false});
+    for (int i = 0; i < int(d.Values.size()); ++i)
+        if (CanVary(d, i)) rows.push_back({DefaultVariable(d, i), false});
     return rows;
 }
 
-void FillTask(SettingTask task, const Mechanism& m, std::vector<SettingTarget>& targets,
+void FillTask(SettingTask task, const gears::GearDesign& d, std::vector<SettingTarget>& targets,
               std::vector<DimensionChoice>& choices) {
     const Task& t = TaskFacts(task);
     targets = t.targets;
     for (DimensionChoice& c : choices) {
-        const auto named = [&](const char* name) {
-            return FindDimensionByName(name) == c.Variable.Dimension;
-        };
+        const auto named = [&](const char* name) { return d.Kind->DimensionIndex(name) == c.Variable.Index; };
         c.Vary = std::any_of(t.vary.begin(), t.vary.end(), named);
-        if (c.Vary) c.Variable = DefaultVariable(m, *c.Variable.Dimension);
+        if (c.Vary) c.Variable = DefaultVariable(d, c.Variable.Index);
     }
 }
 
@@ -70,7 +65,7 @@ SettingProblem CheckProblem(const std::vector<SettingTarget>& targets,
     for (const DimensionChoice& c : choices) {
         if (!c.Vary) continue;
         if (!(c.Variable.Low < c.Variable.High)) {
-            p.Error = "The bounds of " + DimensionCaption(*c.Variable.Dimension) +
+            p.Error = std::string("The bounds of ") + c.Variable.Dimension->Caption +
                       " are the wrong way round: Low must be below High.";
             return p;
         }
@@ -84,10 +79,14 @@ SettingProblem CheckProblem(const std::vector<SettingTarget>& targets,
 std::vector<DimensionValue> FoundValues(const SettingResult& r) {
     std::vector<DimensionValue> values;
     for (const VariableOutcome& v : r.Variables)
-        values.push_back({v.Variable.Dimension, v.Before, v.After});
+        if (v.Variable.Index < kIdDimensions)
+            values.push_back({IdDimensions()[std::size_t(v.Variable.Index)], float(v.Before),
+                              float(v.After)});
     return values;
 }
 
-bool ResultFits(const SettingResult& r, const Mechanism& m) { return r.Design == DesignValues(m); }
+bool ResultFits(const SettingResult& r, const gears::GearDesign& d) {
+    return r.Design.Kind == d.Kind && r.Design.Values == d.Values;
+}
 
 } // namespace vt

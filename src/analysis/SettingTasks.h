@@ -11,12 +11,13 @@
 
 namespace vt {
 
-// One row of the dimensions table: the 48 dimensions with an id, in editor order.
+// One row of the dimensions table: every dimension of the design's kind that may vary
+// (CanVary), in the kind's order.
 struct DimensionChoice {
     SettingVariable Variable; // with its default bounds
     bool Vary = false;
 };
-std::vector<DimensionChoice> DimensionChoices(const Mechanism& m);
+std::vector<DimensionChoice> DimensionChoices(const gears::GearDesign& d);
 
 enum class SettingTask {
     SetTheValve,    // equal leads at full forward and full reverse, by the valve stem and
@@ -26,8 +27,8 @@ enum class SettingTask {
 };
 
 // The task's targets replace `targets`; in `choices` only the task's dimensions vary,
-// each with its default bounds.
-void FillTask(SettingTask task, const Mechanism& m, std::vector<SettingTarget>& targets,
+// each with its default bounds. A kind without the task's dimensions varies none.
+void FillTask(SettingTask task, const gears::GearDesign& d, std::vector<SettingTarget>& targets,
               std::vector<DimensionChoice>& choices);
 
 // A target from the texts of its row: the kind's name, the position, the value (for
@@ -44,10 +45,12 @@ struct SettingProblem {
 SettingProblem CheckProblem(const std::vector<SettingTarget>& targets,
                             const std::vector<DimensionChoice>& choices);
 
-// The values "Apply" writes (ApplySetting): each variable's value before and after.
+// The values "Apply" writes into a classic design (ApplySetting): each variable's value
+// before and after (the classic kind's dimensions are the classic ones with an id, in
+// their order).
 std::vector<DimensionValue> FoundValues(const SettingResult& r);
 
-// Whether `r` was computed on the design `m` is now.
-bool ResultFits(const SettingResult& r, const Mechanism& m);
+// Whether `r` was computed on the design `d` is now.
+bool ResultFits(const SettingResult& r, const gears::GearDesign& d);
 
 } // namespace vt

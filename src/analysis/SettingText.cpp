@@ -82,9 +82,9 @@ TextTable TargetTable(const SettingResult& r) {
 TextTable VariableTable(const SettingResult& r) {
     TextTable t{{"Dimension", "Unit", "Low", "High", "Before", "After", "Change"}, {}};
     for (const VariableOutcome& v : r.Variables) {
-        const int id = v.Variable.Dimension->Id;
-        const char* unit = id == 6 || id == 7 ? "degrees" : "units";
-        t.Rows.push_back({DimensionCaption(*v.Variable.Dimension), unit,
+        const bool angle = v.Variable.Dimension->Unit == gears::UnitKind::Angle;
+        const std::string unit(angle ? "degrees" : gears::UnitName(r.Design.Unit));
+        t.Rows.push_back({v.Variable.Dimension->Caption, unit,
                           Number(v.Variable.Low, 5), Number(v.Variable.High, 5),
                           Number(v.Before, 5), Number(v.After, 5),
                           Signed(double(v.After) - v.Before, 5)});

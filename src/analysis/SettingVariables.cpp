@@ -1,9 +1,10 @@
 // Setting variables: default bounds, the command line's NAME=LO:HI, names on the design.
 #include "analysis/SettingVariables.h"
 
-#include "model/Dimensions.h"
 #include "model/Format.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 
 namespace vt {
@@ -14,25 +15,35 @@ constexpr double kShare = 0.1;       // of the value
 constexpr double kStrokeShare = 0.1; // of the stroke, for a value of 0
 constexpr double kAngleDeg = 10;
 
-bool IsEccentricAngle(const DimensionInfo& d) { return d.Id == 6 || d.Id == 7; }
-
 } // namespace
 
-SettingVariable DefaultVariable(const Mechanism& m, const DimensionInfo& d) {
-    const double v = d.Ref(const_cast<Mechanism&>(m)); // Ref only reads here
-    const double half = IsEccentricAngle(d) ? kAngleDeg
-                        : v == 0            ? kStrokeShare * std::abs(double(m.StrokeLen))
-                                            : kShare * std::abs(v);
-    return {&d, v - half, v + half};
+int FindDimension(const gears::GearDesign& d, std::string_view name) {
+    if (const int i = d.Kind->DimensionIndex(name); i >= 0) return i;
+    const auto dims = d.Kind->Dimensions();
+    const auto same = [](std::string_view a, std::string_view b) {
+        return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+                   return std::tolower(static_cast<unsigned char>(x)) ==
+                          std::tolower(static_cast<unsigned char>(y));
+               });
+    };
+    for (std::size_t i = 0; i < dims.size(); ++i)
+        if (same(dims[i].Caption, name)) return int(i);
+    return -1;
 }
 
-std::vector<float> DesignValues(const Mechanism& m) {
-    std::vector<float> values;
-    for (auto table : {std::span<const DimensionInfo>(FrameDimensionTable()),
-                       std::span<const DimensionInfo>(CylDimensionTable())})
-        for (const DimensionInfo& d : table)
-            values.push_back(d.Ref(const_cast<Mechanism&>(m))); // Ref only reads here
-    return values;
+SettingVariable DefaultVariable(const gears::GearDesign& d, int index) {
+    const gears::Dimension& info = d.Kind->Dimensions()[std::size_t(index)];
+    const double v = d.Values[std::size_t(index)];
+    const double half = info.Unit == gears::UnitKind::Angle ? kAngleDeg
+                        : v == 0 ? kStrokeShare * std::abs(d.Value("StrokeLen"))
+                                 : kShare * std::abs(v);
+    return {index, &info, v - half, v + half};
+}
+
+bool CanVary(const gears::GearDesign& d, int index) {
+    const gears::ReverserInfo r = d.Kind->Reverser();
+    return index != r.FullDim && index != r.NormalDim &&
+           d.Kind->Dimensions()[std::size_t(index)].Unit != gears::UnitKind::Choice;
 }
 
 ParsedVariableSpec ParseVariableSpec(std::string_view text) {
@@ -59,16 +70,20 @@ ParsedVariableSpec ParseVariableSpec(std::string_view text) {
     return p;
 }
 
-ResolvedVariable ResolveVariable(const Mechanism& m, const VariableSpec& spec) {
+ResolvedVariable ResolveVariable(const gears::GearDesign& d, const VariableSpec& spec) {
     ResolvedVariable r;
-    const DimensionInfo* d = FindDimensionByName(spec.Name);
-    if (!d)
+    const int i = FindDimension(d, spec.Name);
+    if (i < 0)
         return r.error = "no dimension is called \"" + spec.Name +
-                         "\"; give its name as the editors show it or its field name", r;
-    if (d->Id <= 0)
-        return r.error = std::string(d->Name) + " cannot vary: it sets the reverse arm's travel, "
-                         "not the gear", r;
-    SettingVariable v = DefaultVariable(m, *d);
+                         "\"; give its field name or its caption", r;
+    if (!CanVary(d, i)) {
+        const gears::Dimension& info = d.Kind->Dimensions()[std::size_t(i)];
+        const bool choice = info.Unit == gears::UnitKind::Choice;
+        return r.error = std::string(info.Name) + " cannot vary: " +
+                         (choice ? "it is a choice, not a size"
+                                 : "it sets the reverser's travel, not the gear"), r;
+    }
+    SettingVariable v = DefaultVariable(d, i);
     if (spec.Low) v.Low = *spec.Low;
     if (spec.High) v.High = *spec.High;
     r.variable = v;

@@ -1,7 +1,7 @@
 // The dimensions the valve-setting assistant may change, each between two bounds.
 #pragma once
 
-#include "model/Dimensions.h"
+#include "gears/Gear.h"
 
 #include <optional>
 #include <string>
@@ -11,18 +11,20 @@
 namespace vt {
 
 struct SettingVariable {
-    const DimensionInfo* Dimension = nullptr; // a dimension with an id
+    int Index = -1; // into the design's kind's dimensions
+    const gears::Dimension* Dimension = nullptr;
     double Low = 0, High = 0;
 };
 
-// The default bounds about the design's value: +-10 degrees for the eccentric angles,
-// +-0.1 x StrokeLen for a value of 0, otherwise +-10 % of the value.
-SettingVariable DefaultVariable(const Mechanism& m, const DimensionInfo& d);
+// The default bounds about the design's value: +-10 degrees for an angle, +-0.1 x the
+// stroke (StrokeLen, which every kind has) for a value of 0, otherwise +-10 % of the value.
+SettingVariable DefaultVariable(const gears::GearDesign& d, int index);
 
-// Every dimension's stored value, frame then cylinder in editor order: what tells one
-// design from another, so that a result is never applied to a design it was not
-// computed on.
-std::vector<float> DesignValues(const Mechanism& m);
+// The dimension of this field name (or older alias) or caption, in any case; -1 if none.
+int FindDimension(const gears::GearDesign& d, std::string_view name);
+
+// Whether the assistant may vary the dimension: not a choice, nor the reverser's travel.
+bool CanVary(const gears::GearDesign& d, int index);
 
 // "NAME" or "NAME=LO:HI" as the command line gives it; the name is resolved later, on
 // the design.
@@ -36,13 +38,13 @@ struct ParsedVariableSpec {
 };
 ParsedVariableSpec ParseVariableSpec(std::string_view text);
 
-// A --vary request resolved on a design: the dimension by its name text or field name (as
-// FindDimensionByName takes them), with the given bounds or the default ones. An error names an
-// unknown dimension or one without an id (the reverse arm's travel limits).
+// A --vary request resolved on a design: the dimension by its field name or its caption,
+// with the given bounds or the default ones. An error names an unknown dimension or one
+// that cannot vary (the reverser's travel, a choice).
 struct ResolvedVariable {
     std::optional<SettingVariable> variable;
     std::string error;
 };
-ResolvedVariable ResolveVariable(const Mechanism& m, const VariableSpec& spec);
+ResolvedVariable ResolveVariable(const gears::GearDesign& d, const VariableSpec& spec);
 
 } // namespace vt

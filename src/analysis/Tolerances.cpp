@@ -19,15 +19,8 @@ namespace vt {
 
 namespace {
 
-// The dimensions that are places or offsets, of either sign; every other length is a size.
-bool IsPlace(const DimensionInfo& d) {
-    static constexpr std::string_view kPlaces[] = {
-        "LinkCentPivotBackSet", "LinkCentPivotVert", "LinkEccRodPivotVert",
-        "LinkEccRodPivotBackSet", "RockerUpperBackSet", "PivotY[7]", "PivotX[7]",
-        "RevArmBackSet", "PivotY[16]", "PivotX[16]", "CylCtrToDriverCtr", "PivotY[3]",
-        "ValveSurfaceToCylCL", "ValveStemToCylCL"};
-    return std::find(std::begin(kPlaces), std::end(kPlaces), d.Name) != std::end(kPlaces);
-}
+// A length that may be negative is a place or an offset; every other length is a size.
+bool IsPlace(const gears::Dimension& d) { return d.HardLow < 0; }
 
 // Uniform in (0, 1] from the generator's top 53 bits: the same on every library.
 double Unit(std::mt19937_64& gen) { return (double(gen() >> 11) + 1.0) * 0x1.0p-53; }
@@ -48,7 +41,7 @@ void Widen(MonteCarloRange& r, const Figures& change) {
 
 // What the workers share: the next design to take, how many are done, and the stop.
 struct Pool {
-    const Mechanism& design;
+    const gears::GearDesign& design;
     GearPlace place;
     const ToleranceSet& tolerances;
     int designs;
@@ -64,14 +57,15 @@ MonteCarloRange Work(Pool& p) {
     MonteCarloRange r;
     r.Low.fill(INFINITY);
     r.High.fill(-INFINITY);
-    Mechanism nominal = p.design;
-    DesignVariant variant(nominal, p.place);
-    std::vector<DimensionChange> changes(kIdDimensions);
+    DesignVariant variant(p.design, p.place);
+    const std::vector<int> dims = InfluenceDimensions(p.design);
+    std::vector<DimensionChange> changes(dims.size());
     for (int n = p.next++; n < p.designs && !p.stop; n = p.next++) {
         std::mt19937_64 gen(p.seed + std::uint64_t{0x9E3779B97F4A7C15} * std::uint64_t(n));
-        for (int i = 0; i < kIdDimensions; ++i) {
-            const DimensionInfo& d = *IdDimensions()[std::size_t(i)];
-            changes[std::size_t(i)] = {i, d.Ref(nominal) + Normal(gen) * p.tolerances.Of(d) / 3};
+        for (std::size_t k = 0; k < dims.size(); ++k) {
+            const int i = dims[k];
+            const double t = p.tolerances.Of(DimensionAt(p.design, i));
+            changes[k] = {i, p.design.Values[std::size_t(i)] + Normal(gen) * t / 3};
         }
         const PositionEvents e = variant.Events(changes);
         ++r.Designs;
@@ -103,19 +97,22 @@ std::string Larger(const std::string& limit) {
 
 } // namespace
 
-double ToleranceSet::Of(const DimensionInfo& d) const {
+double ToleranceSet::Of(const gears::Dimension& d) const {
     if (const auto it = Overrides.find(d.Name); it != Overrides.end()) return std::abs(it->second);
+    if (d.Alias)
+        if (const auto it = Overrides.find(d.Alias); it != Overrides.end())
+            return std::abs(it->second);
     return std::abs(IsAngle(d) ? Angle : Length);
 }
 
-std::string ToleranceRefusal(const DimensionInfo& d, double value, double t) {
+std::string ToleranceRefusal(const gears::Dimension& d, double value, double t) {
     if (std::isnan(t) || std::isinf(t)) return "it is not a finite number";
     if (t < 0) return "it is negative; a tolerance is the +- around the dimension";
     if (t > 0 && t < kFinestTolerance) return "it is finer than 0.00001, the finest taken";
     if (IsAngle(d)) {
         if (t > kMostAngleTolerance) return Larger("at most 10 degrees for an angle");
     } else if (IsPlace(d)) {
-        if (t > kMostPlaceTolerance) return Larger("at most 1 unit for a place or offset");
+        if (t > kMostPlaceTolerance) return Larger("at most 1 unit of the design for a place or offset");
     } else if (t > 0 && t >= std::abs(value)) {
         return Larger("below its size, " + FormatFixed(std::abs(value), 0, 4) +
                       ", so the part keeps some size");
@@ -156,14 +153,11 @@ std::vector<const InfluenceRow*> LargestContributions(const SensitivityResult& r
     return out;
 }
 
-MonteCarloRange RunMonteCarlo(const Mechanism& m, GearPlace place, const ToleranceSet& t,
+MonteCarloRange RunMonteCarlo(const gears::GearDesign& d, GearPlace place, const ToleranceSet& t,
                               int designs, std::uint64_t seed, const Progress& progress,
                               int workers) {
-    Pool p{m, place, t, designs, seed};
-    {
-        Mechanism nominal = m;
-        p.own = FiguresOf(DesignVariant(nominal, place).Events({}));
-    }
+    Pool p{d, place, t, designs, seed};
+    p.own = FiguresOf(DesignVariant(d, place).Events({}));
     if (workers <= 0) workers = int(std::max(1u, std::thread::hardware_concurrency()));
     std::vector<MonteCarloRange> parts(static_cast<std::size_t>(workers));
     std::vector<std::thread> pool;

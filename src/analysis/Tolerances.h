@@ -43,14 +43,14 @@ struct ToleranceSet {
     std::map<std::string, double> Overrides; // by field name ("ValveStemLen", "PivotX[7]")
 
     // The +- tolerance of d, >= 0.
-    double Of(const DimensionInfo& d) const;
+    double Of(const gears::Dimension& d) const;
 };
 
 // Why a tolerance t of the dimension d (now `value`) is refused, in plain words; empty
 // when it is taken. Refused: negative, not finite, or larger than the dimension allows
 // (a size must keep some size: t below its value; a place or offset at most
 // kMostPlaceTolerance; an angle at most kMostAngleTolerance).
-std::string ToleranceRefusal(const DimensionInfo& d, double value, double t);
+std::string ToleranceRefusal(const gears::Dimension& d, double value, double t);
 
 struct LinearSpread {
     Figures WorstCase{}, Statistical{}; // +- around the design's own figures; NaN where a
@@ -80,7 +80,7 @@ struct MonteCarloRange {
 
 // The designs run on `workers` threads (0: one per core), each with its own copy of the
 // design; progress is told on the calling thread.
-MonteCarloRange RunMonteCarlo(const Mechanism& m, GearPlace place, const ToleranceSet& t,
+MonteCarloRange RunMonteCarlo(const gears::GearDesign& d, GearPlace place, const ToleranceSet& t,
                               int designs, std::uint64_t seed = kMonteCarloSeed,
                               const Progress& progress = {}, int workers = 0);
 

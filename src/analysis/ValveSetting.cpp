@@ -2,7 +2,6 @@
 #include "analysis/ValveSetting.h"
 
 #include "analysis/DesignVariant.h"
-#include "model/Real.h"
 
 #include <algorithm>
 #include <chrono>
@@ -19,14 +18,11 @@ namespace {
 // solver's last place.
 class Evaluator {
 public:
-    Evaluator(const Mechanism& m, std::span<const SettingTarget> targets,
+    Evaluator(const gears::GearDesign& d, std::span<const SettingTarget> targets,
               std::span<const SettingVariable> variables)
-        : variant_(m), targets_(targets), variables_(variables) {
-        for (const SettingTarget& t : targets) places_.push_back(ParseGearPlace(m, t.Position));
-        for (const SettingVariable& v : variables) {
-            const auto ids = IdDimensions();
-            indices_.push_back(int(std::find(ids.begin(), ids.end(), v.Dimension) - ids.begin()));
-        }
+        : variant_(d), targets_(targets), variables_(variables),
+          stroke_(d.Value("StrokeLen")) {
+        for (const SettingTarget& t : targets) places_.push_back(ParseGearPlace(d, t.Position));
     }
 
     struct Point {
@@ -38,7 +34,8 @@ public:
 
     Point At(std::span<const double> x) {
         std::vector<DimensionChange> changes;
-        for (std::size_t i = 0; i < variables_.size(); ++i) changes.push_back({indices_[i], x[i]});
+        for (std::size_t i = 0; i < variables_.size(); ++i)
+            changes.push_back({variables_[i].Index, x[i]});
         variant_.Change(changes);
         failures_ = 0;
         Point p;
@@ -53,7 +50,7 @@ public:
             missing += reading.Measured ? 0 : 1;
             p.Met = p.Met && TargetMet(targets_[i], reading);
             const std::size_t from = residuals.size();
-            AppendResiduals(targets_[i], reading, variant_.Design().StrokeLen, residuals);
+            AppendResiduals(targets_[i], reading, stroke_, residuals);
             for (std::size_t k = from; k < residuals.size(); ++k)
                 sum += targets_[i].Weight * residuals[k] * residuals[k];
         }
@@ -63,19 +60,19 @@ public:
         return p;
     }
 
-    float Stored(std::size_t i) const {
-        return ReadDimension(variant_.Design(), *variables_[i].Dimension);
+    double Stored(std::size_t i) const {
+        return variant_.Design().Values[std::size_t(variables_[i].Index)];
     }
 
 private:
     // The events at a place, found once for all its targets; each failure of the gear there
-    // (a guard's clamp, a solve given up, a value not finite, a search unfinished) counts
+    // (a pose that cannot be assembled, a search unfinished) counts
     // towards the graded penalty of an unassembled trial.
     const PositionEvents& EventsOf(const std::optional<GearPlace>& place,
                                    std::vector<std::pair<GearPlace, PositionEvents>>& found) {
         static const PositionEvents kUnsolved = [] {
             PositionEvents e;
-            e.GaveUpSolves = 1;
+            e.FailedSolves = 1;
             return e;
         }();
         if (!place) {
@@ -85,7 +82,7 @@ private:
         for (const auto& [at, e] : found)
             if (at == *place) return e;
         const PositionEvents& e = found.emplace_back(*place, variant_.At(*place)).second;
-        failures_ += e.GuardBeeps + e.GaveUpSolves + e.NonFiniteSolves + e.UnconvergedSearches;
+        failures_ += e.FailedSolves + (e.FailedBody ? 1 : 0) + e.UnconvergedSearches;
         return e;
     }
 
@@ -93,7 +90,7 @@ private:
     std::span<const SettingTarget> targets_;
     std::span<const SettingVariable> variables_;
     std::vector<std::optional<GearPlace>> places_; // each target's, from mid gear
-    std::vector<int> indices_;                     // each variable's in IdDimensions
+    double stroke_;
     int failures_ = 0;                             // of the point under way
 };
 
@@ -112,15 +109,15 @@ double UnassembledObjective(int failures) {
     return kUnassembledPenalty + kFailureStep * std::max(failures, 1);
 }
 
-SettingResult SetValve(const Mechanism& m, std::span<const SettingTarget> targets,
+SettingResult SetValve(const gears::GearDesign& d, std::span<const SettingTarget> targets,
                        std::span<const SettingVariable> variables, const SettingOptions& o) {
     const auto started = std::chrono::steady_clock::now();
     SettingResult r;
-    r.Design = DesignValues(m);
-    Evaluator eval(m, targets, variables);
+    r.Design = d;
+    Evaluator eval(d, targets, variables);
     std::vector<double> start, low, high;
     for (const SettingVariable& v : variables) {
-        start.push_back(v.Dimension->Ref(const_cast<Mechanism&>(m))); // Ref only reads here
+        start.push_back(d.Values[std::size_t(v.Index)]);
         low.push_back(v.Low);
         high.push_back(v.High);
     }
@@ -148,7 +145,7 @@ SettingResult SetValve(const Mechanism& m, std::span<const SettingTarget> target
     const std::vector<double>& chosen = better ? search.Best : start;
     const Evaluator::Point after = eval.At(chosen);
     for (std::size_t i = 0; i < variables.size(); ++i)
-        r.Variables.push_back({variables[i], F32(start[i]), eval.Stored(i)});
+        r.Variables.push_back({variables[i], start[i], eval.Stored(i)});
     for (std::size_t i = 0; i < targets.size(); ++i)
         r.Targets.push_back({targets[i], before.Readings[i], after.Readings[i],
                              TargetMet(targets[i], before.Readings[i]),

@@ -44,7 +44,7 @@ struct TargetOutcome {
 
 struct VariableOutcome {
     SettingVariable Variable;
-    float Before = 0, After = 0; // as stored in the design
+    double Before = 0, After = 0; // as stored in the design
 };
 
 struct SettingResult {
@@ -56,7 +56,7 @@ struct SettingResult {
     int Evaluations = 0;
     int Restarts = 0; // descents from points of the bounds after the one from the design
     double Seconds = 0;
-    std::vector<float> Design; // the design it was computed on (DesignValues)
+    gears::GearDesign Design; // the design it was computed on
 };
 
 // The objective of a trial whose gear cannot be assembled: `failures` counts the guards'
@@ -68,7 +68,7 @@ double UnassembledObjective(int failures);
 // Every variable needs Low < High. `m` is not changed. The result is the best point
 // found, the design itself when none was better (and it lies within the bounds); a
 // cancelled search reports the best it had found. A design that cannot be solved at a target's position is not searched.
-SettingResult SetValve(const Mechanism& m, std::span<const SettingTarget> targets,
+SettingResult SetValve(const gears::GearDesign& d, std::span<const SettingTarget> targets,
                        std::span<const SettingVariable> variables, const SettingOptions& o = {});
 
 // "met", "best found, not met (TARGET, ...)", "cancelled", "the design cannot assemble".

@@ -1,10 +1,8 @@
 // The worn valve: the drive through a play, sampled over a settled turn.
 #include "analysis/WornValve.h"
 
+#include "analysis/GearTurn.h"
 #include "analysis/PortOpening.h"
-#include "model/Real.h"
-#include "model/Solver.h"
-#include "model/ValveEvents.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,55 +15,46 @@ namespace {
 constexpr int kSamples = 180;      // 2 degrees apart
 constexpr int kMaxBisections = 60; // a 2 degree bracket reaches 1e-15 degrees long before
 
-enum Port { FrontSteam, FrontExh, RearSteam, RearExh, kPorts };
+constexpr int kPorts = kOpeningCount;
 
 struct Node {
     double at = 0; // crank degrees in the direction of turning
     double u = 0;  // the driven valve travel
-    double crosshead = 0; // CrossheadPlace
+    double crosshead = 0; // the crosshead's X
     double v = 0;         // the worn valve's travel (after the play)
 };
 
 class WornRun {
 public:
-    WornRun(const Mechanism& m, GearSetting gear, double s, const EngineOptions& o)
-        : forward_(gear.Forward), half_(std::abs(s) / 2), o_(o) {
-        static_cast<Mechanism&>(g_) = m;
-        g_.ErrorBeepOn = true;
-        g_.hooks.Beep = [this] { ++out_.GuardBeeps; };
-        g_.RevArmPos = gear.RevArmPos;
-        out_.RevArmPos = gear.RevArmPos;
-        out_.Forward = gear.Forward;
+    WornRun(const gears::GearDesign& d, GearPlace place, double s, const EngineOptions& o)
+        : turn_(d, place.Offset, place.Forward), half_(std::abs(s) / 2), o_(o) {
+        out_.Setting = place.Offset;
+        out_.Reverser = turn_.Solver().ReverserValue(place.Offset);
+        out_.Forward = place.Forward;
     }
 
     PositionEvents Go() {
-        Sample();
-        Settle();
-        Events();
+        if (!turn_.Failed()) {
+            Sample();
+            Settle();
+            Events();
+        }
+        out_.Solves = turn_.Solves();
+        out_.FailedSolves = turn_.FailedSolves();
+        out_.FailedBody = turn_.Failed();
         return out_;
     }
 
 private:
     Node Solve(double at) {
-        double crank = std::fmod(at, 360.0);
-        if (crank < 0) crank += 360.0;
-        g_.DriverAngle = F32(forward_ || crank == 0 ? crank : 360.0 - crank);
-        if (SolveLinkage(g_) == SolveOutcome::GaveUp) ++out_.GaveUpSolves;
-        ComputeValveEvents(g_);
-        ++out_.Solves;
-        if (!std::isfinite(g_.ValveTravel) || !std::isfinite(CrossheadPlace(g_)))
-            ++out_.NonFiniteSolves;
-        return {at, g_.ValveTravel, CrossheadPlace(g_), g_.ValveTravel};
+        const TurnReading r = turn_.At(at);
+        return {at, r.Valve, r.Crosshead, r.Valve};
     }
 
     // The turn's samples with each local extreme of u refined between its neighbours, and
     // the dead centres, where the leads are read.
     void Sample() {
-        const auto solve = [this](double at) -> const Mechanism& {
-            Solve(at);
-            return g_;
-        };
-        dc_ = FindDeadCentres(solve, o_.Tolerance);
+        dc_ = FindDeadCentres([this](double at) { return turn_.At(at); }, o_.Tolerance);
         if (!dc_.Converged) ++out_.UnconvergedSearches;
         std::vector<Node> coarse;
         for (int i = 0; i < kSamples; ++i) coarse.push_back(Solve(360.0 * i / kSamples));
@@ -112,12 +101,9 @@ private:
     }
 
     double Opening(int port, double v) const {
-        switch (port) {
-        case FrontSteam: return double(g_.FrontSteamOpenTravel) - v;
-        case FrontExh: return v - double(g_.FrontExhOpenTravel);
-        case RearSteam: return v + double(g_.RearSteamOpenTravel);
-        default: return -v - double(g_.RearExhOpenTravel);
-        }
+        const gears::Openings o = gears::OpeningsAt(turn_.Face(), v);
+        const double open[kPorts] = {o.FrontSteam, o.FrontExhaust, o.RearSteam, o.RearExhaust};
+        return open[port];
     }
 
     // The root of `port`'s opening between a and b; u is monotonic between them, so the
@@ -146,17 +132,19 @@ private:
                     found[k].push_back({at, at, root.crosshead, Opening(k, b.v) > 0});
                 }
         }
-        out_.Front.Lead = F32(Opening(FrontSteam, At(dc_.Front).v));
-        out_.Rear.Lead = F32(Opening(RearSteam, At(dc_.Rear).v));
+        out_.Front.Lead = Opening(kFrontSteam, At(dc_.Front).v);
+        out_.Rear.Lead = Opening(kRearSteam, At(dc_.Rear).v);
         out_.FrontDeadCentre = dc_.Front;
         out_.RearDeadCentre = dc_.Rear;
-        FillPortEvents(out_.Front, found[FrontSteam], found[FrontExh], o_.GrazeDeg, false, dc_);
-        FillPortEvents(out_.Rear, found[RearSteam], found[RearExh], o_.GrazeDeg, true, dc_);
+        FillPortEvents(out_.Front, found[kFrontSteam], found[kFrontExhaust], o_.GrazeDeg, false,
+                       dc_);
+        FillPortEvents(out_.Rear, found[kRearSteam], found[kRearExhaust], o_.GrazeDeg, true,
+                       dc_);
         double lo = 1e300, hi = -1e300;
         for (const Node& node : nodes_) lo = std::min(lo, node.v), hi = std::max(hi, node.v);
-        out_.MinTravel = F32(lo);
-        out_.MaxTravel = F32(hi);
-        out_.FullTravel = F32(hi - lo);
+        out_.MinTravel = lo;
+        out_.MaxTravel = hi;
+        out_.FullTravel = hi - lo;
     }
 
     // The node nearest `at` (the nodes' angles were wrapped into [0, 360)).
@@ -166,8 +154,7 @@ private:
         });
     }
 
-    State g_;
-    bool forward_;
+    GearTurn turn_;
     double half_;
     EngineOptions o_;
     PositionEvents out_;
@@ -177,9 +164,9 @@ private:
 
 } // namespace
 
-PositionEvents FindWornEvents(const Mechanism& m, GearSetting gear, double lostMotion,
-                              float dieSlip, const EngineOptions& o) {
-    PositionEvents e = WornRun(m, gear, lostMotion, o).Go();
+PositionEvents FindWornEvents(const gears::GearDesign& d, GearPlace place, double lostMotion,
+                              double dieSlip, const EngineOptions& o) {
+    PositionEvents e = WornRun(d, place, lostMotion, o).Go();
     e.DieSlip = dieSlip;
     return e;
 }

@@ -11,6 +11,8 @@ enum class Cmd {
     OpenDimensions,
     OpenDosVersionDim,
     SaveAsDimensions,
+    NewGearDesign,
+    OpenGearDesign,
     Exit,
     SetRevArmPos,
     SetDriverAng,

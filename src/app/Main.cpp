@@ -285,6 +285,8 @@ void MainForm::Command(Cmd cmd) {
     case Cmd::SaveAsDimensions: SaveAsDimensionsClick(); break;
     case Cmd::OpenDimensions: OpenDimensionsClick(); break;
     case Cmd::OpenDosVersionDim: OpenDosVersionDimClick(); break;
+    case Cmd::NewGearDesign: if (gearOpeners_.create) gearOpeners_.create(); break;
+    case Cmd::OpenGearDesign: if (gearOpeners_.open) gearOpeners_.open(); break;
     case Cmd::CalcCentRevArm: CalcCentRevArmClick(); break;
     case Cmd::ResetAllDimensions: ResetAllDimensionsClick(); break;
     case Cmd::ReferPoints: Apply([](State& s, Controls& c) { RefPointsClick(s, c.View); }); break;

@@ -16,6 +16,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,12 @@ public:
         QDialog* ports = nullptr;
     };
     void SetGraphWindows(GraphWindows graphs) { graphs_ = graphs; }
+    // "New Gear Design..." and "Open Gear Design...": the gear workbench stands above this
+    // window's library, so the program binds what they do; unbound, they do nothing.
+    struct GearDesignOpeners {
+        std::function<void()> create, open;
+    };
+    void SetGearDesignOpeners(GearDesignOpeners o) { gearOpeners_ = std::move(o); }
     // A graph window changed the shared state: the controls show it, a beep sounds.
     void SharedStateChanged();
 
@@ -147,6 +154,7 @@ private:
     GraphWindows graphs_;
     ExhaustSound sound_;
     FileUi fileUi_;
+    GearDesignOpeners gearOpeners_;
 };
 
 } // namespace vt

@@ -2,6 +2,8 @@
 // job, the results into the two tables and the chart, cleared when the design changed.
 #include "dialogs/SensitivityWindow.h"
 
+#include "gears/kinds/ClassicGear.h"
+
 #include "diagrams/InfluenceChart.h"
 #include "graphs/DiagramMenu.h"
 #include "model/Format.h"
@@ -88,8 +90,19 @@ public:
     }
 };
 
+int RowIndex(const QTableWidget* t, int row) {
+    return t->item(row, kNameCol)->data(kDimensionRole).toInt();
+}
+
+// The row's dimension as the classic editors name it.
 const DimensionInfo& RowDimension(const QTableWidget* t, int row) {
-    return *IdDimensions()[std::size_t(t->item(row, kNameCol)->data(kDimensionRole).toInt())];
+    return *IdDimensions()[std::size_t(RowIndex(t, row))];
+}
+
+// The same dimension of the classic gear, which the tools evaluate (its first dimensions
+// are the classic ones with an id, in the same order).
+const gears::Dimension& RowGearDimension(const QTableWidget* t, int row) {
+    return gears::ClassicGear().Dimensions()[std::size_t(RowIndex(t, row))];
 }
 
 QTableWidget* FigureTable(QWidget* parent, const QStringList& lead, bool perUnit) {
@@ -261,7 +274,7 @@ void SensitivityWindow::BuildResults() {
 }
 
 void SensitivityWindow::showEvent(QShowEvent* e) {
-    if (report_ && !SameDesign(computedOn_, s_)) {
+    if (report_ && !SameDesign(computedOn_, gears::ClassicDesign(s_))) {
         ClearResults();
         status_->setText("The design has changed since the last Compute: its results were "
                          "cleared. Compute to see today's.");
@@ -287,7 +300,7 @@ void SensitivityWindow::ShowTolerances() {
         const DimensionInfo& d = RowDimension(influences_, row);
         influences_->setItem(row, kValueCol, Number(d.Ref(design), 4));
         auto* tol = new QTableWidgetItem;
-        tol->setData(Qt::DisplayRole, tolerances_.Of(d));
+        tol->setData(Qt::DisplayRole, tolerances_.Of(RowGearDimension(influences_, row)));
         tol->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         influences_->setItem(row, kTolCol, tol);
     }
@@ -297,21 +310,22 @@ void SensitivityWindow::ShowTolerances() {
 void SensitivityWindow::ToleranceEdited(QTableWidgetItem* item) {
     if (item->column() != kTolCol) return;
     const DimensionInfo& d = RowDimension(influences_, item->row());
+    const gears::Dimension& g = RowGearDimension(influences_, item->row());
     const std::string caption = DimensionCaption(d);
     Mechanism design = s_;
     double t = 0;
     const std::string typed = item->text().trimmed().toStdString();
-    const std::string why = ParseDecimal(typed, t) ? ToleranceRefusal(d, d.Ref(design), t)
+    const std::string why = ParseDecimal(typed, t) ? ToleranceRefusal(g, d.Ref(design), t)
                                                    : "it is not a number";
     if (why.empty()) {
-        tolerances_.Overrides[d.Name] = t;
+        tolerances_.Overrides[g.Name] = t;
         status_->setText(QString::fromStdString("The tolerance of " + caption + " is now +-" +
                                                 ToleranceText(t).toStdString() +
                                                 "; Compute to see its spread."));
     } else {
         status_->setText(QString::fromStdString("The tolerance " + typed + " of " + caption +
                                                 " was refused: " + why + ". It keeps +-" +
-                                                ToleranceText(tolerances_.Of(d)).toStdString() +
+                                                ToleranceText(tolerances_.Of(g)).toStdString() +
                                                 "."));
     }
     ShowTolerances();
@@ -347,7 +361,7 @@ void SensitivityWindow::ComputeClick() {
         emit Finished();
         return;
     }
-    job_->Start([this, design = Mechanism(s_), request = *q](JobProgress& p) {
+    job_->Start([this, design = gears::ClassicDesign(s_), request = *q](JobProgress& p) {
         auto report = ComputeSensitivityReport(design, request, [&p](int done, int total) {
             p.Done = done;
             p.Total = total;
@@ -370,7 +384,7 @@ void SensitivityWindow::ShowProgress() {
 }
 
 void SensitivityWindow::Delivered(std::optional<SensitivityReport> report,
-                                  const Mechanism& design) {
+                                  const gears::GearDesign& design) {
     compute_->setEnabled(true);
     cancelButton_->setEnabled(false);
     if (!report || report->Result.Cancelled) {
@@ -429,7 +443,7 @@ void SensitivityWindow::FillInfluences() {
     for (int row = 0; row < influences_->rowCount(); ++row) {
         const DimensionInfo* d = &RowDimension(influences_, row);
         for (const InfluenceRow& r : report_->Result.Rows) {
-            if (r.Dimension != d) continue;
+            if (r.Index != RowIndex(influences_, row)) continue;
             QTableWidgetItem* label = influences_->item(row, kNameCol);
             label->setToolTip(QString(d->Name) +
                               (r.Assembles ? "" : ": the gear cannot be assembled when this "
@@ -484,7 +498,8 @@ void SensitivityWindow::DrawChart() {
     std::vector<InfluenceBar> bars;
     for (const InfluenceRow* row : LargestContributions(report_->Result, t, k)) {
         const double share = Contribution(*row, t, k);
-        bars.push_back({DimensionCaption(*row->Dimension), share, DerivativeText(share)});
+        bars.push_back({DimensionCaption(*IdDimensions()[std::size_t(row->Index)]), share,
+                        DerivativeText(share)});
     }
     const std::string title = std::string(Figure(k).Title) + " at " + report_->Position +
                               ": change for each dimension's tolerance +-t, in " +

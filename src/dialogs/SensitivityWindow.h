@@ -58,7 +58,7 @@ private:
     void BuildInputs();
     void BuildResults();
     std::optional<SensitivityRequest> ReadRequest();
-    void Delivered(std::optional<SensitivityReport> report, const Mechanism& design);
+    void Delivered(std::optional<SensitivityReport> report, const gears::GearDesign& design);
     void ShowProgress();
     void ShowReport();
     void ClearResults();
@@ -73,7 +73,7 @@ private:
     FileUi ui_;
     ToleranceSet tolerances_;
     std::optional<SensitivityReport> report_;
-    Mechanism computedOn_; // the design report_ belongs to
+    gears::GearDesign computedOn_; // the design report_ belongs to
     BackgroundJob* job_ = nullptr;
     QtCanvas chart_;
     DiagramMenu* chartMenu_ = nullptr;

@@ -1,6 +1,9 @@
 // The valve-setting window: widgets to and from the rules of analysis/SettingTasks.h.
 #include "dialogs/ValveSetting.h"
 
+#include "analysis/DesignVariant.h"
+#include "gears/kinds/ClassicGear.h"
+
 #include "analysis/SettingText.h"
 #include "model/Format.h"
 
@@ -61,13 +64,21 @@ void Fill(QTableWidget* t, const TextTable& text) {
             t->setItem(r, c, Item(text.Rows[std::size_t(r)][std::size_t(c)], false));
 }
 
+// This window sets a classic design: its rows are the classic dimensions with an id, the
+// classic kind's first ones in the same order, named as the classic editors name them.
+const DimensionInfo& ClassicDimension(const SettingVariable& v) {
+    return *IdDimensions()[std::size_t(v.Index)];
+}
+
+std::string CaptionOf(const SettingVariable& v) { return DimensionCaption(ClassicDimension(v)); }
+
 } // namespace
 
 ValveSettingWindow::ValveSettingWindow(State& s, Controls& c, QWidget* parent)
     : QDialog(parent), s_(s), c_(c) {
     setObjectName("TValveSetting");
     setWindowTitle("Valve Setting");
-    choices_ = DimensionChoices(s_);
+    choices_ = DimensionChoices(gears::ClassicDesign(s_));
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(BuildInputs());
     split->addWidget(BuildResults());
@@ -154,7 +165,7 @@ QWidget* ValveSettingWindow::BuildResults() {
 
 void ValveSettingWindow::showEvent(QShowEvent* e) {
     if (!Solving()) { // the design may have changed since: values and default bounds anew
-        std::vector<DimensionChoice> fresh = DimensionChoices(s_);
+        std::vector<DimensionChoice> fresh = DimensionChoices(gears::ClassicDesign(s_));
         for (std::size_t i = 0; i < fresh.size(); ++i) fresh[i].Vary = choices_[i].Vary;
         choices_ = fresh;
         ShowChoices();
@@ -164,7 +175,7 @@ void ValveSettingWindow::showEvent(QShowEvent* e) {
 }
 
 void ValveSettingWindow::DropStaleResult() {
-    if (!result_ || ResultFits(*result_, s_)) return;
+    if (!result_ || ResultFits(*result_, gears::ClassicDesign(s_))) return;
     result_.reset();
     targetResults_->setRowCount(0);
     variableResults_->setRowCount(0);
@@ -174,7 +185,7 @@ void ValveSettingWindow::DropStaleResult() {
 }
 
 void ValveSettingWindow::TaskClick(SettingTask task) {
-    FillTask(task, s_, targets_, choices_);
+    FillTask(task, gears::ClassicDesign(s_), targets_, choices_);
     ShowTargets();
     ShowChoices();
 }
@@ -207,13 +218,13 @@ void ValveSettingWindow::ShowChoices() {
     dimensionTable_->setRowCount(int(choices_.size()));
     for (int r = 0; r < dimensionTable_->rowCount(); ++r) {
         const DimensionChoice& c = choices_[std::size_t(r)];
-        auto* name = Item(DimensionCaption(*c.Variable.Dimension), false);
-        name->setToolTip(c.Variable.Dimension->Name);
+        auto* name = Item(CaptionOf(c.Variable), false);
+        name->setToolTip(ClassicDimension(c.Variable).Name);
         name->setFlags(name->flags() | Qt::ItemIsUserCheckable);
         name->setCheckState(c.Vary ? Qt::Checked : Qt::Unchecked);
         dimensionTable_->setItem(r, kDimension, name);
         dimensionTable_->setItem(r, kNow,
-                                 Item(FormatFixed(c.Variable.Dimension->Ref(s_), 0, 5), false));
+                                 Item(FormatFixed(ClassicDimension(c.Variable).Ref(s_), 0, 5), false));
         dimensionTable_->setItem(r, kLow, Item(FormatFixed(c.Variable.Low, 0, 5), true));
         dimensionTable_->setItem(r, kHigh, Item(FormatFixed(c.Variable.High, 0, 5), true));
     }
@@ -233,7 +244,7 @@ std::string ValveSettingWindow::ReadTables() {
         c.Vary = dimensionTable_->item(r, kDimension)->checkState() == Qt::Checked;
         if (!ParseDecimal(Cell(dimensionTable_, r, kLow), c.Variable.Low) ||
             !ParseDecimal(Cell(dimensionTable_, r, kHigh), c.Variable.High))
-            return "The bounds of " + DimensionCaption(*c.Variable.Dimension) + " are not numbers.";
+            return "The bounds of " + CaptionOf(c.Variable) + " are not numbers.";
     }
     return {};
 }
@@ -247,7 +258,7 @@ void ValveSettingWindow::SolveClick() {
         status_->setText(QString::fromStdString(error));
         return;
     }
-    job_.Start([this, gear = Mechanism(s_), targets = targets_,
+    job_.Start([this, gear = gears::ClassicDesign(s_), targets = targets_,
                 variables = std::move(problem.Variables)](JobProgress& p) {
         SettingOptions o;
         p.Total = o.MaxEvaluations;
@@ -278,9 +289,11 @@ void ValveSettingWindow::ShowProgress() {
 void ValveSettingWindow::ShowResult() {
     Fill(targetResults_, TargetTable(*result_));
     Fill(variableResults_, VariableTable(*result_));
-    for (int r = 0; r < variableResults_->rowCount(); ++r) // the field name, as in the inputs
-        variableResults_->item(r, 0)->setToolTip(
-            result_->Variables[std::size_t(r)].Variable.Dimension->Name);
+    for (int r = 0; r < variableResults_->rowCount(); ++r) { // named as in the inputs
+        const SettingVariable& v = result_->Variables[std::size_t(r)].Variable;
+        variableResults_->item(r, 0)->setText(QString::fromStdString(CaptionOf(v)));
+        variableResults_->item(r, 0)->setToolTip(ClassicDimension(v).Name);
+    }
     status_->setText(QString::fromStdString(StatusLines(*result_)).trimmed());
     Button("Apply")->setEnabled(result_->Status != SettingStatus::CannotAssemble);
 }

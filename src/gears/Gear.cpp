@@ -57,7 +57,7 @@ double SettingOf(const GearDesign& d, NamedPosition p) {
 int GearKind::DimensionIndex(std::string_view name) const {
     const auto dims = Dimensions();
     for (std::size_t i = 0; i < dims.size(); ++i)
-        if (name == dims[i].Name) return int(i);
+        if (name == dims[i].Name || (dims[i].Alias && name == dims[i].Alias)) return int(i);
     return -1;
 }
 

@@ -31,6 +31,7 @@ struct Dimension {
     double HardLow, HardHigh;
     const char* Group;               // the editor's group
     const char* Choices = nullptr;   // a choice's value texts, '|' between: "outside|inside"
+    const char* Alias = nullptr;     // an older field name that DimensionIndex also takes
 };
 
 struct PinInfo {
@@ -71,6 +72,9 @@ struct ReverserInfo {
     UnitKind Unit;
     int FullDim;
     int NormalDim;
+    // The reverser's own value (GearSolver::ReverserValue) as a table's column names it.
+    const char* Label = "Setting"; // a listing's
+    const char* Key = "setting";   // a CSV's
 };
 
 enum class LengthUnit { Inch, Millimetre, Units };
@@ -148,6 +152,10 @@ public:
     // The reverser's mid-gear value by the kind's own rule, in its own terms (the classic
     // reverse arm position; Walschaerts' lifting arm angle from +X, degrees).
     virtual double MidGear() const = 0;
+
+    // The reverser's own value at a setting, as the kind's designers read it (the classic
+    // reverse arm's position); the setting itself where the kind has no other.
+    virtual double ReverserValue(double setting) const { return setting; }
 
     // The body whose reference assembly (or mid gear) failed, or "Design" for values that
     // do not fit the kind's table; nullptr when the design assembles. A solver that failed

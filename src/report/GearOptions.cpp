@@ -66,9 +66,9 @@ std::string CheckGearOptions(const ReportOptions& o) {
     if (!g.exportPath.empty() && o.csv) return "--export-gear does not go with --csv";
     if (!IsGearFileName(o.design)) return {};
     if (!g.exportPath.empty()) return "--export-gear takes a .dvt design, not a gear file";
-    if (OtherMode(o))
-        return "a gear file (.vgear) is read by the table, --describe and --pins for now; "
-               "--sweep, --set-valve, --sensitivity and --diagrams need a .dvt design";
+    if (!o.diagramsDir.empty())
+        return "--diagrams draws a .dvt design; a gear file's diagrams are drawn in its "
+               "workbench";
     return {};
 }
 

@@ -1,11 +1,15 @@
-// valvetrace-report's work: the design from its file, then the table, the sweep, the
-// valve setting or the diagrams, each failure said in plain words with its own exit code.
+// valvetrace-report's work: the design from its file as a gear, then the table, the sweep,
+// the valve setting, the sensitivity or the diagrams, each failure said in plain words with
+// its own exit code.
 #include "report/Report.h"
 
 #include "analysis/DesignVariant.h"
 #include "analysis/DimensionSweep.h"
 #include "analysis/EventsText.h"
+#include "analysis/SettingVariables.h"
 #include "files/DimFile.h"
+#include "gearfile/GearFile.h"
+#include "gears/kinds/ClassicGear.h"
 #include "model/Defaults.h"
 #include "model/Dimensions.h"
 #include "model/MidGear.h"
@@ -22,36 +26,67 @@ namespace vt {
 
 namespace {
 
+using gears::GearDesign;
+
 constexpr const char* kProgram = "valvetrace-report: ";
 
-int Sweep(const ReportOptions& o, const State& s, std::ostream& out, std::ostream& err) {
-    const DimensionInfo* d = FindDimensionByName(o.sweepName);
-    if (!d) {
+int Sweep(const ReportOptions& o, const GearDesign& d, std::ostream& out, std::ostream& err) {
+    const int i = FindDimension(d, o.sweepName);
+    if (i < 0) {
         err << kProgram << "no dimension is called \"" << o.sweepName
-            << "\"; give its name as the editors show it or its field name\n";
+            << "\"; give its field name or its caption\n";
         return kExitDimension;
     }
-    const DimensionSweep w = SweepDimension(s, *d, o.sweepFrom, o.sweepTo, o.sweepSteps);
+    const DimensionSweep w = SweepDimension(d, i, o.sweepFrom, o.sweepTo, o.sweepSteps);
     out << (o.csv ? FormatSweepCsv(w) : FormatSweepText(w));
     return kExitOk;
 }
 
-// The positions asked for, on the design: each within the reverse arm's range, and for
+// The positions asked for, on the design: each within the reverser's range, and for
 // --sensitivity a design that can be assembled there. The exit code, kExitOk when fine.
-int CheckPositions(const ReportOptions& o, const State& s, std::ostream& err) {
+int CheckPositions(const ReportOptions& o, const GearDesign& d, std::ostream& err) {
     std::vector<std::string> positions;
     for (const SettingTarget& t : o.targets) positions.push_back(t.Position);
     if (o.sensitivity) positions.push_back(o.position);
     for (const std::string& p : positions)
-        if (const std::string e = GearPositionError(s, p); !e.empty()) {
+        if (const std::string e = GearPositionError(d, p); !e.empty()) {
             err << kProgram << e << "\n";
             return kExitUsage;
         }
     if (!o.sensitivity) return kExitOk;
-    const std::string failure = AssemblyFailure(s, *ParseGearPlace(s, o.position));
+    const std::string failure = AssemblyFailure(d, *ParseGearPlace(d, o.position));
     if (failure.empty()) return kExitOk;
     err << kProgram << failure << "; no sensitivity can be worked out there\n";
     return kExitNotMet;
+}
+
+// The diagrams of a classic design (the options refuse them for a gear file).
+int Diagrams(const ReportOptions& o, State& classic, const DiagramWriter& diagrams,
+             std::ostream& err) {
+    if (const std::string e = diagrams ? diagrams(classic, o.diagramsDir) : "not available";
+        !e.empty()) {
+        err << kProgram << "cannot write the diagrams into \"" << o.diagramsDir << "\": " << e
+            << "\n";
+        return kExitDiagrams;
+    }
+    return kExitOk;
+}
+
+// A classic design's dimensions also go by the classic editors' name texts ("Valve Stem"):
+// each name the classic tables know is given its field name, which the classic gear takes.
+ReportOptions WithFieldNames(ReportOptions o) {
+    const auto field = [](std::string& name) {
+        if (const DimensionInfo* d = FindDimensionByName(name)) name = d->Name;
+    };
+    field(o.sweepName);
+    for (VariableSpec& v : o.vary) field(v.Name);
+    for (std::string& t : o.tolerances)
+        if (const std::size_t eq = t.rfind('='); eq != std::string::npos) {
+            std::string name = t.substr(0, eq);
+            field(name);
+            t = name + t.substr(eq);
+        }
+    return o;
 }
 
 } // namespace
@@ -66,33 +101,44 @@ DesignLoad LoadReportDesign(State& s, const std::string& path) {
     return {true, {}};
 }
 
-int RunReport(const ReportOptions& o, std::ostream& out, std::ostream& err,
+std::optional<GearDesign> LoadReportGear(const std::string& path, std::string& message,
+                                         State* classic) {
+    if (IsGearFileName(path)) {
+        GearDesign d;
+        const GearFileResult r = OpenGearFile(d, path);
+        message = r.message;
+        return r.ok ? std::optional(std::move(d)) : std::nullopt;
+    }
+    const auto own = std::make_unique<State>();
+    State& s = classic ? *classic : *own;
+    const DesignLoad load = LoadReportDesign(s, path);
+    message = load.message;
+    return load.ok ? std::optional(gears::ClassicDesign(s)) : std::nullopt;
+}
+
+int RunReport(const ReportOptions& given, std::ostream& out, std::ostream& err,
               const DiagramWriter& diagrams) {
+    const bool gearFile = IsGearFileName(given.design);
+    const ReportOptions o = gearFile ? given : WithFieldNames(given);
     if (o.help) {
         out << ReportUsage();
         return kExitOk;
     }
-    if (o.gear.Any() || IsGearFileName(o.design)) return RunGearReport(o, out, err);
-    const auto s = std::make_unique<State>();
-    if (const DesignLoad load = LoadReportDesign(*s, o.design); !load.ok) {
-        err << kProgram << "cannot read the design \"" << o.design << "\": " << load.message
-            << "\n";
+    const auto classic = gearFile ? nullptr : std::make_unique<State>();
+    std::string message;
+    const std::optional<GearDesign> d = LoadReportGear(o.design, message, classic.get());
+    if (!d) {
+        err << kProgram << "cannot read the design \"" << o.design << "\": " << message << "\n";
         return kExitDesign;
     }
-    if (const int bad = CheckPositions(o, *s, err); bad != kExitOk) return bad;
-    if (o.sweep) return Sweep(o, *s, out, err);
-    if (o.setValve) return RunSetValve(o, *s, out, err);
-    if (o.sensitivity) return RunSensitivity(o, *s, out, err);
-    const EventsTable t = ComputeEventsTable(*s, DefaultEventRows(*s));
+    if (o.gear.Any()) return RunGearReport(o, *d, out, err);
+    if (const int bad = CheckPositions(o, *d, err); bad != kExitOk) return bad;
+    if (o.sweep) return Sweep(o, *d, out, err);
+    if (o.setValve) return RunSetValve(o, *d, out, err);
+    if (o.sensitivity) return RunSensitivity(o, *d, out, err);
+    const EventsTable t = ComputeEventsTable(*d, DefaultEventRows(*d));
     out << (o.csv ? FormatEventsCsv(t) : FormatEventsText(t));
-    if (o.diagramsDir.empty()) return kExitOk;
-    if (const std::string e = diagrams ? diagrams(*s, o.diagramsDir) : "not available";
-        !e.empty()) {
-        err << kProgram << "cannot write the diagrams into \"" << o.diagramsDir << "\": " << e
-            << "\n";
-        return kExitDiagrams;
-    }
-    return kExitOk;
+    return o.diagramsDir.empty() ? kExitOk : Diagrams(o, *classic, diagrams, err);
 }
 
 } // namespace vt

@@ -2,10 +2,13 @@
 // and hand the diagrams to a writer that the program supplies.
 #pragma once
 
+#include "gears/Gear.h"
+
 #include "model/State.h"
 #include "report/ReportOptions.h"
 
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -23,6 +26,11 @@ struct DesignLoad {
     std::string message;
 };
 DesignLoad LoadReportDesign(State& s, const std::string& path);
+
+// Any design as a gear: a gear file (.vgear) as it is, a .dvt as its classic gear (and
+// then, when `classic` is given, also loaded onto it as LoadReportDesign does).
+std::optional<gears::GearDesign> LoadReportGear(const std::string& path, std::string& message,
+                                                State* classic = nullptr);
 
 // Runs the options; messages go to `err` prefixed with the program's name. Returns the
 // exit code.

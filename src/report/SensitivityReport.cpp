@@ -2,7 +2,7 @@
 #include "report/SensitivityReport.h"
 
 #include "analysis/SensitivityRun.h"
-#include "model/Dimensions.h"
+#include "analysis/SettingVariables.h"
 #include "model/Format.h"
 
 namespace vt {
@@ -10,7 +10,8 @@ namespace vt {
 namespace {
 
 // The tolerances of the options; the dimension's name on error.
-bool ReadTolerances(const ReportOptions& o, ToleranceSet& t, std::string& unknown) {
+bool ReadTolerances(const ReportOptions& o, const gears::GearDesign& d, ToleranceSet& t,
+                    std::string& unknown) {
     for (const std::string& text : o.tolerances) {
         const std::size_t eq = text.rfind('=');
         double value = 0;
@@ -20,19 +21,20 @@ bool ReadTolerances(const ReportOptions& o, ToleranceSet& t, std::string& unknow
             t.Length = value;
             continue;
         }
-        const DimensionInfo* d = FindDimensionByName(text.substr(0, eq));
-        if (!d || d->Id == 0) {
+        const int i = FindDimension(d, text.substr(0, eq));
+        if (i < 0 || !CanVary(d, i)) {
             unknown = text.substr(0, eq);
             return false;
         }
-        t.Overrides[d->Name] = value;
+        t.Overrides[DimensionAt(d, i).Name] = value;
     }
     return true;
 }
 
 } // namespace
 
-int RunSensitivity(const ReportOptions& o, const State& s, std::ostream& out, std::ostream& err) {
+int RunSensitivity(const ReportOptions& o, const gears::GearDesign& s, std::ostream& out,
+                   std::ostream& err) {
     SensitivityRequest q;
     q.Position = o.position;
     q.MonteCarloDesigns = kReportMonteCarloDesigns;
@@ -40,9 +42,9 @@ int RunSensitivity(const ReportOptions& o, const State& s, std::ostream& out, st
     if (!o.tolerances.empty()) {
         ToleranceSet t;
         std::string unknown;
-        if (!ReadTolerances(o, t, unknown)) {
+        if (!ReadTolerances(o, s, t, unknown)) {
             err << "valvetrace-report: no dimension with a tolerance is called \"" << unknown
-                << "\"; give its name as the editors show it or its field name\n";
+                << "\"; give its field name or its caption\n";
             return kExitDimension;
         }
         q.Tolerances = t;

@@ -2,6 +2,8 @@
 // loaded design at one position.
 #pragma once
 
+#include "gears/Gear.h"
+
 #include "model/State.h"
 #include "report/ReportOptions.h"
 
@@ -12,6 +14,7 @@ namespace vt {
 inline constexpr int kReportMonteCarloDesigns = 1000;
 
 // Returns the exit code; messages go to `err`.
-int RunSensitivity(const ReportOptions& o, const State& s, std::ostream& out, std::ostream& err);
+int RunSensitivity(const ReportOptions& o, const gears::GearDesign& s, std::ostream& out,
+                   std::ostream& err);
 
 } // namespace vt

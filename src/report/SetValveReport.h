@@ -2,6 +2,8 @@
 // after table printed and, when asked, the new design saved.
 #pragma once
 
+#include "gears/Gear.h"
+
 #include "model/State.h"
 #include "report/ReportOptions.h"
 
@@ -9,8 +11,9 @@
 
 namespace vt {
 
-// `s` is the design from its file, mid gear found; with --out the values found are saved
-// into a copy of the file. Returns the exit code.
-int RunSetValve(const ReportOptions& o, const State& s, std::ostream& out, std::ostream& err);
+// `s` is the design from its file; with --out the values found are saved into a copy of
+// the file (a gear file as a gear file). Returns the exit code.
+int RunSetValve(const ReportOptions& o, const gears::GearDesign& s, std::ostream& out,
+                std::ostream& err);
 
 } // namespace vt

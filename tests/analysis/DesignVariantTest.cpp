@@ -30,7 +30,7 @@ TEST(DesignVariant, EachChangeStartsFromTheNominalAndWrapsTheEccentricAngles) {
     EXPECT_EQ(variant.Events({}).Front.Lead, nominal.Front.Lead); // nothing left of the change
     const DimensionChange turned[] = {{IndexOf("EccFwdAngle"), c->EccFwdAngle + 360.0}};
     const PositionEvents e = variant.Events(turned);
-    EXPECT_EQ(variant.Design().EccFwdAngle, c->EccFwdAngle);
+    EXPECT_EQ(variant.Design().Value("EccFwdAngle"), c->EccFwdAngle);
     EXPECT_EQ(e.Front.Lead, nominal.Front.Lead);
     EXPECT_EQ(e.Rear.CutOff, nominal.Rear.CutOff);
 }
@@ -41,9 +41,8 @@ TEST(DesignVariant, SaysWhereAndWhyTheDesignCannotBeAssembled) {
     c->RevArmLen = 1.0f;
     EXPECT_EQ(AssemblyFailure(*c, *ParseGearPlace(*c, "-0.9")), "");
     const std::string why = AssemblyFailure(*c, *ParseGearPlace(*c, "normal-fwd"));
-    EXPECT_EQ(why.find("the design cannot be assembled with the reverse arm at 7.0"), 0u) << why;
-    EXPECT_NE(why.find("(forward): the solver had to clamp impossible geometry"),
-              std::string::npos) << why;
+    EXPECT_EQ(why, "the design cannot be assembled at +1.040 from mid gear (forward): the "
+                   "reverse arm cannot be assembled at 68 of the crank angles tried");
 }
 
 } // namespace

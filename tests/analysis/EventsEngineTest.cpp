@@ -2,9 +2,11 @@
 // solver at each event it reports, against itself with half the tolerance or another first
 // step, and at the edges: turning backwards, grazes, ports that never open or never close,
 // impossible geometry, a link search that gives up; the signed admission; gear positions.
+#include "analysis/DesignVariant.h"
 #include "analysis/EventsEngine.h"
 
 #include "analysis/EventsTable.h"
+#include "analysis/GearTurn.h"
 #include "analysis/ReferenceSweep.h"
 #include "analysis/WornValve.h"
 #include "model/Controls.h"
@@ -29,6 +31,9 @@ namespace {
 // valve by up to about 0.00005; between two angles however close an opening can jump by
 // that much either way. Measured over the sample designs, no jump exceeds 0.0001.
 constexpr double kSolverResolution = 1e-4;
+// The classic link search's resolution of the valve's place, which the fine reference sweep
+// is solved with: its valve differs from the exact engine's by up to this.
+constexpr double kClassicSearchResolution = 2e-4;
 constexpr double kReferenceStep = 1.0 / test::kReferenceStepsPerDegree; // degrees
 
 enum Kind { Admission, CutOff, Release, Compression };
@@ -47,22 +52,13 @@ const std::optional<test::RefEvent>& Get(const test::RefEnd& e, Kind k) {
 
 // The opening an event belongs to, solved at a crank angle as the engine solves it.
 struct Probe {
-    State s;
-    bool forward = true, rear = false, exhaust = false;
+    GearTurn turn;
+    int opening;
 
-    Probe(const Mechanism& m, const EventsRowSpec& spec, bool r, Kind k)
-        : forward(spec.Forward), rear(r), exhaust(k == Release || k == Compression) {
-        static_cast<Mechanism&>(s) = m;
-        s.RevArmPos = spec.RevArmPos;
-    }
-    float operator()(double crank) {
-        crank = std::fmod(crank + 360.0, 360.0);
-        s.DriverAngle = F32(forward || crank == 0 ? crank : 360.0 - crank);
-        SolveLinkage(s);
-        ComputeValveEvents(s);
-        if (rear) return exhaust ? s.RearExhOpening : s.RearSteamOpening;
-        return exhaust ? s.FrontExhOpening : s.FrontSteamOpening;
-    }
+    Probe(const Mechanism& m, const EventsRowSpec& spec, bool rear, Kind k)
+        : turn(test::Classic(m), spec.Setting, spec.Forward),
+          opening((rear ? kRearSteam : kFrontSteam) + (k == Release || k == Compression)) {}
+    double operator()(double crank) { return turn.At(crank).Open[opening]; }
     // How fast the opening changes near an angle, per degree.
     double Slope(double crank) {
         return std::abs(double((*this)(crank + 0.5)) - (*this)(crank - 0.5));
@@ -143,13 +139,14 @@ TEST_P(EventsEngineDesign, AgreesWithTheFineSweepInEveryRowWithinItsInterpolatio
     const EventsTable t = ComputeEventsTable(*c, rows);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         SCOPED_TRACE(testing::Message() << "row " << i);
-        const test::RefRow ref = test::ReferenceSweep(*c, rows[i].RevArmPos, rows[i].Forward);
+        const test::RefRow ref =
+            test::ReferenceSweep(*c, test::RevArmAt(*c, rows[i].Setting), rows[i].Forward);
         const EventsRow& row = t.Rows[i];
         EXPECT_TRUE(row.Ok());
         for (bool rear : {false, true}) {
             const EndEvents& e = rear ? row.Rear : row.Front;
             const test::RefEnd& r = rear ? ref.Rear : ref.Front;
-            EXPECT_EQ(e.Lead, r.Lead);
+            EXPECT_NEAR(e.Lead, r.Lead, kClassicSearchResolution);
             EXPECT_NEAR(e.MaxSteam, r.MaxSteam, kSolverResolution);
             EXPECT_NEAR(e.MaxExhaust, r.MaxExhaust, kSolverResolution);
             for (Kind k : kKinds) {
@@ -165,7 +162,7 @@ TEST_P(EventsEngineDesign, AgreesWithTheFineSweepInEveryRowWithinItsInterpolatio
                 EXPECT_LE(std::abs(ev->Percent - rv->percent), pistonSpeed * bound * 1.1 + 1e-3);
             }
         }
-        EXPECT_NEAR(row.FullTravel, ref.FullTravel, kSolverResolution);
+        EXPECT_NEAR(row.FullTravel, ref.FullTravel, 2 * kClassicSearchResolution); // two ends
         EXPECT_NEAR(row.DieSlip, ref.DieSlip, 2e-4 + 1e-3 * ref.DieSlip);
     }
 }
@@ -188,11 +185,11 @@ TEST_P(EventsEngineDesign, EachEventIsARootOfItsOpeningWhereTheSolverAllows) {
                 SCOPED_TRACE(testing::Message() << "row " << i << (rear ? " rear " : " front ")
                                                 << kKindNames[k]);
                 Probe p(*c, rows[i], rear, k);
-                const float at = p(ev->Crank);
+                const double at = p(ev->Crank);
                 double other = NAN; // the nearest opening of the other state within tolerance
                 for (int j = 1; j <= 10 && std::isnan(other); ++j)
                     for (double side : {-1.0, 1.0})
-                        if (const float v = p(ev->Crank + side * o.Tolerance * j / 10);
+                        if (const double v = p(ev->Crank + side * o.Tolerance * j / 10);
                             (v > 0) != (at > 0) && std::isnan(other))
                             other = v;
                 ASSERT_FALSE(std::isnan(other)) << "no change of state within the tolerance";
@@ -222,7 +219,7 @@ TEST_P(EventsEngineDesign, HalvingTheToleranceChangesNoFigureBeyondAThousandthOf
         EXPECT_GT(y.Solves, x.Solves);
         for (bool rear : {false, true}) {
             const EndEvents &ex = rear ? x.Rear : x.Front, &ey = rear ? y.Rear : y.Front;
-            EXPECT_EQ(ex.Lead, ey.Lead);
+            EXPECT_NEAR(ex.Lead, ey.Lead, 1e-9);
             EXPECT_NEAR(ex.MaxSteam, ey.MaxSteam, kSolverResolution);
             EXPECT_NEAR(ex.MaxExhaust, ey.MaxExhaust, kSolverResolution);
             for (Kind k : kKinds) {
@@ -358,7 +355,7 @@ TEST(EventsEngine, AnOpeningShorterThanTheGrazeIsNoEvent) {
 TEST(EventsEngine, AnEdgeThatTouchesThePortGivesNoBriefEvents) {
     auto c = test::BuiltIn();
     const GearSetting g = GearAt(*c, GearPosition::MidGear); // the port opens by its lead
-    const float reach = FindEvents(*c, g.RevArmPos, true).Front.MaxSteam;
+    const double reach = FindEvents(*c, g.RevArmPos, true).Front.MaxSteam;
     ASSERT_GT(reach, 0);
     ASSERT_LT(reach, c->SteamPortWidthFront); // the opening's true peak, not the port's width
     for (int i = -5; i <= 5; ++i) {
@@ -396,31 +393,25 @@ TEST(EventsEngine, APortThatNeverOpensOrNeverClosesHasNoEvents) {
     EXPECT_TRUE(never.Ok() && always.Ok());
 }
 
-TEST(EventsEngine, ImpossibleGeometryIsCountedNotSounded) {
-    auto c = test::BuiltIn();
-    c->RockerLowerLen = 0;
-    const PositionEvents e = FindEvents(*c, c->RevArmSet[0], true);
-    EXPECT_GT(e.GuardBeeps, 0);
-    EXPECT_EQ(c.beeps(), 0);
-    EXPECT_TRUE(std::isfinite(e.FullTravel));
-}
-
-// A lifting link far too long is never reached: every link search gives up.
-TEST(EventsEngine, ALinkSearchThatGivesUpIsMarked) {
-    auto c = test::BuiltIn();
-    c->LiftingLinkLen = 1000;
-    const PositionEvents e = FindEvents(*c, c->RevArmSet[0], true);
-    EXPECT_GT(e.GaveUpSolves, 0);
-    EXPECT_FALSE(e.Ok());
-    EXPECT_EQ(c.beeps(), 0);
-}
-
-TEST(EventsEngine, ValuesThatAreNotNumbersAreMarked) {
-    auto c = test::BuiltIn();
-    c->StrokeLen = NAN;
-    const PositionEvents e = FindEvents(*c, c->RevArmSet[0], true);
-    EXPECT_GT(e.NonFiniteSolves, 0);
-    EXPECT_FALSE(e.Ok());
+// Geometry that cannot be assembled names the body that fails, and sounds nothing: a
+// rocker arm too short to reach the slot, a lifting link far too long, a stroke that is
+// not a number.
+TEST(EventsEngine, AGearThatCannotBeAssembledNamesWhatFails) {
+    const struct {
+        float State::*field;
+        float value;
+    } cases[] = {{&State::RockerLowerLen, 0.01f},
+                 {&State::LiftingLinkLen, 1000},
+                 {&State::StrokeLen, NAN}};
+    for (const auto& k : cases) {
+        auto c = test::BuiltIn();
+        (*c).*k.field = k.value;
+        const PositionEvents e = FindEvents(*c, c->RevArmSet[0], true);
+        EXPECT_FALSE(e.Ok()) << k.value;
+        EXPECT_NE(e.FailedBody, nullptr) << k.value;
+        EXPECT_FALSE(AssemblyFailureReason(e).empty());
+        EXPECT_EQ(c.beeps(), 0);
+    }
 }
 
 TEST(EventsEngine, TheGearItWasGivenIsNotChanged) {
@@ -437,15 +428,22 @@ TEST(EventsEngine, TheGearItWasGivenIsNotChanged) {
 
 TEST(EventsEngine, OneEngineForManyPositionsGivesWhatFindEventsGives) {
     auto c = test::CrossedRods();
-    EventsEngine engine(*c);
+    EventsEngine engine(test::Classic(*c));
     for (GearPosition p :
          {GearPosition::FullForward, GearPosition::MidGear, GearPosition::NormalReverse}) {
         const GearSetting g = GearAt(*c, p);
-        const PositionEvents a = engine.Find(g.RevArmPos, g.Forward);
+        const PositionEvents a = engine.Find(SettingOfRevArm(*c, g.RevArmPos), g.Forward);
         const PositionEvents b = FindEvents(*c, g.RevArmPos, g.Forward);
-        EXPECT_EQ(a.Front.CutOff, b.Front.CutOff);
-        EXPECT_EQ(a.Rear.Release, b.Rear.Release);
-        EXPECT_EQ(a.DieSlip, b.DieSlip);
+        // The same within the tolerance: each Newton solve starts from the pose before.
+        ASSERT_EQ(a.Front.CutOff.has_value(), b.Front.CutOff.has_value());
+        ASSERT_EQ(a.Rear.Release.has_value(), b.Rear.Release.has_value());
+        if (a.Front.CutOff) {
+            EXPECT_NEAR(a.Front.CutOff->Percent, b.Front.CutOff->Percent, 1e-3);
+        }
+        if (a.Rear.Release) {
+            EXPECT_NEAR(a.Rear.Release->Crank, b.Rear.Release->Crank, EngineOptions{}.Tolerance);
+        }
+        EXPECT_NEAR(a.DieSlip, b.DieSlip, 1e-9);
         EXPECT_EQ(a.Solves, b.Solves);
     }
 }
@@ -459,8 +457,10 @@ TEST(GearPositions, NamedPositionsAreTheButtonsAndTheDiagramsRows) {
         EXPECT_EQ(GearAt(*c, GearPosition::NormalForward).RevArmPos, NormalForward(*c));
         EXPECT_EQ(GearAt(*c, GearPosition::NormalReverse).RevArmPos, NormalReverse(*c));
         EXPECT_EQ(GearAt(*c, GearPosition::MidGear).RevArmPos, c->RevArmSet[0]);
-        EXPECT_FLOAT_EQ(GearAt(*c, GearPosition::FullForward).RevArmPos, rows[18].RevArmPos);
-        EXPECT_FLOAT_EQ(GearAt(*c, GearPosition::FullReverse).RevArmPos, rows[37].RevArmPos);
+        EXPECT_FLOAT_EQ(GearAt(*c, GearPosition::FullForward).RevArmPos,
+                        test::RevArmAt(*c, rows[18].Setting));
+        EXPECT_FLOAT_EQ(GearAt(*c, GearPosition::FullReverse).RevArmPos,
+                        test::RevArmAt(*c, rows[37].Setting));
         EXPECT_TRUE(GearAt(*c, GearPosition::FullForward).Forward);
         EXPECT_TRUE(GearAt(*c, GearPosition::NormalForward).Forward);
         EXPECT_TRUE(GearAt(*c, GearPosition::MidGear).Forward);
@@ -531,7 +531,8 @@ TEST(EventsEngine, DeadCentresAreTheCrossheadsExtremes) {
     EXPECT_NEAR(e.Front.CutOff->Percent, 82.7, 0.05);
     EXPECT_NEAR(e.Rear.CutOff->Percent, 81.8, 0.05);
     // The worn valve reads its events by the same rule: with no play it is the new gear.
-    const PositionEvents w = FindWornEvents(*c, g, 0.0, e.DieSlip);
+    const PositionEvents w =
+        FindWornEvents(test::Classic(*c), PlaceOf(*c, g), 0.0, e.DieSlip);
     EXPECT_NEAR(w.Front.Lead, e.Front.Lead, 1e-5);
     EXPECT_NEAR(w.Rear.Lead, e.Rear.Lead, 1e-5);
     ASSERT_TRUE(w.Front.CutOff && w.Rear.CutOff);

@@ -26,7 +26,7 @@ namespace vt {
 namespace {
 
 EventsRow RowAt(const Mechanism& m, float pos, bool forward) {
-    const EventsRowSpec spec{pos, forward, RowSource::Stored, 1};
+    const EventsRowSpec spec{SettingOfRevArm(m, pos), forward, RowSource::Stored, 1};
     return ComputeEventsTable(m, std::span(&spec, 1)).Rows.at(0);
 }
 
@@ -97,7 +97,7 @@ TEST(EventsTable, CutOffsAgreeWithThePortEventsDiagramInEveryRow) {
             SCOPED_TRACE(i);
             State s = *c;
             s.RevArmPos = PortRowRevArmPos(s, i % kPortRows, reverse);
-            ASSERT_FLOAT_EQ(s.RevArmPos, rows[std::size_t(i)].RevArmPos);
+            ASSERT_FLOAT_EQ(s.RevArmPos, test::RevArmAt(s, rows[std::size_t(i)].Setting));
             std::optional<double> front, rear;
             SweepPortRow(s, reverse, [&](int kind, float f) {
                 if (kind == FrontCutOff && !front) front = f / 6.4;
@@ -157,10 +157,9 @@ TEST(EventsTable, DefaultRowsSweepBothWaysThenTheStoredPositions) {
         c->RevArmCount = 3;
         const auto rows = DefaultEventRows(*c);
         ASSERT_EQ(rows.size(), 19u * 2 + 3);
-        const double sense = SenseIsDirect(*c) ? 1 : -1;
-        EXPECT_EQ(rows[0].RevArmPos, c->RevArmSet[0]);
-        EXPECT_FLOAT_EQ(rows[18].RevArmPos, c->RevArmSet[0] + float(sense) * c->RevArmCentMax);
-        EXPECT_FLOAT_EQ(rows[37].RevArmPos, c->RevArmSet[0] - float(sense) * c->RevArmCentMax);
+        EXPECT_EQ(rows[0].Setting, 0);
+        EXPECT_FLOAT_EQ(float(rows[18].Setting), c->RevArmCentMax);
+        EXPECT_FLOAT_EQ(float(rows[37].Setting), -c->RevArmCentMax);
         EXPECT_TRUE(rows[18].Forward);
         EXPECT_FALSE(rows[19].Forward);
         EXPECT_EQ(rows[38].Source, RowSource::Stored);
@@ -192,13 +191,12 @@ TEST(EventsTable, TheRowsNearestTheNamedPositionsAreMarked) {
     }
 }
 
-TEST(EventsTable, ImpossibleGeometryIsCountedNotSounded) {
+TEST(EventsTable, ImpossibleGeometryFailsTheRowAndSoundsNothing) {
     auto c = test::BuiltIn();
-    c->RockerLowerLen = 0;
-    const EventsRowSpec spec{c->RevArmSet[0], true, RowSource::Stored, 1};
+    c->RockerLowerLen = 0.01f;
+    const EventsRowSpec spec{0, true, RowSource::Stored, 1};
     const EventsTable t = ComputeEventsTable(*c, std::span(&spec, 1));
-    EXPECT_GT(t.GuardBeeps, 0);
-    EXPECT_EQ(t.GuardBeeps, t.Rows[0].GuardBeeps);
+    EXPECT_EQ(t.FailedRows(), 1);
     EXPECT_EQ(c.beeps(), 0);
 }
 
@@ -214,19 +212,26 @@ TEST(EventsTable, RowsAreTheEnginesEventsOfTheirPositions) {
     EXPECT_EQ(t.Options.Tolerance, 1e-3);
     EXPECT_EQ(t.FailedRows(), 0);
     for (std::size_t i : {0u, 17u, 25u, 40u}) {
-        const PositionEvents e = FindEvents(*c, rows[i].RevArmPos, rows[i].Forward, o);
+        const PositionEvents e = FindEvents(test::Classic(*c), rows[i].Setting, rows[i].Forward, o);
         EXPECT_EQ(t.Rows[i].Spec.Number, rows[i].Number);
-        EXPECT_EQ(t.Rows[i].Front.Admission, e.Front.Admission);
-        EXPECT_EQ(t.Rows[i].Rear.Compression, e.Rear.Compression);
-        EXPECT_EQ(t.Rows[i].FullTravel, e.FullTravel);
+        // The same within the tolerance: the table's solver starts each pose from the one
+        // before, so its poses differ from a fresh solver's in the last digits.
+        ASSERT_EQ(t.Rows[i].Front.Admission.has_value(), e.Front.Admission.has_value());
+        ASSERT_EQ(t.Rows[i].Rear.Compression.has_value(), e.Rear.Compression.has_value());
+        if (e.Front.Admission) {
+            EXPECT_NEAR(t.Rows[i].Front.Admission->Crank, e.Front.Admission->Crank, o.Tolerance);
+        }
+        if (e.Rear.Compression) {
+            EXPECT_NEAR(t.Rows[i].Rear.Compression->Percent, e.Rear.Compression->Percent, 1e-3);
+        }
+        EXPECT_NEAR(t.Rows[i].FullTravel, e.FullTravel, 1e-9);
     }
 }
 
 TEST(EventsTable, ARowWhoseSearchGaveUpIsCounted) {
     auto c = test::BuiltIn();
-    const EventsRowSpec rows[] = {{c->RevArmSet[0], true, RowSource::Sweep, 0},
-                                  {c->RevArmSet[0], false, RowSource::Sweep, 0}};
-    c->LiftingLinkLen = 1000; // never reached: the link search gives up
+    const EventsRowSpec rows[] = {{0, true, RowSource::Sweep, 0}, {0, false, RowSource::Sweep, 0}};
+    c->LiftingLinkLen = 1000; // never reached: the link cannot be assembled
     EXPECT_EQ(ComputeEventsTable(*c, rows).FailedRows(), 2);
 }
 

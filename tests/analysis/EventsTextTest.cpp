@@ -16,7 +16,8 @@ namespace {
 EventsTable TwoRows() {
     EventsTable t;
     EventsRow a;
-    a.Spec = {0.125f, true, RowSource::Sweep, 7};
+    a.Spec = {0.125, true, RowSource::Sweep, 7};
+    a.Reverser = 0.125;
     // Front: pre-admission 9.5 degrees before the front dead centre.
     a.Front = {0.0125f, 0.3f, 0.5f, EventPoint{350.5, -9.5, 0.9}, EventPoint{120.25, 120.25, 75.26},
                EventPoint{165.0, 165.0, 95.5}, EventPoint{300.0, -60.0, 20.0}, 1, 1};
@@ -29,10 +30,13 @@ EventsTable TwoRows() {
     a.RearDeadCentre = 176.625;
     a.Named = {GearPosition::MidGear, GearPosition::NormalForward};
     EventsRow b;
-    b.Spec = {-1.5f, false, RowSource::Stored, 3};
+    b.Spec = {-1.5, false, RowSource::Stored, 3};
+    b.Reverser = -1.5;
     b.Front.Lead = -0.02f; // in mid gear the port never opens: no events
-    b.GaveUpSolves = 2;    // and the link search gave up at some angles
+    b.FailedSolves = 2;    // and the gear could not be assembled at some angles
     t.Rows = {a, b};
+    t.ReverserLabel = "RevArm"; // a classic design's
+    t.ReverserKey = "rev_arm_pos";
     return t;
 }
 
@@ -66,13 +70,14 @@ TEST(EventsText, CsvHasAHeaderAndOneLineOfAsManyFieldsPerPosition) {
               0u);
     for (const auto& l : lines) EXPECT_EQ(Fields(l).size(), 33u);
     EXPECT_EQ(lines[1], "F7,Fwd,0.12500,"
-                        "0.01250,0.30000,-9.5000,-0.900,75.260,95.500,20.000,0.50000,"
+                        "0.012500,0.300000,-9.5000,-0.9000,75.2600,95.5000,20.0000,0.500000,"
                         "350.5000,120.2500,165.0000,300.0000,"
-                        "-0.01100,0.28000,2.0000,0.040,74.000,95.000,21.000,0.49000,"
+                        "-0.011000,0.280000,2.0000,0.0400,74.0000,95.0000,21.0000,0.490000,"
                         "182.0000,300.5000,345.0000,120.0000,"
-                        "4.25000,0.37500,357.5000,176.6250,1,mid normal-fwd");
-    EXPECT_EQ(lines[2], "S3,Rev,-1.50000,-0.02000,0.00000,,,,,,0.00000,,,,,"
-                        "0.00000,0.00000,,,,,,0.00000,,,,,0.00000,0.00000,0.0000,180.0000,0,");
+                        "4.250000,0.375000,357.5000,176.6250,1,mid normal-fwd");
+    EXPECT_EQ(lines[2], "S3,Rev,-1.50000,-0.020000,0.000000,,,,,,0.000000,,,,,"
+                        "0.000000,0.000000,,,,,,0.000000,,,,,0.000000,0.000000,0.0000,180.0000,"
+                        "0,");
 }
 
 // Every event has its crank angle; admission is signed from the dead centre.
@@ -84,8 +89,8 @@ TEST(EventsText, CsvNamesTheSignOfAdmissionAndGivesEveryEventsCrankAngle) {
                                 "compression_crank_deg", "admission_deg_after_dc",
                                 "admission_pct_after_dc"})
             EXPECT_LT(Column(header, std::string(end) + "_" + col), header.size()) << col;
-    EXPECT_EQ(row[Column(header, "front_admission_pct_after_dc")], "-0.900");
-    EXPECT_EQ(row[Column(header, "rear_admission_pct_after_dc")], "0.040");
+    EXPECT_EQ(row[Column(header, "front_admission_pct_after_dc")], "-0.9000");
+    EXPECT_EQ(row[Column(header, "rear_admission_pct_after_dc")], "0.0400");
     EXPECT_EQ(row[Column(header, "rear_admission_crank_deg")], "182.0000");
     EXPECT_EQ(row[Column(header, "search_ok")], "1");
 }
@@ -117,14 +122,16 @@ TEST(EventsText, ARowWhoseSearchGaveUpIsMarkedAndExplained) {
     const auto lines = Lines(FormatEventsText(TwoRows()));
     EXPECT_NE(lines[3].back(), '!');
     EXPECT_EQ(lines[5].substr(lines[5].size() - 2), " !");
-    EXPECT_EQ(lines[7].rfind("! 1 row: a search gave up", 0), 0u);
+    EXPECT_EQ(lines[7].rfind("! 1 row: the gear could not be assembled", 0), 0u);
 }
 
-TEST(EventsText, ImpossibleGeometryIsSaidInWords) {
+// The reverser's column is named as the design's kind names it.
+TEST(EventsText, TheReverserColumnIsTheKindsOwn) {
     EventsTable t = TwoRows();
-    EXPECT_EQ(FormatEventsText(t).find("impossible"), std::string::npos);
-    t.GuardBeeps = 12;
-    EXPECT_NE(FormatEventsText(t).find("clamped impossible geometry 12 times"), std::string::npos);
+    t.ReverserLabel = "Setting";
+    t.ReverserKey = "setting";
+    EXPECT_NE(FormatEventsText(t).find("Dir  Setting  End"), std::string::npos);
+    EXPECT_EQ(FormatEventsCsv(t).rfind("row,direction,setting,front_lead", 0), 0u);
 }
 
 } // namespace

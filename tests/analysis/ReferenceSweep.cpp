@@ -77,6 +77,14 @@ Event MainOpening(const std::vector<Cross>& crosses, int steps) {
     return e;
 }
 
+// The die block's place along the link's arc from the link centre point, signed.
+double DieBlockPlace(const Mechanism& m) {
+    const double c = m.PivotX[LinkArcCentre], d = m.PivotY[LinkArcCentre];
+    const double die = std::atan2(m.PivotY[DieBlock] - d, m.PivotX[DieBlock] - c);
+    const double mid = std::atan2(m.PivotY[LinkCentrePoint] - d, m.PivotX[LinkCentrePoint] - c);
+    return std::remainder(die - mid, 2 * kPi) * std::abs(double(m.LinkRadius));
+}
+
 void Extremes(Sweep& w, const Mechanism& m, const Sample& cur) {
     for (int k = 0; k < 4; ++k) w.maxOpen[k] = std::max(w.maxOpen[k], cur.open[k]);
     w.minTravel = std::min(w.minTravel, double(m.ValveTravel));

@@ -26,7 +26,7 @@ GearPlace Place(const State& s, const char* text) { return *ParseGearPlace(s, te
 
 TEST(Sensitivity, ShiftsOfTheValveAndItsPortsMoveTheLeadsOneForOne) {
     const auto c = test::BuiltIn();
-    const SensitivityResult r = ComputeSensitivity(*c, Place(*c, "normal-fwd"));
+    const SensitivityResult r = ComputeSensitivity(test::Classic(*c), Place(*c, "normal-fwd"));
     ASSERT_EQ(r.Rows.size(), 48u);
     // A longer stem puts the valve further forward: the front port closes, the rear opens.
     const Figures& stem = Row(r, "ValveStemLen").Derivative;
@@ -52,7 +52,7 @@ TEST(Sensitivity, ADesignThatCannotBeAssembledIsSaidSoNotDifferentiated) {
     SensitivityRequest q;
     q.Position = "mid";
     q.Wear = {0.01};
-    const SensitivityReport r = *ComputeSensitivityReport(*c, q);
+    const SensitivityReport r = *ComputeSensitivityReport(test::Classic(*c), q);
     EXPECT_FALSE(r.Result.Failure.empty());
     EXPECT_TRUE(r.Result.Rows.empty());
     EXPECT_TRUE(r.Wear.empty());
@@ -66,7 +66,7 @@ TEST(Sensitivity, WornAndNewGearAtTheSameRecalculatedMidGear) {
     SensitivityRequest q;
     q.Position = "normal-fwd";
     q.Wear = {0.0};
-    const SensitivityReport r = *ComputeSensitivityReport(*c, q);
+    const SensitivityReport r = *ComputeSensitivityReport(test::Classic(*c), q);
     ASSERT_EQ(r.Wear.size(), 1u);
     const Figures fresh = FiguresOf(r.Result.Nominal), worn = FiguresOf(r.Wear[0].Events);
     for (std::size_t k = 0; k < kFigureCount; ++k)
@@ -76,7 +76,7 @@ TEST(Sensitivity, WornAndNewGearAtTheSameRecalculatedMidGear) {
 TEST(Sensitivity, ProgressCanStopTheWork) {
     const auto c = test::BuiltIn();
     const SensitivityResult r =
-        ComputeSensitivity(*c, Place(*c, "mid"), [](int done, int) { return done < 3; });
+        ComputeSensitivity(test::Classic(*c), Place(*c, "mid"), [](int done, int) { return done < 3; });
     EXPECT_TRUE(r.Cancelled);
     EXPECT_EQ(r.Rows.size(), 3u);
 }
@@ -90,9 +90,9 @@ TEST(Tolerances, MonteCarloExtremesAgreeWithStatisticalUnderOneConvention) {
     ToleranceSet t;
     t.Length = 0.0005;
     t.Angle = 0.02;
-    const SensitivityResult s = ComputeSensitivity(*c, at);
+    const SensitivityResult s = ComputeSensitivity(test::Classic(*c), at);
     const LinearSpread spread = SpreadOf(s, t);
-    const MonteCarloRange mc = RunMonteCarlo(*c, at, t, 1000);
+    const MonteCarloRange mc = RunMonteCarlo(test::Classic(*c), at, t, 1000);
     EXPECT_EQ(mc.Designs, 1000);
     for (std::size_t k : {kFrontLead, kRearLead, kFrontCutOff, kRearCutOff}) {
         const double reach = std::max(-mc.Low[k], mc.High[k]);
@@ -108,7 +108,7 @@ TEST(Tolerances, MonteCarloExtremesAgreeWithStatisticalUnderOneConvention) {
 
 TEST(Tolerances, RankedByContributionInTheFiguresUnit) {
     const auto c = test::BuiltIn();
-    const SensitivityResult s = ComputeSensitivity(*c, Place(*c, "normal-fwd"));
+    const SensitivityResult s = ComputeSensitivity(test::Classic(*c), Place(*c, "normal-fwd"));
     ToleranceSet t;
     t.Angle = 0; // the angles' large per-degree derivatives then count for nothing
     t.Overrides["ValveStemLen"] = 0.05;
@@ -129,8 +129,8 @@ TEST(Tolerances, WorstCaseBoundsStatisticalAndTheMonteCarloRange) {
     t.Length = 0.0005;
     t.Angle = 0.02;
     t.Overrides["ValveStemLen"] = 0.004;
-    const LinearSpread spread = SpreadOf(ComputeSensitivity(*c, at), t);
-    const MonteCarloRange mc = RunMonteCarlo(*c, at, t, 150);
+    const LinearSpread spread = SpreadOf(ComputeSensitivity(test::Classic(*c), at), t);
+    const MonteCarloRange mc = RunMonteCarlo(test::Classic(*c), at, t, 150);
     EXPECT_EQ(mc.Designs, 150);
     EXPECT_EQ(mc.Failed, 0);
     for (std::size_t k = 0; k < kFigureCount; ++k) {
@@ -146,7 +146,7 @@ TEST(Tolerances, WorstCaseBoundsStatisticalAndTheMonteCarloRange) {
     // The stem's own tolerance alone moves each lead by 0.004: the override is read.
     EXPECT_GT(spread.WorstCase[kFrontLead], 0.004);
     // The same designs on one worker as on the pool.
-    const MonteCarloRange again = RunMonteCarlo(*c, at, t, 150, kMonteCarloSeed, {}, 1);
+    const MonteCarloRange again = RunMonteCarlo(test::Classic(*c), at, t, 150, kMonteCarloSeed, {}, 1);
     EXPECT_EQ(again.Low, mc.Low);
     EXPECT_EQ(again.High, mc.High);
 }
@@ -168,13 +168,13 @@ TEST(WornValve, NoWearIsTheNewGearAndWearDelaysEachEventAsTheValveSpeedSays) {
     const auto c = test::BuiltIn();
     const GearSetting g = GearAt(*c, GearPosition::FullForward);
     const PositionEvents fresh = FindEvents(*c, g.RevArmPos, g.Forward);
-    const Figures zero = FiguresOf(FindWornEvents(*c, g, 0.0, fresh.DieSlip));
+    const Figures zero = FiguresOf(FindWornEvents(test::Classic(*c), PlaceOf(*c, g), 0.0, fresh.DieSlip));
     const Figures own = FiguresOf(fresh);
     for (std::size_t k = 0; k < kFigureCount; ++k)
         EXPECT_NEAR(zero[k], own[k], Figure(k).Percent ? 1e-3 : 1e-5) << Figure(k).Key;
 
     const double s = 0.01;
-    const PositionEvents worn = FindWornEvents(*c, g, s, fresh.DieSlip);
+    const PositionEvents worn = FindWornEvents(test::Classic(*c), PlaceOf(*c, g), s, fresh.DieSlip);
     EXPECT_NEAR(worn.FullTravel, fresh.FullTravel - s, 1e-5);
     // Away from the valve's turning points the worn valve runs s/2 behind the drive, so
     // each event comes (s/2) / |speed| degrees later.

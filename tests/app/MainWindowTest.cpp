@@ -179,7 +179,8 @@ TEST_F(MainWindowTest, MenuCaptionsInOrder) {
         }
     }
     const QStringList expected = {
-        "&File", "&OpenDimensions", "Open&DosVersionDim", "Save&AsDimensions", "-", "E&xit",
+        "&File", "&OpenDimensions", "Open&DosVersionDim", "Save&AsDimensions", "-",
+        "&New Gear Design...", "Open &Gear Design...", "-", "E&xit",
         "&SetUp", "Set&RevArmPos", "Set&DriverAng", "Set&StepAng", "SetRef&Points", "-",
         "SetLarge&Font", "&CalcCentRevArm", "SetS&teamDisp On", "Set&ErrorBeep Off",
         "Set&LineWidth 2", "SetScree&nData Off", "SetP&anZoom On", "Fit&GearToWindow",

@@ -101,7 +101,7 @@ TEST(GearReport, WrongGearCommandLinesSayWhat) {
         {{"--describe", "--pins", "10", "mid", "a.dvt"}, "only one of --export-gear"},
         {{"--describe", "--sensitivity", "mid", "a.dvt"}, "--describe does not go with"},
         {{"--export-gear", "b.vgear", "a.vgear"}, "--export-gear takes a .dvt design"},
-        {{"--sweep", "StrokeLen", "1", "2", "1", "a.vgear"}, "a gear file (.vgear) is read by"},
+        {{"--diagrams", "out", "a.vgear"}, "--diagrams draws a .dvt design"},
     };
     for (const auto& c : cases) {
         const ParsedArgs p = ParseReportArgs(c.args);

@@ -4,6 +4,8 @@
 
 #include "analysis/DimensionSweep.h"
 #include "analysis/EventsTable.h"
+#include "gears/kinds/ClassicGear.h"
+#include "model/Dimensions.h"
 #include "model/Controls.h"
 
 #include <gtest/gtest.h>
@@ -99,14 +101,15 @@ TEST(ReportSweep, DimensionsByNameTextOrFieldNameIgnoringCase) {
 TEST(ReportSweep, TheDesignsOwnValueGivesTheTablesFigures) {
     const auto s = std::make_unique<State>();
     ASSERT_TRUE(LoadReportDesign(*s, VT_DATA_DIR "/Nominal.dvt").ok);
-    const DimensionInfo& d = *FindDimensionByName("EccRodFwdLen");
-    const double own = d.Ref(*s);
-    const DimensionSweep w = SweepDimension(*s, d, own - 1, own + 1, 2);
+    const gears::GearDesign d = gears::ClassicDesign(*s);
+    const int i = d.Kind->DimensionIndex("EccRodFwdLen");
+    const double own = d.Values[std::size_t(i)];
+    const DimensionSweep w = SweepDimension(d, i, own - 1, own + 1, 2);
     ASSERT_EQ(w.Points.size(), 3u);
-    EXPECT_EQ(d.Ref(*s), float(own));
-    const EventsRowSpec rows[] = {{NormalForward(*s), true, RowSource::Stored, 1},
-                                  {NormalReverse(*s), false, RowSource::Stored, 2}};
-    const EventsTable t = ComputeEventsTable(*s, rows);
+    EXPECT_EQ(s->EccRodFwdLen, float(own));
+    const EventsRowSpec rows[] = {{s->RevArmCentNorm, true, RowSource::Stored, 1},
+                                  {-s->RevArmCentNorm, false, RowSource::Stored, 2}};
+    const EventsTable t = ComputeEventsTable(d, rows);
     const SweepPoint& mid = w.Points[1];
     EXPECT_EQ(mid.Forward.Front.CutOff, t.Rows[0].Front.CutOff);
     EXPECT_EQ(mid.Reverse.Rear.Release, t.Rows[1].Rear.Release);

@@ -1,6 +1,8 @@
 // Canonical designs; see Designs.h.
 #include "support/Designs.h"
 
+#include "gears/kinds/ClassicGear.h"
+
 #include "model/Defaults.h"
 #include "model/MidGear.h"
 #include "model/Solver.h"
@@ -18,6 +20,14 @@ CountingState Recentred(CountingState c) {
 }
 
 } // namespace
+
+gears::GearDesign Classic(const Mechanism& m) { return gears::ClassicDesign(m); }
+
+int ClassicDim(std::string_view name) { return gears::ClassicGear().DimensionIndex(name); }
+
+float RevArmAt(const Mechanism& m, double setting) {
+    return float(m.RevArmSet[0] + (SenseIsDirect(m) ? setting : -setting));
+}
 
 CountingState BuiltIn() {
     CountingState c;

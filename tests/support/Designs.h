@@ -2,10 +2,12 @@
 // deliberately different ones, each a started-up State with a beep counter.
 #pragma once
 
+#include "gears/Gear.h"
 #include "model/State.h"
 
 #include <memory>
 #include <span>
+#include <string_view>
 
 namespace vt::test {
 
@@ -22,6 +24,14 @@ struct CountingState {
 };
 
 CountingState BuiltIn();
+
+// A classic design as the design tools take it: as its classic gear.
+gears::GearDesign Classic(const Mechanism& m);
+// The classic gear's dimension of this field name (or classic alias), for the tools.
+int ClassicDim(std::string_view name);
+// A classic design's reverse arm position at a setting (an offset from mid gear RevArmSet[0],
+// + towards forward).
+float RevArmAt(const Mechanism& m, double setting);
 
 // Rods crossed: the forward eccentric set past 90 degrees, which inverts the gear's sense.
 CountingState CrossedRods();

@@ -67,19 +67,24 @@ const std::array<Dimension, kDims> kDimensions{{
     {"RockerUpperLen", "Rocker upper arm", L, 1.25, 0.1, 5, 0, kBig, "Rocker"},
     {"RockerUpperBackSet", "Rocker upper pin back set", L, 0, -2, 2, -kBig, kBig, "Rocker"},
     {"RockerLowerLen", "Rocker lower arm", L, 1.312, 0.1, 5, 1e-6, kBig, "Rocker"},
-    {"RockerPivotY", "Rocker pivot height", L, 1.3, -5, 10, -kBig, kBig, "Rocker"},
-    {"RockerPivotX", "Rocker pivot from axle", L, 8.13, 0, 30, -kBig, kBig, "Rocker"},
+    {"RockerPivotY", "Rocker pivot height", L, 1.3, -5, 10, -kBig, kBig,
+     "Rocker", nullptr, "PivotY[7]"},
+    {"RockerPivotX", "Rocker pivot from axle", L, 8.13, 0, 30, -kBig, kBig,
+     "Rocker", nullptr, "PivotX[7]"},
     {"ValveConRodLen", "Valve connecting rod", L, 4.75, 0.5, 20, 1e-6, kBig, "Rocker"},
     {"LiftingLinkLen", "Lifting link", L, 2.0, 0.2, 10, 1e-6, kBig, "Lifting gear"},
     {"RevArmLen", "Reverse arm", L, 2.375, 0.2, 10, 1e-6, kBig, "Lifting gear"},
     {"RevArmBackSet", "Reverse arm back set", L, 0, -2, 2, -kBig, kBig, "Lifting gear"},
     {"LiftingArmLen", "Lifting arm (- for the other side)", L, 1.812, -10, 10, -kBig, kBig,
      "Lifting gear"},
-    {"RevShaftY", "Reverse shaft height", L, 2.0, -5, 10, -kBig, kBig, "Lifting gear"},
-    {"RevShaftX", "Reverse shaft from axle", L, 6.0, -10, 30, -kBig, kBig, "Lifting gear"},
+    {"RevShaftY", "Reverse shaft height", L, 2.0, -5, 10, -kBig, kBig,
+     "Lifting gear", nullptr, "PivotY[16]"},
+    {"RevShaftX", "Reverse shaft from axle", L, 6.0, -10, 30, -kBig, kBig,
+     "Lifting gear", nullptr, "PivotX[16]"},
     {"CylCtrToDriverCtr", "Cylinder centre from axle", L, 16.0, 2, 60, -kBig, kBig,
      "Cylinder"},
-    {"CylCLHeight", "Cylinder centre line height", L, 0, -5, 5, -kBig, kBig, "Cylinder"},
+    {"CylCLHeight", "Cylinder centre line height", L, 0, -5, 5, -kBig, kBig,
+     "Cylinder", nullptr, "PivotY[3]"},
     {"CylBoreDia", "Bore", L, 2.125, 0.2, 10, 0, kBig, "Cylinder"},
     {"CylBoreLen", "Bore length", L, 4.0, 0.5, 20, 0, kBig, "Cylinder"},
     {"CylSteamPortWidth", "Cylinder steam passage", L, 0.312, 0, 2, 0, kBig, "Cylinder"},
@@ -106,20 +111,6 @@ const std::array<Dimension, kDims> kDimensions{{
     {"RevArmCentNorm", "Normal gear from mid gear", L, 1.04, 0, 3, 0, kBig, "Reverser"},
     {"RevArmCentMax", "Full gear from mid gear", L, 1.3, 0, 3, 0, kBig, "Reverser"},
 }};
-
-// The state's name of each value, as the classic dimension tables name it.
-constexpr std::array<const char*, kDims> kStateNames{
-    "DriverDia", "StrokeLen", "MainRodLen", "EccCircleDia", "EccDia", "EccFwdAngle",
-    "EccRevAngle", "EccRodFwdLen", "EccRodRevLen", "LinkRadius", "LinkCentPivotBackSet",
-    "LinkCentPivotVert", "LinkEccRodPivotVert", "LinkEccRodPivotBackSet", "RockerUpperLen",
-    "RockerUpperBackSet", "RockerLowerLen", "PivotY[7]", "PivotX[7]", "ValveConRodLen",
-    "LiftingLinkLen", "RevArmLen", "RevArmBackSet", "LiftingArmLen", "PivotY[16]",
-    "PivotX[16]", "CylCtrToDriverCtr", "PivotY[3]", "CylBoreDia", "CylBoreLen",
-    "CylSteamPortWidth", "PistonRodLen", "PistonWidth", "ValveSurfaceToCylCL",
-    "ValveStemToCylCL", "ExhPortWidth", "BridgeWidthRear", "BridgeWidthFront",
-    "SteamPortWidthRear", "SteamPortWidthFront", "ValveChamberHeight", "ValveChamberLen",
-    "ValveHeight", "ValveLenRear", "ValveLenFront", "ValveExhCavityRear",
-    "ValveExhCavityFront", "ValveStemLen", "RevArmCentNorm", "RevArmCentMax"};
 
 const std::array<PinInfo, kClassicPins> kPins{{
     {"Axle", true}, {"CrankPin", false}, {"Crosshead", false}, {"ValveRodJoint", false},
@@ -178,6 +169,7 @@ public:
     explicit ClassicSolver(const GearDesign& d);
     void Solve(double crankDeg, double setting, GearPose& out) override;
     double MidGear() const override { return mid_; }
+    double ReverserValue(double setting) const override { return mid_ + sense_ * setting; }
     const char* Failed() const override { return failed_; }
 
 private:
@@ -421,7 +413,7 @@ public:
         : TableKind({"classic", "Classic shifting-link gear", "", kDimensions, kPins,
                      BodyTable(), kGuides,
                      {"Reverse arm from mid gear", UnitKind::Length, RevArmCentMax,
-                      RevArmCentNorm},
+                      RevArmCentNorm, "RevArm", "rev_arm_pos"},
                      MakeClassicSolver}) {}
     PortFace Face(const GearDesign& d) const override {
         const Classic c(d.Values);
@@ -437,15 +429,21 @@ public:
     }
 };
 
+// The state's name of each value, as the classic dimension tables name it.
+std::string_view StateName(std::size_t i) {
+    const Dimension& d = kDimensions[i];
+    return d.Alias ? d.Alias : d.Name;
+}
+
 // The classic table entry of each value.
 const DimensionInfo& StateDimension(int i) {
     static const std::array<const DimensionInfo*, kDims> found = [] {
         std::array<const DimensionInfo*, kDims> f{};
         for (std::size_t k = 0; k < f.size(); ++k) {
             for (const auto& d : FrameDimensionTable())
-                if (std::string_view(d.Name) == kStateNames[k]) f[k] = &d;
+                if (std::string_view(d.Name) == StateName(k)) f[k] = &d;
             for (const auto& d : CylDimensionTable())
-                if (std::string_view(d.Name) == kStateNames[k]) f[k] = &d;
+                if (std::string_view(d.Name) == StateName(k)) f[k] = &d;
         }
         return f;
     }();
