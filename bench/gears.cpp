@@ -2,12 +2,14 @@
 // walking every whole degree in steps of 7 (as bench_solver walks the classic solver) or
 // jumping by 137 degrees (a search's far probes); beside them, in the same run, the
 // classic SolveLinkage + ComputeValveEvents of the built-in design.
+#include "gears/kinds/Allan.h"
 #include "gears/kinds/Baker.h"
 #include "gears/kinds/ClassicGear.h"
 #include "gears/kinds/Gooch.h"
 #include "gears/kinds/Hackworth.h"
 #include "gears/kinds/Joy.h"
 #include "gears/kinds/Marshall.h"
+#include "gears/kinds/Southern.h"
 #include "gears/kinds/Walschaerts.h"
 #include "model/MidGear.h"
 #include "model/Solver.h"
@@ -32,12 +34,15 @@ GearDesign Design(int which) {
         [] { return vt::gears::Joy().Sample(); },
         [] { return vt::gears::Hackworth().Sample(); },
         [] { return vt::gears::Marshall().Sample(); },
+        [] { return vt::gears::Allan().Sample(); },
+        [] { return vt::gears::Southern().Sample(); },
     };
     return kDesigns[which]();
 }
 
 // range(0): 0 classic, 1 Walschaerts, 2 Walschaerts inside, 3 Baker, 4 Gooch, 5 Joy,
-// 6 Hackworth, 7 Marshall; range(1): named position; range(2): crank step in degrees.
+// 6 Hackworth, 7 Marshall, 8 Allan, 9 Southern; range(1): named position; range(2): crank
+// step in degrees.
 void BM_GearSolve(benchmark::State& st) {
     const GearDesign d = Design(int(st.range(0)));
     auto solver = d.Kind->MakeSolver(d);
@@ -53,9 +58,24 @@ void BM_GearSolve(benchmark::State& st) {
     if (!pose.Ok()) st.SkipWithError(pose.Failed);
 }
 BENCHMARK(BM_GearSolve)
-    ->ArgsProduct({{0, 1, 2, 3, 4, 5, 6, 7}, {0, 1, 2, 3, 4}, {7, 137}})
+    ->ArgsProduct({{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {0, 1, 2, 3, 4}, {7, 137}})
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
+
+// A full turn: 360 solves, every whole degree in order, at normal forward.
+void BM_GearTurn(benchmark::State& st) {
+    const GearDesign d = Design(int(st.range(0)));
+    auto solver = d.Kind->MakeSolver(d);
+    const double setting = SettingOf(d, vt::gears::NamedPosition::NormalForward);
+    vt::gears::GearPose pose;
+    for (auto _ : st)
+        for (int angle = 0; angle < 360; ++angle) {
+            solver->Solve(angle, setting, pose);
+            benchmark::DoNotOptimize(pose.Valve);
+        }
+    if (!pose.Ok()) st.SkipWithError(pose.Failed);
+}
+BENCHMARK(BM_GearTurn)->DenseRange(0, 9)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_ClassicSolveLinkage(benchmark::State& st) {
     auto c = vt::test::BuiltIn();
@@ -79,6 +99,6 @@ void BM_GearMakeSolver(benchmark::State& st) {
     for (auto _ : st)
         benchmark::DoNotOptimize(d.Kind->MakeSolver(d));
 }
-BENCHMARK(BM_GearMakeSolver)->DenseRange(0, 7)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_GearMakeSolver)->DenseRange(0, 9)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace

@@ -3,12 +3,14 @@
 // VT_UPDATE_GOLDEN=1 writes the files anew with the gear file writer.
 #include "gearfile/GearFile.h"
 
+#include "gears/kinds/Allan.h"
 #include "gears/kinds/Baker.h"
 #include "gears/kinds/ClassicGear.h"
 #include "gears/kinds/Gooch.h"
 #include "gears/kinds/Hackworth.h"
 #include "gears/kinds/Joy.h"
 #include "gears/kinds/Marshall.h"
+#include "gears/kinds/Southern.h"
 #include "gears/kinds/Walschaerts.h"
 
 #include <gtest/gtest.h>
@@ -40,6 +42,8 @@ const struct {
     {"Joy.vgear", [] { return gears::Joy().Sample(); }},
     {"Hackworth.vgear", [] { return gears::Hackworth().Sample(); }},
     {"Marshall.vgear", [] { return gears::Marshall().Sample(); }},
+    {"Allan.vgear", [] { return gears::Allan().Sample(); }},
+    {"Southern.vgear", [] { return gears::Southern().Sample(); }},
 };
 
 TEST(GearSamples, EachFileIsItsDesignAndAssemblesOverATurn) {

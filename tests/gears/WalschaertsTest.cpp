@@ -1,5 +1,6 @@
-// Walschaerts gear: its bodies, the textbook properties of its samples, both directions,
-// inside admission, and a toggle it cannot pass.
+// Walschaerts gear: the inside sample's bodies, inside admission, and a toggle it cannot
+// pass (the textbook properties of both samples are checked with every gear's,
+// GearPropertiesTest).
 #include "gears/kinds/Walschaerts.h"
 #include "gears/GearChecks.h"
 #include "gears/Gears.h"
@@ -11,67 +12,10 @@
 namespace vt::gears {
 namespace {
 
-using test::End;
-using test::ScanPort;
-
 // The outside sample is checked with every kind's (EngineTest); the inside one here.
 TEST(Walschaerts, InsideSampleKeepsItsBodies) {
     const test::BodyError e = test::WorstBodyError(WalschaertsInside());
     EXPECT_LT(e.Error, 1e-9) << e.Where;
-}
-
-// In mid gear only the combination lever moves the valve: lap + lead either way.
-TEST(Walschaerts, MidGearTravelIsTwiceLapAndLead) {
-    for (const GearDesign& d : {Walschaerts().Sample(), WalschaertsInside()}) {
-        auto s = d.Kind->MakeSolver(d);
-        const PortFace f = d.Kind->Face(d);
-        const double lead = ScanPort(*s, f, 0, true, End::Front).Lead;
-        const double want = 2 * (LapsOf(f).FrontSteam + lead);
-        EXPECT_NEAR(test::FullTravel(*s, 0), want, 0.02 * want) << d.Name;
-    }
-}
-
-// Laid out by the rules, the lead does not change from 20 % cut-off to full gear.
-TEST(Walschaerts, LeadIsConstantAcrossTheNotches) {
-    const GearDesign d = Walschaerts().Sample();
-    auto s = d.Kind->MakeSolver(d);
-    const PortFace f = d.Kind->Face(d);
-    const double full = d.Value("FullGearAngle");
-    const double travel = test::FullTravel(*s, full);
-    double lo = INFINITY, hi = -INFINITY, shortest = 100;
-    for (double a = full; a > 0; a -= 2) {
-        const auto front = ScanPort(*s, f, a, true, End::Front);
-        if (front.CutOffPercent < 20) break;
-        const auto rear = ScanPort(*s, f, a, true, End::Rear);
-        for (double lead : {front.Lead, rear.Lead})
-            lo = std::min(lo, lead), hi = std::max(hi, lead);
-        shortest = std::min(shortest, front.CutOffPercent);
-    }
-    EXPECT_LT(shortest, 25); // the scan reached the short notches
-    EXPECT_GT(lo, 0);
-    EXPECT_LT(hi - lo, 0.005 * travel) << lo << " .. " << hi;
-}
-
-// Each direction's events come in the forward order only when the driver turns that way:
-// admission just before the dead centre, cut-off after it.
-TEST(Walschaerts, EachSideOfMidGearRunsItsOwnWay) {
-    for (const GearDesign& d : {Walschaerts().Sample(), WalschaertsInside()}) {
-        auto s = d.Kind->MakeSolver(d);
-        const PortFace f = d.Kind->Face(d);
-        const double normal = d.Value("NormalGearAngle");
-        for (double setting : {normal, -normal, 2 * normal, -2 * normal}) {
-            SCOPED_TRACE(d.Name + " at " + std::to_string(setting));
-            for (End end : {End::Front, End::Rear}) {
-                const auto run = ScanPort(*s, f, setting, setting > 0, end);
-                EXPECT_LT(run.Admission, 0);
-                EXPECT_GT(run.Admission, -30);
-                EXPECT_GT(run.CutOff, 10);
-                EXPECT_LT(run.CutOff, run.Release);
-                const auto wrong = ScanPort(*s, f, setting, setting < 0, end);
-                EXPECT_LT(wrong.Admission, -10);
-            }
-        }
-    }
 }
 
 // A piston valve's openings are a slide valve's with the same laps, driven the other way.

@@ -21,8 +21,9 @@
 // quarter turn from the crank's (MidGearRule.h).
 #include "gears/kinds/Baker.h"
 
-#include "gears/MidGearRule.h"
+#include "gears/KindSolver.h"
 #include "gears/Newton.h"
+#include "gears/TableKind.h"
 
 #include <array>
 #include <cmath>
@@ -33,8 +34,6 @@ namespace vt::gears {
 
 namespace {
 
-constexpr double kBig = 1e5; // hard bound of any length, inches or millimetres
-constexpr double kRad = std::numbers::pi / 180.0;
 constexpr const char* kRodGroup = "Gear connecting rod";
 constexpr const char* kLeverGroup = "Combination lever";
 
@@ -60,19 +59,7 @@ constexpr UnitKind A = UnitKind::Angle;
 // return crank leads by 90 + atan(2 / 74) = 91.54816 degrees and the eccentric rod is
 // sqrt(74^2 + 2^2 + 5.2^2) = 74.20943.
 // name, caption, unit, default, sensible low/high, hard low/high, group
-const std::array<Dimension, kDims> kDimensions{{
-    {"StrokeLen", "Stroke", L, 26, 10, 40, 1e-6, kBig, "Crank and rods"},
-    {"MainRodLen", "Main rod", L, 120, 40, 200, 1e-6, kBig, "Crank and rods"},
-    {"CylCLHeight", "Crosshead line above axle", L, 0, -30, 30, -kBig, kBig,
-     "Crank and rods"},
-    {"CrossheadArmX", "Crosshead arm ahead of crosshead", L, 0, -20, 20, -kBig, kBig,
-     "Crank and rods"},
-    {"CrossheadArmDrop", "Crosshead arm below crosshead", L, 19.5708, 0, 40, -kBig, kBig,
-     "Crank and rods"},
-    {"ReturnCrankThrow", "Return crank throw", L, 5.2, 2, 20, 1e-6, kBig, "Return crank"},
-    {"ReturnCrankAngle", "Return crank ahead of crank", A, 91.54816, 60, 120, -360, 360,
-     "Return crank"},
-    {"EccRodLen", "Eccentric rod", L, 74.20943, 30, 120, 1e-6, kBig, "Return crank"},
+const std::array<Dimension, 16> kOwnDimensions{{
     {"GearRodLen", "Gear connecting rod, foot to top", L, 32, 10, 60, 1e-6, kBig,
      "Gear connecting rod"},
     {"RadiusBarPinUp", "Radius bar pin above foot", L, 16, 2, 50, -kBig, kBig,
@@ -98,21 +85,17 @@ const std::array<Dimension, kDims> kDimensions{{
     {"ValveSpindleHeight", "Valve spindle above axle", L, 17.71216, -10, 50, -kBig, kBig,
      "Valve"},
     {"ValveStemLen", "Valve pin to valve centre", L, 31, -100, 100, -kBig, kBig, "Valve"},
-    {"CylCtrToDriverCtr", "Cylinder centre from axle", L, 165, 60, 300, -kBig, kBig,
-     "Port face"},
-    {"ExhPortWidth", "Exhaust port", L, 3.5, 0.5, 8, 0, kBig, "Port face"},
-    {"BridgeWidthFront", "Front bridge", L, 1.25, 0.25, 3, 0, kBig, "Port face"},
-    {"BridgeWidthRear", "Rear bridge", L, 1.25, 0.25, 3, 0, kBig, "Port face"},
-    {"SteamPortWidthFront", "Front steam port", L, 1.75, 0.5, 4, 0, kBig, "Port face"},
-    {"SteamPortWidthRear", "Rear steam port", L, 1.75, 0.5, 4, 0, kBig, "Port face"},
-    {"ValveLenFront", "Valve front half", L, 6, 1, 12, 0, kBig, "Valve"},
-    {"ValveLenRear", "Valve rear half", L, 6, 1, 12, 0, kBig, "Valve"},
-    {"ValveExhCavityFront", "Cavity front half", L, 3, 0.5, 10, 0, kBig, "Valve"},
-    {"ValveExhCavityRear", "Cavity rear half", L, 3, 0.5, 10, 0, kBig, "Valve"},
-    {"Admission", "Admission", UnitKind::Choice, 0, 0, 1, 0, 1, "Valve", "outside|inside"},
+}};
+
+const std::array<Dimension, 2> kReverserDimensions{{
     {"FullGearAngle", "Full gear yoke tilt", A, 30, 5, 60, 0, 80, "Reverser"},
     {"NormalGearAngle", "Normal gear yoke tilt", A, 6, 1, 40, 0, 80, "Reverser"},
 }};
+
+constexpr auto kDimensions = JoinDimensions(
+    CrankDimensions(26, 120), ReturnCrankDimensions(19.5708, 5.2, 91.54816, 74.20943),
+    kOwnDimensions, PortFaceDimensions(165), kAdmissionDimension, kReverserDimensions);
+static_assert(kDimensions.size() == kDims);
 
 const std::array<PinInfo, kBakerPins> kPins{{
     {"Axle", true}, {"CrankPin", false}, {"Crosshead", false}, {"CrossheadArm", false},
@@ -146,30 +129,22 @@ const std::vector<BodyInfo>& BodyTable() {
     return bodies;
 }
 
-double V(std::span<const double> v, Dim d) { return v[std::size_t(d)]; }
-
 const std::array<GuideInfo, 2> kGuides{{
-    {"Crosshead guide", GuideKind::Horizontal, BCrosshead, -1,
-     [](std::span<const double> v) { return V(v, CylCLHeight); }},
-    {"Valve spindle guide", GuideKind::Horizontal, BValvePin, -1,
-     [](std::span<const double> v) { return V(v, ValveSpindleHeight); }},
+    {"Crosshead guide", GuideKind::Horizontal, BCrosshead, -1, ValueAt<CylCLHeight>},
+    {"Valve spindle guide", GuideKind::Horizontal, BValvePin, -1, ValueAt<ValveSpindleHeight>},
 }};
 
 using Vec = Eigen::Vector2d;
 using Mat = Eigen::Matrix2d;
 
-Vec2 Dir(double a) { return {std::cos(a), std::sin(a)}; }
-
-class BakerSolver final : public GearSolver {
+// The reverser's angle: the yoke arm's direction from +X, radians.
+class BakerSolver final : public KindSolver {
 public:
     explicit BakerSolver(const GearDesign& d);
-    void Solve(double crankDeg, double setting, GearPose& out) override;
-    double MidGear() const override { return mid_ / kRad; }
-    const char* Failed() const override { return failed_; }
 
 private:
-    double operator[](Dim d) const { return v_[std::size_t(d)]; }
-    const char* SolveAt(double crankRad, double yokeRad, GearPose& out);
+    const char* SolveAt(double crankRad, double yokeRad, GearPose& out) override;
+    bool WalkFrom(const char* failed, double& crankRad, double& yokeRad) const override;
     const char* PlaceCrank(double crankRad, double yokeRad, GearPose& out) const;
     // Unknowns (the bell crank's turn from its first place, anticlockwise; the gear
     // connecting rod's direction from foot to top, from +X).
@@ -177,35 +152,18 @@ private:
     // Unknowns (the lever's tilt from upright, + top towards the cylinder; valve pin's X).
     const char* PlaceLever(const Vec& start, GearPose& out, Vec& x) const;
     void Reference();
-    void FindSense();
 
-    std::vector<double> v_;
     Vec refRod_ = Vec::Zero(), refLever_ = Vec::Zero();
     RootTrack<2> rodTrack_, leverTrack_;
     int unionSide_ = 0;
-    double mid_ = std::numbers::pi / 2; // yoke arm's direction at mid gear, from +X
-    double sense_ = 1;                  // yoke turn per unit setting: +1 or -1
-    const char* failed_ = nullptr;
 };
 
-BakerSolver::BakerSolver(const GearDesign& d) : v_(d.Values) {
-    if (v_.size() != kDims) {
-        v_.assign(kDims, 0);
-        failed_ = "Design";
-        return;
-    }
+BakerSolver::BakerSolver(const GearDesign& d) : KindSolver(d, kDims, kBakerPins) {
+    if (failed_) return;
     Reference();
     if (failed_) return;
-    auto valve = [this](double c, double yoke, bool& ok) {
-        GearPose p;
-        ok = ok && SolveAt(c, yoke, p) == nullptr;
-        return p.Valve;
-    };
-    if (!FindMidGear(valve, std::numbers::pi / 2, kRad, v_[GearRodLen], mid_)) {
-        failed_ = kRodGroup;
-        return;
-    }
-    FindSense();
+    FindMidByQuarterTurn(std::numbers::pi / 2, v_[GearRodLen], kRodGroup);
+    if (!failed_) FindSense(v_[Admit] >= 0.5);
 }
 
 // The reference assembly: crank on the front dead centre, yoke upright, bell crank's top
@@ -231,43 +189,23 @@ void BakerSolver::Reference() {
     leverTrack_.Reset(refLever_, 0, std::numbers::pi / 2);
 }
 
-// The sense of forward: at crank 90 the gear moves the valve towards the rear with
-// outside admission, towards the front with inside admission.
-void BakerSolver::FindSense() {
-    GearPose up, down;
-    failed_ = SolveAt(90 * kRad, mid_ + kRad, up);
-    if (!failed_) failed_ = SolveAt(90 * kRad, mid_ - kRad, down);
-    if (failed_) return;
-    const bool inside = v_[Admit] >= 0.5;
-    sense_ = (up.Valve < down.Valve) != inside ? 1 : -1;
-}
-
-void BakerSolver::Solve(double crankDeg, double setting, GearPose& out) {
-    out.PinCount = kBakerPins;
-    out.Failed = failed_;
-    if (failed_) return;
-    const double crank = crankDeg * kRad, yoke = mid_ + sense_ * setting * kRad;
-    out.Failed = SolveAt(crank, yoke, out);
-    if (out.Failed && std::string_view(out.Failed) != "Main rod")
-        out.Failed = Walk(rodTrack_.LastCrank(), rodTrack_.LastSetting(), crank, yoke,
-                          [&](double c, double y) { return SolveAt(c, y, out); });
+bool BakerSolver::WalkFrom(const char* failed, double& crankRad, double& yokeRad) const {
+    crankRad = rodTrack_.LastCrank(), yokeRad = rodTrack_.LastSetting();
+    return std::string_view(failed) != "Main rod";
 }
 
 // Crank, crosshead, return crank and yoke (closed forms).
 const char* BakerSolver::PlaceCrank(double crankRad, double yokeRad, GearPose& out) const {
     auto& P = out.Pins;
     out.PinCount = kBakerPins;
-    P[BAxle] = {0, 0};
     P[BYokeShaft] = {v_[YokeShaftX], v_[YokeShaftY]};
     P[BBellCrankPivot] = {v_[BellCrankX], v_[BellCrankY]};
-    P[BCrankPin] = OnCrank(P[BAxle], v_[StrokeLen] / 2, crankRad);
     P[BReturnCrankPin] =
-        OnCrank(P[BAxle], v_[ReturnCrankThrow], crankRad + v_[ReturnCrankAngle] * kRad);
+        OnCrank({0, 0}, v_[ReturnCrankThrow], crankRad + v_[ReturnCrankAngle] * kRad);
     P[BYokePin] = P[BYokeShaft] + v_[YokeArmLen] * Dir(yokeRad);
-    if (!CircleLine(P[BCrankPin], v_[MainRodLen], {0, v_[CylCLHeight]}, {1, 0}, true,
-                    P[BCrosshead]))
-        return "Main rod";
-    out.Crosshead = P[BCrosshead].x();
+    if (const char* f = PlaceCrosshead({BAxle, BCrankPin, BCrosshead}, v_[StrokeLen],
+                                       v_[MainRodLen], v_[CylCLHeight], crankRad, out))
+        return f;
     P[BCrossheadArm] = P[BCrosshead] + Vec2(v_[CrossheadArmX], -v_[CrossheadArmDrop]);
     return nullptr;
 }
@@ -350,41 +288,15 @@ const char* BakerSolver::SolveAt(double crankRad, double yokeRad, GearPose& out)
     return nullptr;
 }
 
-class BakerKind final : public GearKind {
-public:
-    std::string_view Name() const override { return "baker"; }
-    std::string_view Caption() const override { return "Baker gear"; }
-    std::span<const Dimension> Dimensions() const override { return kDimensions; }
-    std::span<const PinInfo> Pins() const override { return kPins; }
-    std::span<const BodyInfo> Bodies() const override { return BodyTable(); }
-    std::span<const GuideInfo> Guides() const override { return kGuides; }
-    ReverserInfo Reverser() const override {
-        return {"Reverse yoke tilt from mid gear", UnitKind::Angle, FullGearAngle,
-                NormalGearAngle};
-    }
-    PortFace Face(const GearDesign& d) const override {
-        auto c = [&d](Dim i) { return d.Values[std::size_t(i)]; };
-        return {c(CylCtrToDriverCtr), c(ExhPortWidth), c(BridgeWidthRear),
-                c(BridgeWidthFront), c(SteamPortWidthRear), c(SteamPortWidthFront),
-                c(ValveLenRear), c(ValveLenFront), c(ValveExhCavityRear),
-                c(ValveExhCavityFront),
-                c(Admit) >= 0.5 ? Admission::Inside : Admission::Outside};
-    }
-    GearDesign Sample() const override {
-        GearDesign d{this, "Baker gear, 20 x 26 in cylinder, outside admission slide valve",
-                     LengthUnit::Inch, {}, {}};
-        for (const Dimension& dim : kDimensions) d.Values.push_back(dim.Default);
-        return d;
-    }
-    std::unique_ptr<GearSolver> MakeSolver(const GearDesign& d) const override {
-        return std::make_unique<BakerSolver>(d);
-    }
-};
-
 } // namespace
 
 const GearKind& Baker() {
-    static const BakerKind kind;
+    static const TableKind kind({"baker", "Baker gear",
+                                 "Baker gear, 20 x 26 in cylinder, outside admission slide valve",
+                                 kDimensions, kPins, BodyTable(), kGuides,
+                                 {"Reverse yoke tilt from mid gear", UnitKind::Angle,
+                                  FullGearAngle, NormalGearAngle},
+                                 MakeSolverOf<BakerSolver>});
     return kind;
 }
 

@@ -10,6 +10,7 @@
 #include "gears/kinds/ClassicGear.h"
 
 #include "gears/Newton.h"
+#include "gears/TableKind.h"
 #include "model/Defaults.h"
 #include "model/Dimensions.h"
 #include "model/MidGear.h"
@@ -400,18 +401,20 @@ const char* ClassicSolver::PlaceRockerAndValve(GearPose& out) const {
     return nullptr;
 }
 
-class ClassicKind final : public GearKind {
+std::unique_ptr<GearSolver> MakeClassicSolver(const GearDesign& d) {
+    return std::make_unique<ClassicSolver>(d);
+}
+
+// The tables as every kind's; the port face from the classic dimensions and the sample
+// from the system's start-up mechanism.
+class ClassicKind final : public TableKind {
 public:
-    std::string_view Name() const override { return "classic"; }
-    std::string_view Caption() const override { return "Classic shifting-link gear"; }
-    std::span<const Dimension> Dimensions() const override { return kDimensions; }
-    std::span<const PinInfo> Pins() const override { return kPins; }
-    std::span<const BodyInfo> Bodies() const override { return BodyTable(); }
-    std::span<const GuideInfo> Guides() const override { return kGuides; }
-    ReverserInfo Reverser() const override {
-        return {"Reverse arm from mid gear", UnitKind::Length, RevArmCentMax, RevArmCentNorm,
-                "RevArm", "rev_arm_pos"};
-    }
+    ClassicKind()
+        : TableKind({"classic", "Classic shifting-link gear", "", kDimensions, kPins,
+                     BodyTable(), kGuides,
+                     {"Reverse arm from mid gear", UnitKind::Length, RevArmCentMax,
+                      RevArmCentNorm, "RevArm", "rev_arm_pos"},
+                     MakeClassicSolver}) {}
     PortFace Face(const GearDesign& d) const override {
         const Classic c(d.Values);
         return {c[CylCtrToDriverCtr], c[ExhPortWidth], c[BridgeWidthRear],
@@ -423,9 +426,6 @@ public:
         State s;
         StartUp(s);
         return ClassicDesign(s);
-    }
-    std::unique_ptr<GearSolver> MakeSolver(const GearDesign& d) const override {
-        return std::make_unique<ClassicSolver>(d);
     }
 };
 

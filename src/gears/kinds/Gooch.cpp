@@ -18,7 +18,10 @@
 // forms.
 #include "gears/kinds/Gooch.h"
 
+#include "gears/KindSolver.h"
+#include "gears/LinkOnRods.h"
 #include "gears/Newton.h"
+#include "gears/TableKind.h"
 
 #include <array>
 #include <cmath>
@@ -28,8 +31,6 @@ namespace vt::gears {
 
 namespace {
 
-constexpr double kBig = 1e5; // hard bound of any length, inches or millimetres
-constexpr double kRad = std::numbers::pi / 180.0;
 constexpr const char* kLinkName = "Link";
 
 enum Dim : int {
@@ -52,11 +53,7 @@ constexpr UnitKind A = UnitKind::Angle;
 // rod pins' mean place over the dead centres; the valve rod centres the valve between
 // them, so the leads are equal.
 // name, caption, unit, default, sensible low/high, hard low/high, group
-const std::array<Dimension, kDims> kDimensions{{
-    {"StrokeLen", "Stroke", L, 24, 10, 40, 1e-6, kBig, "Crank and rods"},
-    {"MainRodLen", "Main rod", L, 90, 40, 200, 1e-6, kBig, "Crank and rods"},
-    {"CylCLHeight", "Crosshead line above axle", L, 0, -30, 30, -kBig, kBig,
-     "Crank and rods"},
+const std::array<Dimension, 17> kOwnDimensions{{
     {"EccThrow", "Eccentric throw", L, 3.5, 1, 10, 1e-6, kBig, "Eccentrics"},
     {"EccAdvance", "Eccentric angle of advance", A, 30.78148, 0, 45, -90, 90, "Eccentrics"},
     {"EccRodLen", "Eccentric rods", L, 60, 20, 120, 1e-6, kBig, "Eccentrics"},
@@ -76,20 +73,16 @@ const std::array<Dimension, kDims> kDimensions{{
     {"WeighShaftY", "Weigh shaft height", L, 20, -20, 60, -kBig, kBig, "Lifting gear"},
     {"LiftArmLen", "Lifting arm", L, 12, 4, 30, 1e-6, kBig, "Lifting gear"},
     {"LiftingLinkLen", "Lifting link", L, 20, 4, 40, 1e-6, kBig, "Lifting gear"},
-    {"CylCtrToDriverCtr", "Cylinder centre from axle", L, 139.01330, 60, 300, -kBig, kBig,
-     "Port face"},
-    {"ExhPortWidth", "Exhaust port", L, 3.5, 0.5, 8, 0, kBig, "Port face"},
-    {"BridgeWidthFront", "Front bridge", L, 1.25, 0.25, 3, 0, kBig, "Port face"},
-    {"BridgeWidthRear", "Rear bridge", L, 1.25, 0.25, 3, 0, kBig, "Port face"},
-    {"SteamPortWidthFront", "Front steam port", L, 1.75, 0.5, 4, 0, kBig, "Port face"},
-    {"SteamPortWidthRear", "Rear steam port", L, 1.75, 0.5, 4, 0, kBig, "Port face"},
-    {"ValveLenFront", "Valve front half", L, 6, 1, 12, 0, kBig, "Valve"},
-    {"ValveLenRear", "Valve rear half", L, 6, 1, 12, 0, kBig, "Valve"},
-    {"ValveExhCavityFront", "Cavity front half", L, 3, 0.5, 10, 0, kBig, "Valve"},
-    {"ValveExhCavityRear", "Cavity rear half", L, 3, 0.5, 10, 0, kBig, "Valve"},
+}};
+
+const std::array<Dimension, 2> kReverserDimensions{{
     {"FullGearAngle", "Full gear lifting arm angle", A, 28, 5, 80, 0, 89, "Reverser"},
     {"NormalGearAngle", "Normal gear lifting arm angle", A, 8, 1, 60, 0, 89, "Reverser"},
 }};
+
+constexpr auto kDimensions = JoinDimensions(CrankDimensions(24, 90), kOwnDimensions,
+                                            PortFaceDimensions(139.01330), kReverserDimensions);
+static_assert(kDimensions.size() == kDims);
 
 const std::array<PinInfo, kGoochPins> kPins{{
     {"Axle", true}, {"CrankPin", false}, {"Crosshead", false}, {"FwdEccCentre", false},
@@ -118,80 +111,43 @@ const std::vector<BodyInfo>& BodyTable() {
     return bodies;
 }
 
-double V(std::span<const double> v, Dim d) { return v[std::size_t(d)]; }
-
 const std::array<GuideInfo, 3> kGuides{{
-    {"Crosshead guide", GuideKind::Horizontal, GCrosshead, -1,
-     [](std::span<const double> v) { return V(v, CylCLHeight); }},
-    {"Valve spindle guide", GuideKind::Horizontal, GValvePin, -1,
-     [](std::span<const double> v) { return V(v, ValveSpindleHeight); }},
-    {"Link slot", GuideKind::Circle, GDie, GSlotCentre,
-     [](std::span<const double> v) { return V(v, LinkRadius); }},
+    {"Crosshead guide", GuideKind::Horizontal, GCrosshead, -1, ValueAt<CylCLHeight>},
+    {"Valve spindle guide", GuideKind::Horizontal, GValvePin, -1, ValueAt<ValveSpindleHeight>},
+    {"Link slot", GuideKind::Circle, GDie, GSlotCentre, ValueAt<LinkRadius>},
 }};
 
-Vec2 Dir(double a) { return {std::cos(a), std::sin(a)}; }
-
-// A point of the link in its own axes: `along` its upright axis u = (sin t, cos t) from
-// the slot's middle, `ahead` along n = (cos t, -sin t), towards the cylinder when upright.
-struct LinkPoint {
-    double along, ahead;
-    Vec2 At(const Eigen::Vector3d& x) const {
-        const double s = std::sin(x[2]), c = std::cos(x[2]);
-        return {x[0] + along * s + ahead * c, x[1] + along * c - ahead * s};
-    }
-    Vec2 DAt(double t) const { // d At / d t
-        const double s = std::sin(t), c = std::cos(t);
-        return {along * c - ahead * s, -along * s - ahead * c};
-    }
-};
-
-class GoochSolver final : public GearSolver {
+// The reverser's angle: the lifting arm's from +X, radians.
+class GoochSolver final : public KindSolver {
 public:
     explicit GoochSolver(const GearDesign& d);
-    void Solve(double crankDeg, double setting, GearPose& out) override;
-    double MidGear() const override { return mid_ / kRad; }
-    const char* Failed() const override { return failed_; }
 
 private:
-    using LinkVec = Eigen::Vector3d; // the slot's middle (x, y) and the link's tilt
-    double operator[](Dim d) const { return v_[std::size_t(d)]; }
-    const char* SolveAt(double crankRad, double liftRad, GearPose& out);
+    const char* SolveAt(double crankRad, double liftRad, GearPose& out) override;
+    bool WalkFrom(const char*, double& crankRad, double& liftRad) const override;
     const char* PlaceLink(double crankRad, double liftRad, GearPose& out);
     const char* PlaceDieAndValve(GearPose& out) const;
     void Reference();
-    double MeanDiePlace(double liftRad);
-    void FindMidGear();
 
-    std::vector<double> v_;
     LinkPoint fwd_{}, back_{}, centre_{}, susp_{};
     RootTrack<3> track_;
     LinkVec ref_ = LinkVec::Zero();
     int swingSide_ = 0, dieSide_ = 0;
     double refLift_ = 0;
-    double mid_ = 0;   // lifting arm angle at mid gear, radians from +X
-    double sense_ = 1; // lifting arm turn per unit setting: +1 or -1
-    const char* failed_ = nullptr;
     bool linkFailed_ = false; // the last SolveAt failed at the link's Newton solve
 };
 
-GoochSolver::GoochSolver(const GearDesign& d) : v_(d.Values) {
-    if (v_.size() != kDims) {
-        v_.assign(kDims, 0);
-        failed_ = "Design";
-        return;
-    }
+GoochSolver::GoochSolver(const GearDesign& d) : KindSolver(d, kDims, kGoochPins) {
+    if (failed_) return;
     fwd_ = {-v_[LinkHalfLen], -v_[LinkRodBackSet]};
     back_ = {v_[LinkHalfLen], -v_[LinkRodBackSet]};
     centre_ = {0, v_[LinkRadius]};
     susp_ = {0, -v_[LinkSuspBackSet]};
     Reference();
-    if (!failed_) FindMidGear();
-    if (failed_) return;
-    // Forward: at mid stroke the front port admits, so the valve stands to the rear.
-    GearPose up, down;
-    failed_ = SolveAt(90 * kRad, mid_ + kRad, up);
-    if (!failed_) failed_ = SolveAt(90 * kRad, mid_ - kRad, down);
-    sense_ = up.Valve < down.Valve ? 1 : -1;
+    // Mid gear: the lifting arm angle at which the die's mean place over a turn is at the
+    // slot's middle.
+    if (!failed_) FindMidByDiePlace(refLift_, v_[LinkRadius]);
+    if (!failed_) FindSense();
 }
 
 // The reference assembly: crank on the front dead centre, the link upright with its swing
@@ -201,13 +157,12 @@ void GoochSolver::Reference() {
     const Vec2 hanger(v_[HangerX], v_[HangerY]);
     const Vec2 middle = hanger + Vec2(v_[LinkSuspBackSet], -v_[SwingLinkLen]);
     const Vec2 shaft(v_[WeighShaftX], v_[WeighShaftY]);
-    Vec2 a, b;
-    if (!CircleCircle(shaft, v_[LiftArmLen], middle, v_[LiftingLinkLen], 1, a) ||
-        !CircleCircle(shaft, v_[LiftArmLen], middle, v_[LiftingLinkLen], -1, b)) {
+    Vec2 end;
+    int side = 0;
+    if (!HigherMeeting(shaft, v_[LiftArmLen], middle, v_[LiftingLinkLen], end, side)) {
         failed_ = "Lifting link";
         return;
     }
-    const Vec2 end = a.y() >= b.y() ? a : b;
     refLift_ = std::atan2(end.y() - shaft.y(), end.x() - shaft.x());
     ref_ = {middle.x(), middle.y(), 0};
     track_.Reset(ref_, 0, refLift_);
@@ -219,55 +174,19 @@ void GoochSolver::Reference() {
     dieSide_ = SideOf(p.Pin(GSlotCentre), p.Pin(GLiftArmEnd), p.Pin(GLinkMiddle));
 }
 
-double GoochSolver::MeanDiePlace(double liftRad) {
-    constexpr int kSamples = 36;
-    double sum = 0;
-    GearPose p;
-    for (int i = 0; i < kSamples; ++i) {
-        if ((failed_ = SolveAt(2 * std::numbers::pi * i / kSamples, liftRad, p))) return 0;
-        sum += p.DiePlace;
-    }
-    return sum / kSamples;
-}
-
-// Mid gear: the lifting arm angle at which the die's mean place over a turn is at the
-// slot's middle, by the secant method from the reference angle.
-void GoochSolver::FindMidGear() {
-    double a0 = refLift_, a1 = refLift_ + kRad;
-    double g0 = MeanDiePlace(a0);
-    if (failed_) return;
-    for (int i = 0; i < 30; ++i) {
-        const double g1 = MeanDiePlace(a1);
-        if (failed_) return;
-        if (std::abs(g1) < 1e-11 * v_[LinkRadius] || g1 == g0) break;
-        const double a2 = a1 - g1 * (a1 - a0) / (g1 - g0);
-        a0 = a1, g0 = g1, a1 = a2;
-    }
-    mid_ = a1;
-}
-
-void GoochSolver::Solve(double crankDeg, double setting, GearPose& out) {
-    out.PinCount = kGoochPins;
-    out.Failed = failed_;
-    if (failed_) return;
-    const double crank = crankDeg * kRad, lift = mid_ + sense_ * setting * kRad;
-    out.Failed = SolveAt(crank, lift, out);
-    if (out.Failed && linkFailed_)
-        out.Failed = Walk(track_.LastCrank(), track_.LastSetting(), crank, lift,
-                          [&](double c, double l) { return SolveAt(c, l, out); });
+bool GoochSolver::WalkFrom(const char*, double& crankRad, double& liftRad) const {
+    crankRad = track_.LastCrank(), liftRad = track_.LastSetting();
+    return linkFailed_;
 }
 
 const char* GoochSolver::SolveAt(double crankRad, double liftRad, GearPose& out) {
     out.PinCount = kGoochPins;
     auto& P = out.Pins;
-    P[GAxle] = {0, 0};
     P[GLinkHanger] = {v_[HangerX], v_[HangerY]};
     P[GWeighShaft] = {v_[WeighShaftX], v_[WeighShaftY]};
-    P[GCrankPin] = OnCrank(P[GAxle], v_[StrokeLen] / 2, crankRad);
-    if (!CircleLine(P[GCrankPin], v_[MainRodLen], {0, v_[CylCLHeight]}, {1, 0}, true,
-                    P[GCrosshead]))
-        return "Main rod";
-    out.Crosshead = P[GCrosshead].x();
+    if (const char* f = PlaceCrosshead({GAxle, GCrankPin, GCrosshead}, v_[StrokeLen],
+                                       v_[MainRodLen], v_[CylCLHeight], crankRad, out))
+        return f;
     const double quarter = std::numbers::pi / 2 + v_[EccAdvance] * kRad;
     P[GFwdEccCentre] = OnCrank(P[GAxle], v_[EccThrow], crankRad + quarter);
     P[GBackEccCentre] = OnCrank(P[GAxle], v_[EccThrow], crankRad - quarter);
@@ -280,32 +199,18 @@ const char* GoochSolver::SolveAt(double crankRad, double liftRad, GearPose& out)
     return PlaceDieAndValve(out);
 }
 
-// Newton on the link: each rod's residual (|p - q|^2 - len^2) / 2 len, about the rod's
-// stretch; from the prediction, else from the reference assembly. Its branch: upright,
-// the rod pins ahead of their eccentrics, the swing link on its side.
+// The link on its eccentric rods and swing link, from the prediction, else from the
+// reference assembly. Its branch: upright, the rod pins ahead of their eccentrics, the
+// swing link on its side.
 const char* GoochSolver::PlaceLink(double crankRad, double liftRad, GearPose& out) {
     auto& P = out.Pins;
-    const struct Rod {
-        LinkPoint on;
-        Vec2 from;
-        double len;
-    } rods[3] = {{fwd_, P[GFwdEccCentre], v_[EccRodLen]},
-                 {back_, P[GBackEccCentre], v_[EccRodLen]},
-                 {susp_, P[GLinkHanger], v_[SwingLinkLen]}};
-    auto f = [&](const LinkVec& x, LinkVec& r, Eigen::Matrix3d& J) {
-        for (int i = 0; i < 3; ++i) {
-            const Vec2 gap = rods[i].on.At(x) - rods[i].from;
-            r[i] = (gap.squaredNorm() - rods[i].len * rods[i].len) / (2 * rods[i].len);
-            const Vec2 g = gap / rods[i].len;
-            J.row(i) << g.x(), g.y(), g.dot(rods[i].on.DAt(x[2]));
-        }
-    };
-    const double scale = v_[EccRodLen] + v_[LinkRadius];
-    LinkVec x = track_.Guess(crankRad, liftRad);
-    if (!NewtonSolve<3>(f, x, scale)) {
-        x = ref_;
-        if (!NewtonSolve<3>(f, x, scale)) return kLinkName;
-    }
+    const std::array<LinkRod, 3> rods{{{fwd_, P[GFwdEccCentre], v_[EccRodLen]},
+                                       {back_, P[GBackEccCentre], v_[EccRodLen]},
+                                       {susp_, P[GLinkHanger], v_[SwingLinkLen]}}};
+    LinkVec x;
+    if (!PlaceLinkOnRods(rods, v_[EccRodLen] + v_[LinkRadius], track_.Guess(crankRad, liftRad),
+                         ref_, x))
+        return kLinkName;
     P[GFwdRodPin] = fwd_.At(x);
     P[GBackRodPin] = back_.At(x);
     P[GLinkMiddle] = {x[0], x[1]};
@@ -326,48 +231,22 @@ const char* GoochSolver::PlaceDieAndValve(GearPose& out) const {
     if (!CircleCircle(centre, v_[LinkRadius], P[GLiftArmEnd], v_[LiftingLinkLen], dieSide_,
                       P[GDie]))
         return "Lifting link";
-    if (!CircleLine(P[GDie], v_[RadiusRodLen], {0, v_[ValveSpindleHeight]}, {1, 0}, true,
-                    P[GValvePin]))
-        return "Radius rod";
-    out.Valve = P[GValvePin].x() + v_[ValveRodLen] - v_[CylCtrToDriverCtr];
     const Vec2 die = P[GDie] - centre, mid = P[GLinkMiddle] - centre;
     out.DiePlace = v_[LinkRadius] * std::atan2(Cross(die, mid), die.dot(mid));
-    return nullptr;
+    return PlaceValvePin({GDie, GValvePin, v_[RadiusRodLen], v_[ValveSpindleHeight],
+                          v_[ValveRodLen], v_[CylCtrToDriverCtr], "Radius rod"},
+                         out);
 }
-
-class GoochKind final : public GearKind {
-public:
-    std::string_view Name() const override { return "gooch"; }
-    std::string_view Caption() const override { return "Gooch stationary-link gear"; }
-    std::span<const Dimension> Dimensions() const override { return kDimensions; }
-    std::span<const PinInfo> Pins() const override { return kPins; }
-    std::span<const BodyInfo> Bodies() const override { return BodyTable(); }
-    std::span<const GuideInfo> Guides() const override { return kGuides; }
-    ReverserInfo Reverser() const override {
-        return {"Lifting arm from mid gear", UnitKind::Angle, FullGearAngle, NormalGearAngle};
-    }
-    PortFace Face(const GearDesign& d) const override {
-        auto c = [&d](Dim i) { return d.Values[std::size_t(i)]; };
-        return {c(CylCtrToDriverCtr), c(ExhPortWidth), c(BridgeWidthRear),
-                c(BridgeWidthFront), c(SteamPortWidthRear), c(SteamPortWidthFront),
-                c(ValveLenRear), c(ValveLenFront), c(ValveExhCavityRear),
-                c(ValveExhCavityFront), Admission::Outside};
-    }
-    GearDesign Sample() const override {
-        GearDesign d{this, "Gooch stationary-link gear, 24 in stroke, slide valve",
-                     LengthUnit::Inch, {}, {}};
-        for (const Dimension& dim : kDimensions) d.Values.push_back(dim.Default);
-        return d;
-    }
-    std::unique_ptr<GearSolver> MakeSolver(const GearDesign& d) const override {
-        return std::make_unique<GoochSolver>(d);
-    }
-};
 
 } // namespace
 
 const GearKind& Gooch() {
-    static const GoochKind kind;
+    static const TableKind kind({"gooch", "Gooch stationary-link gear",
+                                 "Gooch stationary-link gear, 24 in stroke, slide valve",
+                                 kDimensions, kPins, BodyTable(), kGuides,
+                                 {"Lifting arm from mid gear", UnitKind::Angle, FullGearAngle,
+                                  NormalGearAngle},
+                                 MakeSolverOf<GoochSolver>});
     return kind;
 }
 

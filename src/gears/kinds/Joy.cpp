@@ -15,7 +15,8 @@
 // from the crank's (MidGearRule.h).
 #include "gears/kinds/Joy.h"
 
-#include "gears/MidGearRule.h"
+#include "gears/KindSolver.h"
+#include "gears/TableKind.h"
 
 #include <array>
 #include <cmath>
@@ -25,8 +26,6 @@ namespace vt::gears {
 
 namespace {
 
-constexpr double kBig = 1e5; // hard bound of any length, inches or millimetres
-constexpr double kRad = std::numbers::pi / 180.0;
 constexpr const char* kMainRod = "Main rod";
 constexpr const char* kJackLink = "Jack link";
 
@@ -50,11 +49,7 @@ constexpr UnitKind A = UnitKind::Angle;
 // 3/16 in lead); the valve spindle is level with the lever top's mean place there, and
 // the stem centres the valve between them, so the leads are equal.
 // name, caption, unit, default, sensible low/high, hard low/high, group
-const std::array<Dimension, kDims> kDimensions{{
-    {"StrokeLen", "Stroke", L, 24, 10, 40, 1e-6, kBig, "Crank and rods"},
-    {"MainRodLen", "Main rod", L, 90, 40, 200, 1e-6, kBig, "Crank and rods"},
-    {"CylCLHeight", "Crosshead line above axle", L, 0, -30, 30, -kBig, kBig,
-     "Crank and rods"},
+const std::array<Dimension, 14> kOwnDimensions{{
     {"RodPinFromCrank", "Jack link pin from crank pin", L, 45, 5, 150, -kBig, kBig,
      "Jack link"},
     {"JackLinkLen", "Jack link", L, 24, 5, 60, 1e-6, kBig, "Jack link"},
@@ -73,20 +68,16 @@ const std::array<Dimension, kDims> kDimensions{{
      "Valve rod"},
     {"ValveStemLen", "Valve pin to valve centre", L, 64.80952, -150, 150, -kBig, kBig,
      "Valve rod"},
-    {"CylCtrToDriverCtr", "Cylinder centre from axle", L, 140, 60, 300, -kBig, kBig,
-     "Port face"},
-    {"ExhPortWidth", "Exhaust port", L, 3.5, 0.5, 8, 0, kBig, "Port face"},
-    {"BridgeWidthFront", "Front bridge", L, 1.25, 0.25, 3, 0, kBig, "Port face"},
-    {"BridgeWidthRear", "Rear bridge", L, 1.25, 0.25, 3, 0, kBig, "Port face"},
-    {"SteamPortWidthFront", "Front steam port", L, 1.75, 0.5, 4, 0, kBig, "Port face"},
-    {"SteamPortWidthRear", "Rear steam port", L, 1.75, 0.5, 4, 0, kBig, "Port face"},
-    {"ValveLenFront", "Valve front half", L, 6, 1, 12, 0, kBig, "Valve"},
-    {"ValveLenRear", "Valve rear half", L, 6, 1, 12, 0, kBig, "Valve"},
-    {"ValveExhCavityFront", "Cavity front half", L, 3, 0.5, 10, 0, kBig, "Valve"},
-    {"ValveExhCavityRear", "Cavity rear half", L, 3, 0.5, 10, 0, kBig, "Valve"},
+}};
+
+const std::array<Dimension, 2> kReverserDimensions{{
     {"FullGearAngle", "Full gear slide inclination", A, 24, 5, 60, 0, 80, "Reverser"},
     {"NormalGearAngle", "Normal gear slide inclination", A, 8, 1, 45, 0, 80, "Reverser"},
 }};
+
+constexpr auto kDimensions = JoinDimensions(CrankDimensions(24, 90), kOwnDimensions,
+                                            PortFaceDimensions(140), kReverserDimensions);
+static_assert(kDimensions.size() == kDims);
 
 const std::array<PinInfo, kJoyPins> kPins{{
     {"Axle", true}, {"CrankPin", false}, {"Crosshead", false}, {"RodPin", false},
@@ -108,61 +99,31 @@ const std::vector<BodyInfo>& BodyTable() {
     return bodies;
 }
 
-double V(std::span<const double> v, Dim d) { return v[std::size_t(d)]; }
-
 const std::array<GuideInfo, 3> kGuides{{
-    {"Crosshead guide", GuideKind::Horizontal, JCrosshead, -1,
-     [](std::span<const double> v) { return V(v, CylCLHeight); }},
-    {"Valve spindle guide", GuideKind::Horizontal, JValvePin, -1,
-     [](std::span<const double> v) { return V(v, ValveSpindleHeight); }},
-    {"Slide", GuideKind::Circle, JDie, JSlideCentre,
-     [](std::span<const double> v) { return V(v, SlideRadius); }},
+    {"Crosshead guide", GuideKind::Horizontal, JCrosshead, -1, ValueAt<CylCLHeight>},
+    {"Valve spindle guide", GuideKind::Horizontal, JValvePin, -1, ValueAt<ValveSpindleHeight>},
+    {"Slide", GuideKind::Circle, JDie, JSlideCentre, ValueAt<SlideRadius>},
 }};
 
-Vec2 Dir(double a) { return {std::cos(a), std::sin(a)}; }
-
-class JoySolver final : public GearSolver {
+// The reverser's angle: the direction from the trunnion to the slide's centre, radians
+// from +X.
+class JoySolver final : public KindSolver {
 public:
     explicit JoySolver(const GearDesign& d);
-    void Solve(double crankDeg, double setting, GearPose& out) override;
-    double MidGear() const override { return mid_ / kRad; }
-    const char* Failed() const override { return failed_; }
 
 private:
-    double operator[](Dim d) const { return v_[std::size_t(d)]; }
-    // slideRad: the direction from the trunnion to the slide's centre, radians from +X.
-    const char* SolveAt(double crankRad, double slideRad, GearPose& out) const;
+    const char* SolveAt(double crankRad, double slideRad, GearPose& out) override;
     void Reference();
 
-    std::vector<double> v_;
     int anchorSide_ = 1, dieSide_ = 1;
-    double mid_ = 0;   // the slide's direction at mid gear, radians from +X
-    double sense_ = 1; // slide turn per unit setting: +1 or -1
-    const char* failed_ = nullptr;
 };
 
-JoySolver::JoySolver(const GearDesign& d) : v_(d.Values) {
-    if (v_.size() != kDims) {
-        v_.assign(kDims, 0);
-        failed_ = "Design";
-        return;
-    }
+JoySolver::JoySolver(const GearDesign& d) : KindSolver(d, kDims, kJoyPins) {
+    if (failed_) return;
     Reference();
     if (failed_) return;
-    auto valve = [this](double c, double slide, bool& ok) {
-        GearPose p;
-        ok = ok && SolveAt(c, slide, p) == nullptr;
-        return p.Valve;
-    };
-    if (!FindMidGear(valve, 0, kRad, v_[LeverLowerLen], mid_)) {
-        failed_ = "Slide";
-        return;
-    }
-    // Forward: at mid stroke the front port admits, so the valve stands to the rear.
-    GearPose up, down;
-    failed_ = SolveAt(90 * kRad, mid_ + kRad, up);
-    if (!failed_) failed_ = SolveAt(90 * kRad, mid_ - kRad, down);
-    sense_ = up.Valve < down.Valve ? 1 : -1;
+    FindMidByQuarterTurn(0, v_[LeverLowerLen], "Slide");
+    if (!failed_) FindSense();
 }
 
 // The reference assembly's branches: crank on the front dead centre, the slide upright
@@ -182,24 +143,14 @@ void JoySolver::Reference() {
     failed_ = SolveAt(0, 0, p);
 }
 
-void JoySolver::Solve(double crankDeg, double setting, GearPose& out) {
-    out.PinCount = kJoyPins;
-    out.Failed = failed_;
-    if (failed_) return;
-    out.Failed = SolveAt(crankDeg * kRad, mid_ + sense_ * setting * kRad, out);
-}
-
-const char* JoySolver::SolveAt(double crankRad, double slideRad, GearPose& out) const {
+const char* JoySolver::SolveAt(double crankRad, double slideRad, GearPose& out) {
     out.PinCount = kJoyPins;
     auto& P = out.Pins;
-    P[JAxle] = {0, 0};
     P[JAnchorCentre] = {v_[AnchorX], v_[AnchorY]};
     P[JTrunnion] = {v_[TrunnionX], v_[TrunnionY]};
-    P[JCrankPin] = OnCrank(P[JAxle], v_[StrokeLen] / 2, crankRad);
-    if (!CircleLine(P[JCrankPin], v_[MainRodLen], {0, v_[CylCLHeight]}, {1, 0}, true,
-                    P[JCrosshead]))
+    if (PlaceCrosshead({JAxle, JCrankPin, JCrosshead}, v_[StrokeLen], v_[MainRodLen],
+                       v_[CylCLHeight], crankRad, out))
         return kMainRod;
-    out.Crosshead = P[JCrosshead].x();
     const Vec2 rod = (P[JCrosshead] - P[JCrankPin]) / v_[MainRodLen];
     P[JRodPin] = OnBody(P[JCrankPin], rod, v_[RodPinFromCrank], 0);
     if (!CircleCircle(P[JAnchorCentre], v_[AnchorLinkLen], P[JRodPin], v_[JackLinkLen],
@@ -213,48 +164,21 @@ const char* JoySolver::SolveAt(double crankRad, double slideRad, GearPose& out) 
         return "Lever";
     const Vec2 lever = (P[JDie] - P[JLeverPin]) / v_[LeverLowerLen];
     P[JLeverTop] = OnBody(P[JDie], lever, v_[LeverUpperLen], 0);
-    if (!CircleLine(P[JLeverTop], v_[ValveRodLen], {0, v_[ValveSpindleHeight]}, {1, 0}, true,
-                    P[JValvePin]))
-        return "Valve rod";
-    out.Valve = P[JValvePin].x() + v_[ValveStemLen] - v_[CylCtrToDriverCtr];
     const Vec2 die = P[JDie] - P[JSlideCentre], mid = P[JTrunnion] - P[JSlideCentre];
     out.DiePlace = v_[SlideRadius] * std::atan2(Cross(die, mid), die.dot(mid));
-    return nullptr;
+    return PlaceValvePin({JLeverTop, JValvePin, v_[ValveRodLen], v_[ValveSpindleHeight],
+                          v_[ValveStemLen], v_[CylCtrToDriverCtr], "Valve rod"},
+                         out);
 }
-
-class JoyKind final : public GearKind {
-public:
-    std::string_view Name() const override { return "joy"; }
-    std::string_view Caption() const override { return "Joy gear"; }
-    std::span<const Dimension> Dimensions() const override { return kDimensions; }
-    std::span<const PinInfo> Pins() const override { return kPins; }
-    std::span<const BodyInfo> Bodies() const override { return BodyTable(); }
-    std::span<const GuideInfo> Guides() const override { return kGuides; }
-    ReverserInfo Reverser() const override {
-        return {"Slide inclination from mid gear", UnitKind::Angle, FullGearAngle,
-                NormalGearAngle};
-    }
-    PortFace Face(const GearDesign& d) const override {
-        auto c = [&d](Dim i) { return d.Values[std::size_t(i)]; };
-        return {c(CylCtrToDriverCtr), c(ExhPortWidth), c(BridgeWidthRear),
-                c(BridgeWidthFront), c(SteamPortWidthRear), c(SteamPortWidthFront),
-                c(ValveLenRear), c(ValveLenFront), c(ValveExhCavityRear),
-                c(ValveExhCavityFront), Admission::Outside};
-    }
-    GearDesign Sample() const override {
-        GearDesign d{this, "Joy gear, 24 in stroke, slide valve", LengthUnit::Inch, {}, {}};
-        for (const Dimension& dim : kDimensions) d.Values.push_back(dim.Default);
-        return d;
-    }
-    std::unique_ptr<GearSolver> MakeSolver(const GearDesign& d) const override {
-        return std::make_unique<JoySolver>(d);
-    }
-};
 
 } // namespace
 
 const GearKind& Joy() {
-    static const JoyKind kind;
+    static const TableKind kind({"joy", "Joy gear", "Joy gear, 24 in stroke, slide valve",
+                                 kDimensions, kPins, BodyTable(), kGuides,
+                                 {"Slide inclination from mid gear", UnitKind::Angle,
+                                  FullGearAngle, NormalGearAngle},
+                                 MakeSolverOf<JoySolver>});
     return kind;
 }
 

@@ -13,7 +13,9 @@
 // Every group is a closed form (two rods at the rod end, a rod and the valve spindle).
 #include "gears/kinds/Marshall.h"
 
-#include "gears/MidGearRule.h"
+
+#include "gears/KindSolver.h"
+#include "gears/TableKind.h"
 
 #include <array>
 #include <cmath>
@@ -23,8 +25,6 @@ namespace vt::gears {
 
 namespace {
 
-constexpr double kBig = 1e5; // hard bound of any length, inches or millimetres
-constexpr double kRad = std::numbers::pi / 180.0;
 
 enum Dim : int {
     StrokeLen, MainRodLen, CylCLHeight, EccThrow, EccRodLen, ReverseShaftX, ReverseShaftY,
@@ -45,11 +45,7 @@ constexpr UnitKind A = UnitKind::Angle;
 // its height then and the valve rods centring the valve between them. Full gear turns the
 // arm 30 degrees.
 // name, caption, unit, default, sensible low/high, hard low/high, group
-const std::array<Dimension, kDims> kDimensions{{
-    {"StrokeLen", "Stroke", L, 24, 10, 40, 1e-6, kBig, "Crank and rods"},
-    {"MainRodLen", "Main rod", L, 90, 40, 200, 1e-6, kBig, "Crank and rods"},
-    {"CylCLHeight", "Crosshead line above axle", L, 0, -30, 30, -kBig, kBig,
-     "Crank and rods"},
+const std::array<Dimension, 6> kOwnDimensions{{
     {"EccThrow", "Eccentric throw", L, 5, 1, 10, 1e-6, kBig, "Eccentric"},
     {"EccRodLen", "Eccentric rod, centre to end", L, 50, 20, 120, 1e-6, kBig, "Eccentric"},
     {"ReverseShaftX", "Reversing shaft from axle", L, 0, -30, 30, -kBig, kBig, "Reverser"},
@@ -57,27 +53,17 @@ const std::array<Dimension, kDims> kDimensions{{
      "Reverser"},
     {"ReverseArmLen", "Reversing arm", L, 24, 4, 60, 1e-6, kBig, "Reverser"},
     {"SwingLinkLen", "Swing link", L, 24, 4, 60, 1e-6, kBig, "Reverser"},
-    {"ValveRodPinAt", "Valve rod pin from eccentric centre", L, 35.625, 5, 120, -kBig,
-     kBig, "Valve rod"},
-    {"ValveConnLen", "Valve rod", L, 72, 10, 150, 1e-6, kBig, "Valve rod"},
-    {"ValveSpindleHeight", "Valve spindle above axle", L, 35.446428, -30, 100, -kBig, kBig,
-     "Valve rod"},
-    {"ValveRodLen", "Valve pin to valve centre", L, 67, -100, 100, -kBig, kBig,
-     "Valve rod"},
-    {"CylCtrToDriverCtr", "Cylinder centre from axle", L, 139, 60, 300, -kBig, kBig,
-     "Port face"},
-    {"ExhPortWidth", "Exhaust port", L, 3.5, 0.5, 8, 0, kBig, "Port face"},
-    {"BridgeWidthFront", "Front bridge", L, 1.25, 0.25, 3, 0, kBig, "Port face"},
-    {"BridgeWidthRear", "Rear bridge", L, 1.25, 0.25, 3, 0, kBig, "Port face"},
-    {"SteamPortWidthFront", "Front steam port", L, 1.75, 0.5, 4, 0, kBig, "Port face"},
-    {"SteamPortWidthRear", "Rear steam port", L, 1.75, 0.5, 4, 0, kBig, "Port face"},
-    {"ValveLenFront", "Valve front half", L, 6, 1, 12, 0, kBig, "Valve"},
-    {"ValveLenRear", "Valve rear half", L, 6, 1, 12, 0, kBig, "Valve"},
-    {"ValveExhCavityFront", "Cavity front half", L, 3, 0.5, 10, 0, kBig, "Valve"},
-    {"ValveExhCavityRear", "Cavity rear half", L, 3, 0.5, 10, 0, kBig, "Valve"},
+}};
+
+const std::array<Dimension, 2> kReverserDimensions{{
     {"FullGearAngle", "Full gear reversing arm angle", A, 30, 5, 60, 0, 80, "Reverser"},
     {"NormalGearAngle", "Normal gear reversing arm angle", A, 12, 1, 50, 0, 80, "Reverser"},
 }};
+
+constexpr auto kDimensions = JoinDimensions(CrankDimensions(24, 90), kOwnDimensions,
+                                            kRadialValveRodDimensions, PortFaceDimensions(139),
+                                            kReverserDimensions);
+static_assert(kDimensions.size() == kDims);
 
 const std::array<PinInfo, kMarshallPins> kPins{{
     {"Axle", true}, {"CrankPin", false}, {"Crosshead", false}, {"EccCentre", false},
@@ -100,145 +86,73 @@ const std::vector<BodyInfo>& BodyTable() {
     return bodies;
 }
 
-double V(std::span<const double> v, Dim d) { return v[std::size_t(d)]; }
-
 const std::array<GuideInfo, 2> kGuides{{
-    {"Crosshead guide", GuideKind::Horizontal, MCrosshead, -1,
-     [](std::span<const double> v) { return V(v, CylCLHeight); }},
-    {"Valve spindle guide", GuideKind::Horizontal, MValvePin, -1,
-     [](std::span<const double> v) { return V(v, ValveSpindleHeight); }},
+    {"Crosshead guide", GuideKind::Horizontal, MCrosshead, -1, ValueAt<CylCLHeight>},
+    {"Valve spindle guide", GuideKind::Horizontal, MValvePin, -1, ValueAt<ValveSpindleHeight>},
 }};
 
-class MarshallSolver final : public GearSolver {
+// The reverser's angle: the reversing arm's from +X, radians.
+class MarshallSolver final : public KindSolver {
 public:
     explicit MarshallSolver(const GearDesign& d);
-    void Solve(double crankDeg, double setting, GearPose& out) override;
-    double MidGear() const override { return mid_ / kRad; }
-    const char* Failed() const override { return failed_; }
 
 private:
-    void Reference();
-    const char* SolveAt(double crankRad, double armRad, GearPose& out) const;
+    const char* SolveAt(double crankRad, double armRad, GearPose& out) override;
 
-    std::vector<double> v_;
-    double mid_ = 0;   // the reversing arm's angle from +X at mid gear, radians
-    double sense_ = 1; // arm turn per unit setting: +1 or -1
-    int side_ = 1;     // the rod end's side of the line eccentric -> swing link top
-    const char* failed_ = nullptr;
+    int side_ = 1; // the rod end's side of the line eccentric -> swing link top
 };
-
-MarshallSolver::MarshallSolver(const GearDesign& d) : v_(d.Values) {
-    if (v_.size() != kDims) {
-        v_.assign(kDims, 0);
-        failed_ = "Design";
-        return;
-    }
-    Reference();
-    if (failed_) return;
-    const char* failed = nullptr;
-    auto valve = [&](double c, double arm, bool& ok) {
-        GearPose p;
-        if (ok && (failed = SolveAt(c, arm, p))) ok = false;
-        return p.Valve;
-    };
-    if (!FindMidGear(valve, std::numbers::pi, kRad, v_[EccRodLen], mid_)) {
-        failed_ = failed;
-        return;
-    }
-    // Forward: at mid stroke the front port admits, so the valve stands to the rear.
-    GearPose up, down;
-    failed_ = SolveAt(90 * kRad, mid_ + kRad, up);
-    if (!failed_) failed_ = SolveAt(90 * kRad, mid_ - kRad, down);
-    sense_ = up.Valve < down.Valve ? 1 : -1;
-}
 
 // The reference assembly: crank on the front dead centre, the arm to the rear, the rod end
 // above the eccentric at the swing link's length from the arm's end.
-void MarshallSolver::Reference() {
+MarshallSolver::MarshallSolver(const GearDesign& d) : KindSolver(d, kDims, kMarshallPins) {
+    if (failed_) return;
     const Vec2 shaft(v_[ReverseShaftX], v_[ReverseShaftY]);
     const Vec2 ecc = OnCrank({0, 0}, v_[EccThrow], std::numbers::pi);
     const Vec2 top = shaft - Vec2(v_[ReverseArmLen], 0);
-    Vec2 a, b;
-    if (!CircleCircle(ecc, v_[EccRodLen], top, v_[SwingLinkLen], 1, a) ||
-        !CircleCircle(ecc, v_[EccRodLen], top, v_[SwingLinkLen], -1, b)) {
+    Vec2 end;
+    if (!HigherMeeting(ecc, v_[EccRodLen], top, v_[SwingLinkLen], end, side_)) {
         failed_ = "Swing link";
         return;
     }
-    side_ = a.y() >= b.y() ? 1 : -1;
-}
-
-void MarshallSolver::Solve(double crankDeg, double setting, GearPose& out) {
-    out.PinCount = kMarshallPins;
-    out.Failed = failed_;
-    if (failed_) return;
-    out.Failed = SolveAt(crankDeg * kRad, mid_ + sense_ * setting * kRad, out);
+    FindMidByQuarterTurn(std::numbers::pi, v_[EccRodLen]);
+    if (!failed_) FindSense();
 }
 
 // Crank and crosshead; the rod end where the eccentric rod meets the swing link, on the
 // reference side; the valve rod's pin on the eccentric rod; the valve rod on to the
 // spindle, towards the cylinder.
-const char* MarshallSolver::SolveAt(double crankRad, double armRad, GearPose& out) const {
+const char* MarshallSolver::SolveAt(double crankRad, double armRad, GearPose& out) {
     out.PinCount = kMarshallPins;
     auto& P = out.Pins;
-    P[MAxle] = {0, 0};
     P[MReverseShaft] = {v_[ReverseShaftX], v_[ReverseShaftY]};
-    P[MCrankPin] = OnCrank(P[MAxle], v_[StrokeLen] / 2, crankRad);
-    if (!CircleLine(P[MCrankPin], v_[MainRodLen], {0, v_[CylCLHeight]}, {1, 0}, true,
-                    P[MCrosshead]))
-        return "Main rod";
-    out.Crosshead = P[MCrosshead].x();
+    if (const char* f = PlaceCrosshead({MAxle, MCrankPin, MCrosshead}, v_[StrokeLen],
+                                       v_[MainRodLen], v_[CylCLHeight], crankRad, out))
+        return f;
     P[MEccCentre] = OnCrank(P[MAxle], v_[EccThrow], crankRad + std::numbers::pi);
-    const Vec2 arm(std::cos(armRad), std::sin(armRad));
-    P[MSwingLinkTop] = P[MReverseShaft] + v_[ReverseArmLen] * arm;
+    P[MSwingLinkTop] = P[MReverseShaft] + v_[ReverseArmLen] * Dir(armRad);
     if (!CircleCircle(P[MEccCentre], v_[EccRodLen], P[MSwingLinkTop], v_[SwingLinkLen], side_,
                       P[MRodEnd]))
         return "Swing link";
     const Vec2 rod = (P[MRodEnd] - P[MEccCentre]) / v_[EccRodLen];
     P[MValveRodPin] = OnBody(P[MEccCentre], rod, v_[ValveRodPinAt], 0);
-    if (!CircleLine(P[MValveRodPin], v_[ValveConnLen], {0, v_[ValveSpindleHeight]}, {1, 0},
-                    true, P[MValvePin]))
-        return "Valve rod";
-    out.Valve = P[MValvePin].x() + v_[ValveRodLen] - v_[CylCtrToDriverCtr];
     // Along the rod end's arc from the shaft's place, + upwards (anticlockwise about the
     // swing link's top when the arm points to the rear).
     const Vec2 end = P[MRodEnd] - P[MSwingLinkTop], mid = P[MReverseShaft] - P[MSwingLinkTop];
     out.DiePlace = -v_[SwingLinkLen] * std::atan2(Cross(end, mid), end.dot(mid));
-    return nullptr;
+    return PlaceValvePin({MValveRodPin, MValvePin, v_[ValveConnLen], v_[ValveSpindleHeight],
+                          v_[ValveRodLen], v_[CylCtrToDriverCtr], "Valve rod"},
+                         out);
 }
-
-class MarshallKind final : public GearKind {
-public:
-    std::string_view Name() const override { return "marshall"; }
-    std::string_view Caption() const override { return "Marshall gear"; }
-    std::span<const Dimension> Dimensions() const override { return kDimensions; }
-    std::span<const PinInfo> Pins() const override { return kPins; }
-    std::span<const BodyInfo> Bodies() const override { return BodyTable(); }
-    std::span<const GuideInfo> Guides() const override { return kGuides; }
-    ReverserInfo Reverser() const override {
-        return {"Reversing arm from mid gear", UnitKind::Angle, FullGearAngle, NormalGearAngle};
-    }
-    PortFace Face(const GearDesign& d) const override {
-        auto c = [&d](Dim i) { return d.Values[std::size_t(i)]; };
-        return {c(CylCtrToDriverCtr), c(ExhPortWidth), c(BridgeWidthRear),
-                c(BridgeWidthFront), c(SteamPortWidthRear), c(SteamPortWidthFront),
-                c(ValveLenRear), c(ValveLenFront), c(ValveExhCavityRear),
-                c(ValveExhCavityFront), Admission::Outside};
-    }
-    GearDesign Sample() const override {
-        GearDesign d{this, "Marshall gear, 24 in stroke, slide valve",
-                     LengthUnit::Inch, {}, {}};
-        for (const Dimension& dim : kDimensions) d.Values.push_back(dim.Default);
-        return d;
-    }
-    std::unique_ptr<GearSolver> MakeSolver(const GearDesign& d) const override {
-        return std::make_unique<MarshallSolver>(d);
-    }
-};
 
 } // namespace
 
 const GearKind& Marshall() {
-    static const MarshallKind kind;
+    static const TableKind kind({"marshall", "Marshall gear",
+                                 "Marshall gear, 24 in stroke, slide valve", kDimensions, kPins,
+                                 BodyTable(), kGuides,
+                                 {"Reversing arm from mid gear", UnitKind::Angle, FullGearAngle,
+                                  NormalGearAngle},
+                                 MakeSolverOf<MarshallSolver>});
     return kind;
 }
 

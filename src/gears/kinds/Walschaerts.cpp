@@ -22,7 +22,9 @@
 // solve in four unknowns; the link is placed in closed form from its eccentric rod.
 #include "gears/kinds/Walschaerts.h"
 
+#include "gears/KindSolver.h"
 #include "gears/Newton.h"
+#include "gears/TableKind.h"
 
 #include <array>
 #include <cmath>
@@ -33,8 +35,6 @@ namespace vt::gears {
 
 namespace {
 
-constexpr double kBig = 1e5; // hard bound of any length, inches or millimetres
-constexpr double kRad = std::numbers::pi / 180.0;
 constexpr const char* kGroupName = "Radius rod and combination lever";
 
 enum Dim : int {
@@ -60,19 +60,7 @@ constexpr UnitKind A = UnitKind::Angle;
 // crank leads by 90 + atan(2 / 72) = 91.59114 degrees and the eccentric rod is
 // sqrt(72^2 + 2^2 + 5.2^2) = 72.21523. The valve rod centres the valve at mid gear.
 // name, caption, unit, default, sensible low/high, hard low/high, group
-const std::array<Dimension, kDims> kDimensions{{
-    {"StrokeLen", "Stroke", L, 26, 10, 40, 1e-6, kBig, "Crank and rods"},
-    {"MainRodLen", "Main rod", L, 120, 40, 200, 1e-6, kBig, "Crank and rods"},
-    {"CylCLHeight", "Crosshead line above axle", L, 0, -30, 30, -kBig, kBig,
-     "Crank and rods"},
-    {"CrossheadArmX", "Crosshead arm ahead of crosshead", L, 0, -20, 20, -kBig, kBig,
-     "Crank and rods"},
-    {"CrossheadArmDrop", "Crosshead arm below crosshead", L, 19.5708, 0, 40, -kBig, kBig,
-     "Crank and rods"},
-    {"ReturnCrankThrow", "Return crank throw", L, 5.2, 2, 20, 1e-6, kBig, "Return crank"},
-    {"ReturnCrankAngle", "Return crank ahead of crank", A, 91.59114, 60, 120, -360, 360,
-     "Return crank"},
-    {"EccRodLen", "Eccentric rod", L, 72.21523, 30, 120, 1e-6, kBig, "Return crank"},
+const std::array<Dimension, 16> kOwnDimensions{{
     {"TrunnionX", "Link trunnion from axle", L, 74, 30, 150, -kBig, kBig, "Link"},
     {"TrunnionY", "Link trunnion height", L, 14, -20, 50, -kBig, kBig, "Link"},
     {"LinkRadius", "Slot radius", L, 60, 20, 120, 1e-6, kBig, "Link"},
@@ -93,21 +81,17 @@ const std::array<Dimension, kDims> kDimensions{{
     {"ValveSpindleHeight", "Valve spindle above axle", L, 17.71216, -10, 50, -kBig, kBig,
      "Valve"},
     {"ValveRodLen", "Valve pin to valve centre", L, 31, -100, 100, -kBig, kBig, "Valve"},
-    {"CylCtrToDriverCtr", "Cylinder centre from axle", L, 165, 60, 300, -kBig, kBig,
-     "Port face"},
-    {"ExhPortWidth", "Exhaust port", L, 3.5, 0.5, 8, 0, kBig, "Port face"},
-    {"BridgeWidthFront", "Front bridge", L, 1.25, 0.25, 3, 0, kBig, "Port face"},
-    {"BridgeWidthRear", "Rear bridge", L, 1.25, 0.25, 3, 0, kBig, "Port face"},
-    {"SteamPortWidthFront", "Front steam port", L, 1.75, 0.5, 4, 0, kBig, "Port face"},
-    {"SteamPortWidthRear", "Rear steam port", L, 1.75, 0.5, 4, 0, kBig, "Port face"},
-    {"ValveLenFront", "Valve front half", L, 6, 1, 12, 0, kBig, "Valve"},
-    {"ValveLenRear", "Valve rear half", L, 6, 1, 12, 0, kBig, "Valve"},
-    {"ValveExhCavityFront", "Cavity front half", L, 3, 0.5, 10, 0, kBig, "Valve"},
-    {"ValveExhCavityRear", "Cavity rear half", L, 3, 0.5, 10, 0, kBig, "Valve"},
-    {"Admission", "Admission", UnitKind::Choice, 0, 0, 1, 0, 1, "Valve", "outside|inside"},
+}};
+
+const std::array<Dimension, 2> kReverserDimensions{{
     {"FullGearAngle", "Full gear lifting arm angle", A, 40, 5, 80, 0, 89, "Reverser"},
     {"NormalGearAngle", "Normal gear lifting arm angle", A, 7, 1, 60, 0, 89, "Reverser"},
 }};
+
+constexpr auto kDimensions = JoinDimensions(
+    CrankDimensions(26, 120), ReturnCrankDimensions(19.5708, 5.2, 91.59114, 72.21523),
+    kOwnDimensions, PortFaceDimensions(165), kAdmissionDimension, kReverserDimensions);
+static_assert(kDimensions.size() == kDims);
 
 const std::array<PinInfo, kWalschaertsPins> kPins{{
     {"Axle", true}, {"CrankPin", false}, {"Crosshead", false}, {"CrossheadArm", false},
@@ -137,68 +121,51 @@ const std::vector<BodyInfo>& BodyTable() {
     return bodies;
 }
 
-double V(std::span<const double> v, Dim d) { return v[std::size_t(d)]; }
-
 const std::array<GuideInfo, 3> kGuides{{
-    {"Crosshead guide", GuideKind::Horizontal, WCrosshead, -1,
-     [](std::span<const double> v) { return V(v, CylCLHeight); }},
-    {"Valve spindle guide", GuideKind::Horizontal, WValvePin, -1,
-     [](std::span<const double> v) { return V(v, ValveSpindleHeight); }},
-    {"Link slot", GuideKind::Circle, WDie, WSlotCentre,
-     [](std::span<const double> v) { return V(v, LinkRadius); }},
+    {"Crosshead guide", GuideKind::Horizontal, WCrosshead, -1, ValueAt<CylCLHeight>},
+    {"Valve spindle guide", GuideKind::Horizontal, WValvePin, -1, ValueAt<ValveSpindleHeight>},
+    {"Link slot", GuideKind::Circle, WDie, WSlotCentre, ValueAt<LinkRadius>},
 }};
 
 using Vec4 = Eigen::Vector4d;
 using Mat4 = Eigen::Matrix4d;
 
-Vec2 Dir(double a) { return {std::cos(a), std::sin(a)}; }
-
-class WalschaertsSolver final : public GearSolver {
+// The reverser's angle: the lifting arm's from +X, radians.
+class WalschaertsSolver final : public KindSolver {
 public:
     explicit WalschaertsSolver(const GearDesign& d);
-    void Solve(double crankDeg, double setting, GearPose& out) override;
-    double MidGear() const override { return mid_ / kRad; }
-    const char* Failed() const override { return failed_; }
 
 private:
-    double operator[](Dim d) const { return v_[std::size_t(d)]; }
     // The group's unknowns x = (die's angle on the slot from the trunnion, + up; radius
     // rod's direction from +X; the lever's tilt from upright, + top towards the cylinder;
     // the valve pin's X).
-    const char* SolveAt(double crankRad, double liftRad, GearPose& out);
+    const char* SolveAt(double crankRad, double liftRad, GearPose& out) override;
+    bool WalkFrom(const char* failed, double& crankRad, double& liftRad) const override;
     const char* PlaceLink(double crankRad, GearPose& out);
     const char* PlaceGroup(const Vec4& start, GearPose& out, Vec4& x) const;
     void Reference();
-    double MeanDiePlace(double liftRad);
-    void FindMidGear();
-    void FindSense();
 
-    std::vector<double> v_;
     Vec2 footLocal_;     // the link foot from the trunnion, link at its middle place
     Vec2 linkTurn_{1, 0}; // the link's own +X axis: cos, sin of its turn from the middle place
     int footSide_ = 0, liftSide_ = 0, unionSide_ = 0;
     Vec4 ref_ = Vec4::Zero();
     RootTrack<4> track_;
     double refLift_ = 0;
-    double mid_ = 0;   // lifting arm angle at mid gear, radians from +X
-    double sense_ = 1; // lifting arm turn per unit setting: +1 or -1
-    const char* failed_ = nullptr;
 };
 
-WalschaertsSolver::WalschaertsSolver(const GearDesign& d) : v_(d.Values) {
-    if (v_.size() != kDims) {
-        v_.assign(kDims, 0);
-        failed_ = "Design";
-        return;
-    }
+WalschaertsSolver::WalschaertsSolver(const GearDesign& d)
+    : KindSolver(d, kDims, kWalschaertsPins) {
+    if (failed_) return;
     footLocal_ = {-v_[LinkFootBackSet], -v_[LinkFootLen]};
     if (!(footLocal_.norm() > 0)) {
         failed_ = "Expansion link";
         return;
     }
     Reference();
-    if (!failed_) FindMidGear();
-    if (!failed_) FindSense();
+    // Mid gear: the lifting arm angle at which the die's mean place over a turn is at the
+    // trunnion.
+    if (!failed_) FindMidByDiePlace(refLift_, v_[LinkRadius]);
+    if (!failed_) FindSense(v_[Admit] >= 0.5);
 }
 
 // The reference assembly: crank on the front dead centre, the link from its eccentric
@@ -209,13 +176,12 @@ void WalschaertsSolver::Reference() {
     const Vec2 trunnion(v_[TrunnionX], v_[TrunnionY]);
     const Vec2 shaft(v_[WeighShaftX], v_[WeighShaftY]);
     const Vec2 lift = trunnion - v_[LiftPointOffset] * Vec2(1, 0);
-    Vec2 a, b;
-    if (!CircleCircle(shaft, v_[LiftArmLen], lift, v_[LiftingLinkLen], 1, a) ||
-        !CircleCircle(shaft, v_[LiftArmLen], lift, v_[LiftingLinkLen], -1, b)) {
+    Vec2 end;
+    int side = 0;
+    if (!HigherMeeting(shaft, v_[LiftArmLen], lift, v_[LiftingLinkLen], end, side)) {
         failed_ = "Lifting link";
         return;
     }
-    const Vec2 end = a.y() >= b.y() ? a : b;
     refLift_ = std::atan2(end.y() - shaft.y(), end.x() - shaft.x());
     const Vec2 rc = OnCrank({0, 0}, v_[ReturnCrankThrow], v_[ReturnCrankAngle] * kRad);
     footSide_ = SideOf(trunnion, rc, trunnion + footLocal_);
@@ -238,67 +204,19 @@ void WalschaertsSolver::Reference() {
     track_.Reset(x, 0, refLift_);
 }
 
-double WalschaertsSolver::MeanDiePlace(double liftRad) {
-    constexpr int kSamples = 36;
-    double sum = 0;
-    GearPose p;
-    for (int i = 0; i < kSamples; ++i) {
-        if ((failed_ = SolveAt(2 * std::numbers::pi * i / kSamples, liftRad, p))) return 0;
-        sum += p.DiePlace;
-    }
-    return sum / kSamples;
-}
-
-// Mid gear: the lifting arm angle at which the die's mean place over a turn is at the
-// trunnion, by the secant method from the reference angle.
-void WalschaertsSolver::FindMidGear() {
-    double a0 = refLift_, a1 = refLift_ + kRad;
-    double g0 = MeanDiePlace(a0);
-    if (failed_) return;
-    for (int i = 0; i < 30; ++i) {
-        const double g1 = MeanDiePlace(a1);
-        if (failed_) return;
-        if (std::abs(g1) < 1e-11 * v_[LinkRadius] || g1 == g0) break;
-        const double a2 = a1 - g1 * (a1 - a0) / (g1 - g0);
-        a0 = a1, g0 = g1, a1 = a2;
-    }
-    mid_ = a1;
-}
-
-// The sense of forward: at crank 90 (piston at mid stroke, the front port admitting when
-// running forward) the link moves the valve towards the rear with outside admission, and
-// towards the front with inside admission.
-void WalschaertsSolver::FindSense() {
-    GearPose up, down;
-    failed_ = SolveAt(90 * kRad, mid_ + kRad, up);
-    if (!failed_) failed_ = SolveAt(90 * kRad, mid_ - kRad, down);
-    if (failed_) return;
-    const bool inside = v_[Admit] >= 0.5;
-    sense_ = (up.Valve < down.Valve) != inside ? 1 : -1;
-}
-
-void WalschaertsSolver::Solve(double crankDeg, double setting, GearPose& out) {
-    out.PinCount = kWalschaertsPins;
-    out.Failed = failed_;
-    if (failed_) return;
-    const double crank = crankDeg * kRad, lift = mid_ + sense_ * setting * kRad;
-    out.Failed = SolveAt(crank, lift, out);
-    if (out.Failed && std::string_view(out.Failed) == kGroupName)
-        out.Failed = Walk(track_.LastCrank(), track_.LastSetting(), crank, lift,
-                          [&](double c, double l) { return SolveAt(c, l, out); });
+bool WalschaertsSolver::WalkFrom(const char* failed, double& crankRad, double& liftRad) const {
+    crankRad = track_.LastCrank(), liftRad = track_.LastSetting();
+    return std::string_view(failed) == kGroupName;
 }
 
 // Crank and crosshead, return crank, and the link from its eccentric rod (closed forms).
 const char* WalschaertsSolver::PlaceLink(double crankRad, GearPose& out) {
     auto& P = out.Pins;
-    P[WAxle] = {0, 0};
     P[WTrunnion] = {v_[TrunnionX], v_[TrunnionY]};
     P[WWeighShaft] = {v_[WeighShaftX], v_[WeighShaftY]};
-    P[WCrankPin] = OnCrank(P[WAxle], v_[StrokeLen] / 2, crankRad);
-    if (!CircleLine(P[WCrankPin], v_[MainRodLen], {0, v_[CylCLHeight]}, {1, 0}, true,
-                    P[WCrosshead]))
-        return "Main rod";
-    out.Crosshead = P[WCrosshead].x();
+    if (const char* f = PlaceCrosshead({WAxle, WCrankPin, WCrosshead}, v_[StrokeLen],
+                                       v_[MainRodLen], v_[CylCLHeight], crankRad, out))
+        return f;
     P[WCrossheadArm] = P[WCrosshead] + Vec2(v_[CrossheadArmX], -v_[CrossheadArmDrop]);
     P[WReturnCrankPin] =
         OnCrank(P[WAxle], v_[ReturnCrankThrow], crankRad + v_[ReturnCrankAngle] * kRad);
@@ -378,40 +296,16 @@ const char* WalschaertsSolver::SolveAt(double crankRad, double liftRad, GearPose
     return nullptr;
 }
 
-class WalschaertsKind final : public GearKind {
-public:
-    std::string_view Name() const override { return "walschaerts"; }
-    std::string_view Caption() const override { return "Walschaerts gear"; }
-    std::span<const Dimension> Dimensions() const override { return kDimensions; }
-    std::span<const PinInfo> Pins() const override { return kPins; }
-    std::span<const BodyInfo> Bodies() const override { return BodyTable(); }
-    std::span<const GuideInfo> Guides() const override { return kGuides; }
-    ReverserInfo Reverser() const override {
-        return {"Lifting arm from mid gear", UnitKind::Angle, FullGearAngle, NormalGearAngle};
-    }
-    PortFace Face(const GearDesign& d) const override {
-        auto c = [&d](Dim i) { return d.Values[std::size_t(i)]; };
-        return {c(CylCtrToDriverCtr), c(ExhPortWidth), c(BridgeWidthRear),
-                c(BridgeWidthFront), c(SteamPortWidthRear), c(SteamPortWidthFront),
-                c(ValveLenRear), c(ValveLenFront), c(ValveExhCavityRear),
-                c(ValveExhCavityFront),
-                c(Admit) >= 0.5 ? Admission::Inside : Admission::Outside};
-    }
-    GearDesign Sample() const override {
-        GearDesign d{this, "Walschaerts gear, 20 x 26 in cylinder, outside admission slide "
-                           "valve", LengthUnit::Inch, {}, {}};
-        for (const Dimension& dim : kDimensions) d.Values.push_back(dim.Default);
-        return d;
-    }
-    std::unique_ptr<GearSolver> MakeSolver(const GearDesign& d) const override {
-        return std::make_unique<WalschaertsSolver>(d);
-    }
-};
-
 } // namespace
 
 const GearKind& Walschaerts() {
-    static const WalschaertsKind kind;
+    static const TableKind kind({"walschaerts", "Walschaerts gear",
+                                 "Walschaerts gear, 20 x 26 in cylinder, outside admission "
+                                 "slide valve",
+                                 kDimensions, kPins, BodyTable(), kGuides,
+                                 {"Lifting arm from mid gear", UnitKind::Angle, FullGearAngle,
+                                  NormalGearAngle},
+                                 MakeSolverOf<WalschaertsSolver>});
     return kind;
 }
 
