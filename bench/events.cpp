@@ -3,7 +3,6 @@
 // copy of the gear it works on, and the fine sweep it replaced (kept in the tests).
 #include "analysis/EventsTable.h"
 #include "analysis/ReferenceSweep.h"
-#include "gears/Gears.h"
 #include "model/Solver.h"
 #include "model/ValveEvents.h"
 #include "support/Designs.h"
@@ -74,33 +73,6 @@ void BM_EventsDefaultTable(benchmark::State& st) {
 BENCHMARK(BM_EventsDefaultTable)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(9)
-    ->ReportAggregatesOnly(true);
-
-// The default table of every gear kind's sample (range(0): the kind's place in the
-// registry, classic first), on the exact engine: 38 sweep rows and the stored positions.
-void BM_GearEventsTable(benchmark::State& st) {
-    const auto kinds = vt::gears::AllGears();
-    if (std::size_t(st.range(0)) >= kinds.size()) {
-        st.SkipWithError("no such kind");
-        return;
-    }
-    const vt::gears::GearDesign d = kinds[std::size_t(st.range(0))]->Sample();
-    const auto rows = vt::DefaultEventRows(d);
-    int solves = 0;
-    for (auto _ : st) {
-        const vt::EventsTable t = vt::ComputeEventsTable(d, rows);
-        solves = 0;
-        for (const vt::EventsRow& r : t.Rows) solves += r.Solves;
-        benchmark::DoNotOptimize(t.Rows.back().Rear.Release);
-    }
-    st.SetLabel(std::string(kinds[std::size_t(st.range(0))]->Name()));
-    st.counters["rows"] = double(rows.size());
-    st.counters["solves"] = solves;
-}
-BENCHMARK(BM_GearEventsTable)
-    ->DenseRange(0, 9)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 // The former table's way, one position: 7,201 solves in 0.05 degree steps.

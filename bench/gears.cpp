@@ -1,7 +1,9 @@
 // Gear engine speed: one exact solve of each gear at the five named positions, the crank
 // walking every whole degree in steps of 7 (as bench_solver walks the classic solver) or
 // jumping by 137 degrees (a search's far probes); beside them, in the same run, the
-// classic SolveLinkage + ComputeValveEvents of the built-in design.
+// classic SolveLinkage + ComputeValveEvents of the built-in design; and each design's
+// default events table.
+#include "analysis/EventsTable.h"
 #include "gears/kinds/Allan.h"
 #include "gears/kinds/Baker.h"
 #include "gears/kinds/ClassicGear.h"
@@ -100,5 +102,26 @@ void BM_GearMakeSolver(benchmark::State& st) {
         benchmark::DoNotOptimize(d.Kind->MakeSolver(d));
 }
 BENCHMARK(BM_GearMakeSolver)->DenseRange(0, 9)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The default events table of each design (range(0) as above): 38 sweep rows and the
+// stored positions, every event a root on the exact engine.
+void BM_GearEventsTable(benchmark::State& st) {
+    const GearDesign d = Design(int(st.range(0)));
+    const auto rows = vt::DefaultEventRows(d);
+    int solves = 0;
+    for (auto _ : st) {
+        const vt::EventsTable t = vt::ComputeEventsTable(d, rows);
+        solves = 0;
+        for (const vt::EventsRow& r : t.Rows) solves += r.Solves;
+        benchmark::DoNotOptimize(t.Rows.back().Rear.Release);
+    }
+    st.counters["rows"] = double(rows.size());
+    st.counters["solves"] = solves;
+}
+BENCHMARK(BM_GearEventsTable)
+    ->DenseRange(0, 9)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 } // namespace
