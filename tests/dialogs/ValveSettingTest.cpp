@@ -6,7 +6,9 @@
 #include "model/MidGear.h"
 #include "support/MainFormTest.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTest>
@@ -130,13 +132,25 @@ TEST_F(ValveSettingTest, TheMainWindowTicksWhileSolveRestartsAndCancelStopsIt) {
     }
 }
 
-TEST_F(ValveSettingTest, SolveWithNothingToVarySaysWhatIsMissing) {
+TEST_F(ValveSettingTest, SolveSaysWhatIsMissingOrOutOfRangeAndSearchesNothing) {
     const float stem = s->ValveStemLen;
     Open([this] {
         Click("AddTarget");
         Click("Solve");
         EXPECT_FALSE(window->Solving());
         EXPECT_EQ(Text("Status"), "Tick at least one dimension that may vary.");
+        // A position beyond full gear, typed into the target's cell, is named before any
+        // search: not called a design that cannot assemble.
+        auto* targets = window->findChild<QTableWidget*>("Targets");
+        auto* position = qobject_cast<QComboBox*>(targets->cellWidget(0, 1));
+        ASSERT_NE(position, nullptr);
+        position->lineEdit()->selectAll();
+        QTest::keyClicks(position->lineEdit(), "5");
+        Click("Solve");
+        EXPECT_FALSE(window->Solving());
+        EXPECT_TRUE(Text("Status").startsWith(
+            "Target 1: the position 5 lies outside the reverser's range"))
+            << Text("Status").toStdString();
     });
     EXPECT_EQ(s->ValveStemLen, stem);
     EXPECT_EQ(s->UndoCount, 0);
