@@ -27,11 +27,14 @@ int Round(double v) {
     return int(std::lround(std::clamp(v, -1e9, 1e9)));
 }
 
-// The last pin of the first body of a role, or -1.
-int PinOfRole(const gears::GearKind& k, std::initializer_list<BodyRole> roles) {
-    for (BodyRole r : roles)
-        for (const auto& b : k.Bodies())
-            if (b.Role == r && !b.Pins.empty()) return b.Pins.back();
+// Every kind's third pin is the crosshead.
+constexpr int kCrosshead = 2;
+
+// The pin on the valve spindle's line: the horizontal guide's pin that is not the
+// crosshead, or -1.
+int ValveLinePin(const gears::GearKind& k) {
+    for (const auto& g : k.Guides())
+        if (g.Kind == gears::GuideKind::Horizontal && g.Pin != kCrosshead) return g.Pin;
     return -1;
 }
 
@@ -114,18 +117,28 @@ TurnSweep SweepTurn(const GearDesign& d, double setting, int steps) {
     return t;
 }
 
+// The valve spindle from the gear's pin on its line to the valve's rear face, so that the
+// valve in its chest is seen driven by the gear.
+void AddSpindle(std::vector<Line>& out, const SectionFrame& f, const Vec2& pin, double valve) {
+    const double h = std::max(0.15 * f.Stroke, 1e-9);
+    const Vec2 rear(f.Face.Centre + valve - f.Face.LenRear, f.ValveY - h / 2);
+    out.push_back({pin, rear, RoleColour(BodyRole::ValveSpindle), Layer::Section});
+}
+
 SectionFrame FrameOf(const GearDesign& d, const TurnSweep& turn) {
     SectionFrame f;
     f.Face = d.Kind->Face(d);
     const auto& k = *d.Kind;
-    const int crosshead = PinOfRole(k, {BodyRole::MainRod});
-    const int valve = PinOfRole(k, {BodyRole::ValveSpindle, BodyRole::ValveRod});
-    if (turn.Poses.empty() || crosshead < 0 || valve < 0) return f;
+    const int valve = ValveLinePin(k);
+    if (turn.Poses.empty() || valve < 0) return f;
     const GearPose& p = turn.Poses.front();
-    f.CylinderY = p.Pin(crosshead).y();
-    f.ValveY = p.Pin(valve).y();
+    f.CylinderY = p.Pin(kCrosshead).y();
     f.CrossheadMid = (turn.CrossheadMin + turn.CrossheadMax) / 2;
     f.Stroke = turn.CrossheadMax - turn.CrossheadMin;
+    // The steam chest at the valve spindle's line, but never inside the bore (0.7 strokes):
+    // a spindle at the cylinder's own height (an inside gear's rocker shaft) still shows
+    // the valve above the cylinder.
+    f.ValveY = std::max(p.Pin(valve).y(), f.CylinderY + 0.5 * f.Stroke);
     f.Known = f.Stroke > 0;
     return f;
 }
@@ -192,10 +205,11 @@ GearPicture PictureOf(const GearDesign& d, const GearPose& p, const SectionFrame
             pic.Lines.push_back({p.Pin(b.Pins[i]), p.Pin(b.Pins[(i + 1) % n]), RoleColour(b.Role)});
     }
     if (f.Known) {
-        const Vec2& crosshead = p.Pin(PinOfRole(k, {BodyRole::MainRod}));
+        const Vec2& crosshead = p.Pin(kCrosshead);
         AddEnds(pic.Lines, f, crosshead, p.Valve, motion);
         AddCylinder(pic.Lines, f, crosshead);
         AddValve(pic.Lines, f, p.Valve);
+        AddSpindle(pic.Lines, f, p.Pin(ValveLinePin(k)), p.Valve);
     }
     const auto pins = k.Pins();
     for (int i = 0; i < p.PinCount && std::size_t(i) < pins.size(); ++i)
