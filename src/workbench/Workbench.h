@@ -28,6 +28,7 @@ class QUndoView;
 namespace vt::wb {
 
 class DimensionTable;
+class LiveEvents;
 class GearCanvas;
 class Workbenches;
 
@@ -58,6 +59,8 @@ class Workbench final : public QMainWindow {
     QUndoStack& Undo() { return undo_; }
     GearCanvas& Drawing() { return *canvas_; }
     void SetFileUi(FileUi ui) { fileUi_ = std::move(ui); }
+    const FileUi& Files() const { return fileUi_; }
+    LiveEvents& Events() const { return *events_; }
     // The window's menu item of this text ("&Save", "Export &DXF..."), or null.
     QAction* Action(const QString& text) const;
 
@@ -87,6 +90,7 @@ class Workbench final : public QMainWindow {
     QWidget* BuildControls();
     QWidget* BuildSidePanel();
     void AddNotches(QLayout* row);
+    void AddPanels();
 
     void Apply(const gears::GearDesign& d); // the undo stack's way in
     void Change(const QString& text, gears::GearDesign after, int drag = 0);
@@ -120,6 +124,7 @@ class Workbench final : public QMainWindow {
     std::unique_ptr<gears::GearSolver> comparedSolver_;
     SectionFrame comparedFrame_;
 
+    LiveEvents* events_ = nullptr;
     GearCanvas* canvas_ = nullptr;
     DimensionTable* table_ = nullptr;
     QSlider* reverser_ = nullptr;
