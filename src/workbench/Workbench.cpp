@@ -227,6 +227,8 @@ void Workbench::BuildMenus() {
     edit->addAction(redo);
     edit->addSeparator();
     edit->addAction("Change &Unit...", this, &Workbench::ChangeUnit);
+    QMenu* tools = menuBar()->addMenu("&Tools");
+    tools->addAction("&Valve Setting...", this, &Workbench::OpenValveSetting);
     QMenu* view = menuBar()->addMenu("&View");
     view->setObjectName("viewMenu");
     view->addAction("&Fit Gear To Window", QKeySequence("Ctrl+0"), this, &Workbench::FitGear);

@@ -15,6 +15,7 @@
 #include "workbench/GearPicture.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QUndoStack>
 
 #include <memory>
@@ -24,6 +25,10 @@ class QCheckBox;
 class QLabel;
 class QSlider;
 class QUndoView;
+
+namespace vt {
+class ValveSettingWindow;
+}
 
 namespace vt::wb {
 
@@ -68,6 +73,8 @@ class Workbench final : public QMainWindow {
     bool Save();
     bool SaveAs();
     bool ExportDxf();
+    // The design tools' windows on this design (one of each, kept while the window is).
+    void OpenValveSetting();
     // One dimension changed as one undo step named `step`; the design tools' "Apply" comes
     // here too. Returns why the value was refused (the design then unchanged), or nothing.
     QString SetDimension(int dim, double value, const QString& step);
@@ -125,6 +132,7 @@ class Workbench final : public QMainWindow {
     SectionFrame comparedFrame_;
 
     LiveEvents* events_ = nullptr;
+    QPointer<ValveSettingWindow> valveSetting_;
     GearCanvas* canvas_ = nullptr;
     DimensionTable* table_ = nullptr;
     QSlider* reverser_ = nullptr;
