@@ -1,6 +1,7 @@
 // The workbench window: its layout, the animation, the reverser and the dimension edits.
 #include "workbench/Workbench.h"
 
+#include "dialogs/HelpWindow.h"
 #include "workbench/DesignCommand.h"
 #include "workbench/DiagramsDock.h"
 #include "workbench/DimensionRules.h"
@@ -107,6 +108,7 @@ void Workbench::AddPanels() {
     addDockWidget(Qt::BottomDockWidgetArea, events);
     splitDockWidget(events, diagrams, Qt::Horizontal);
     resizeDocks({events, diagrams}, {3, 2}, Qt::Horizontal);
+    resizeDocks({events}, {height() * 2 / 5}, Qt::Vertical);
     QMenu* view = menuBar()->findChild<QMenu*>("viewMenu");
     for (QDockWidget* d : findChildren<QDockWidget*>()) view->addAction(d->toggleViewAction());
 }
@@ -233,6 +235,11 @@ void Workbench::BuildMenus() {
     view->setObjectName("viewMenu");
     view->addAction("&Fit Gear To Window", QKeySequence("Ctrl+0"), this, &Workbench::FitGear);
     view->addSeparator();
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->addAction("&Gear Workbench", this, [this] {
+        if (!help_) help_ = new HelpWindow(kWorkbenchHelp, this);
+        help_->show();
+    });
 }
 
 QAction* Workbench::Action(const QString& text) const {

@@ -27,6 +27,7 @@ class QSlider;
 class QUndoView;
 
 namespace vt {
+class HelpWindow;
 class ValveSettingWindow;
 }
 
@@ -133,6 +134,7 @@ class Workbench final : public QMainWindow {
 
     LiveEvents* events_ = nullptr;
     QPointer<ValveSettingWindow> valveSetting_;
+    QPointer<HelpWindow> help_;
     GearCanvas* canvas_ = nullptr;
     DimensionTable* table_ = nullptr;
     QSlider* reverser_ = nullptr;

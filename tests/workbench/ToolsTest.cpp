@@ -1,8 +1,9 @@
 // The design tools on a workbench: the Valve Setting window opened from the Tools menu
 // names the gear's own dimensions, solves on its worker and applies its result as one
-// undo step a dimension, which Ctrl+Z takes back one by one.
+// undo step a dimension, which Ctrl+Z takes back one by one; the help menu's page.
 #include "workbench/WorkbenchFixture.h"
 
+#include "dialogs/HelpWindow.h"
 #include "dialogs/ValveSetting.h"
 
 #include <QPushButton>
@@ -54,6 +55,15 @@ TEST_F(ToolsTest, ValveSettingAppliesOneUndoStepPerDimensionThatCtrlZTakesBack) 
     EXPECT_EQ(w->Undo().index(), 0);
     EXPECT_TRUE(w->Design() == before);
     EXPECT_FALSE(w->isWindowModified());
+}
+
+TEST_F(ToolsTest, TheHelpMenuExplainsTheWorkbench) {
+    w->Action("&Gear Workbench")->trigger();
+    auto* help = w->findChild<HelpWindow*>();
+    ASSERT_TRUE(help && help->isVisible());
+    EXPECT_TRUE(help->LoadError().isEmpty()) << help->LoadError().toStdString();
+    for (const char* topic : {"THE VALVE EVENTS", "COMPARING TWO DESIGNS", "Valve Setting"})
+        EXPECT_TRUE(help->Text().contains(topic)) << topic;
 }
 
 } // namespace
