@@ -73,7 +73,7 @@ EventsDock::EventsDock(Workbench& bench, LiveEvents& events)
     current_->setRowCount(int(quantities.size()));
     current_->setColumnCount(2);
     current_->setHorizontalHeaderLabels({"Front", "Rear"});
-    current_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    current_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     notches_->setColumnCount(int(NotchColumns().size()));
     notches_->verticalHeader()->hide();
     auto* split = new QSplitter(Qt::Horizontal);

@@ -236,7 +236,7 @@ void PortsFrame(Canvas& c, const PortsDiagram& d) {
         if (r.Spec.Source == RowSource::Sweep && r.Spec.Forward && r.Spec.Number % 3 == 0)
             c.TextOut(kRight + 8, RowY(r.Spec.Number) - 6, Number(r.Setting, 3));
     c.TextOut(kRight + 8, RowY(kSweepRows - 1) - 22, "Setting");
-    c.TextOut(kRight + 8, RowY(0) + 10, "Mid gear");
+    c.TextOut(kRight + 14, RowY(0) + 10, "Mid gear");
     const double full = d.Main.Rows.empty() ? 0 : d.Main.Rows[kSweepRows - 1].Setting;
     if (full > 0 && d.Normal > 0 && d.Normal <= full) {
         const int y = int(std::lround(RowY(0) - d.Normal / full * (RowY(0) - RowY(kSweepRows - 1))));
