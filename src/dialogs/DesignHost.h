@@ -5,6 +5,8 @@
 
 #include "analysis/ValveSetting.h"
 #include "gears/Gear.h"
+#include "model/Controls.h"
+#include "model/State.h"
 
 #include <functional>
 #include <string>
@@ -19,6 +21,14 @@ struct DesignHost {
     std::function<std::string(int dim)> Tip;
     // Writes each variable's value found, one undo step a dimension; the number written.
     std::function<int(const SettingResult&)> Apply;
+    // How many of the kind's dimensions, from the first, the tools list by name.
+    int Listed = 0;
 };
+
+// The classic design of the main window: its dimensions with an id, named as the classic
+// editors name them. Reading only; "Apply" writes nothing.
+DesignHost ClassicReader(const State& s);
+// The same, "Apply" writing through the editors' write path, one UnDo entry a dimension.
+DesignHost ClassicHost(State& s, Controls& c);
 
 } // namespace vt

@@ -64,17 +64,6 @@ void Fill(QTableWidget* t, const TextTable& text) {
             t->setItem(r, c, Item(text.Rows[std::size_t(r)][std::size_t(c)], false));
 }
 
-// A classic design's rows are the classic dimensions with an id, the classic kind's first
-// ones in the same order, named as the classic editors name them.
-const DimensionInfo& ClassicDimension(int dim) { return *IdDimensions()[std::size_t(dim)]; }
-
-DesignHost ClassicHost(State& s, Controls& c) {
-    return {[&s] { return gears::ClassicDesign(s); },
-            [](int dim) { return DimensionCaption(ClassicDimension(dim)); },
-            [](int dim) { return std::string(ClassicDimension(dim).Name); },
-            [&s, &c](const SettingResult& r) { return ApplySetting(s, c, FoundValues(r)); }};
-}
-
 } // namespace
 
 ValveSettingWindow::ValveSettingWindow(State& s, Controls& c, QWidget* parent)

@@ -231,6 +231,7 @@ void Workbench::BuildMenus() {
     edit->addAction("Change &Unit...", this, &Workbench::ChangeUnit);
     QMenu* tools = menuBar()->addMenu("&Tools");
     tools->addAction("&Valve Setting...", this, &Workbench::OpenValveSetting);
+    tools->addAction("&Sensitivity and Wear...", this, &Workbench::OpenSensitivity);
     QMenu* view = menuBar()->addMenu("&View");
     view->setObjectName("viewMenu");
     view->addAction("&Fit Gear To Window", QKeySequence("Ctrl+0"), this, &Workbench::FitGear);

@@ -28,6 +28,7 @@ class QUndoView;
 
 namespace vt {
 class HelpWindow;
+class SensitivityWindow;
 class ValveSettingWindow;
 }
 
@@ -76,6 +77,7 @@ class Workbench final : public QMainWindow {
     bool ExportDxf();
     // The design tools' windows on this design (one of each, kept while the window is).
     void OpenValveSetting();
+    void OpenSensitivity();
     // One dimension changed as one undo step named `step`; the design tools' "Apply" comes
     // here too. Returns why the value was refused (the design then unchanged), or nothing.
     QString SetDimension(int dim, double value, const QString& step);
@@ -135,6 +137,7 @@ class Workbench final : public QMainWindow {
     LiveEvents* events_ = nullptr;
     QPointer<ValveSettingWindow> valveSetting_;
     QPointer<HelpWindow> help_;
+    QPointer<SensitivityWindow> sensitivity_;
     GearCanvas* canvas_ = nullptr;
     DimensionTable* table_ = nullptr;
     QSlider* reverser_ = nullptr;

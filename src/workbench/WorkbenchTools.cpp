@@ -1,6 +1,8 @@
-// The design tools on a workbench's design: the Valve Setting window reads the design as
-// it is and names its rows by the gear's own dimension captions; its "Apply" writes each
-// found value through Workbench::SetDimension, one undo step a dimension.
+// The design tools on a workbench's design: the Valve Setting and the Sensitivity and Wear
+// windows read the design as it is and name their rows by the gear's own dimension
+// captions; "Apply" writes each found value through Workbench::SetDimension, one undo
+// step a dimension.
+#include "dialogs/SensitivityWindow.h"
 #include "dialogs/ValveSetting.h"
 #include "workbench/Workbench.h"
 
@@ -25,7 +27,8 @@ DesignHost HostOf(Workbench& bench) {
                                                           caption(v.Variable.Index).c_str()))
                                        .isEmpty();
                 return written;
-            }};
+            },
+            int(bench.Design().Kind->Dimensions().size())};
 }
 
 } // namespace
@@ -37,6 +40,16 @@ void Workbench::OpenValveSetting() {
     }
     valveSetting_->show();
     valveSetting_->raise();
+}
+
+void Workbench::OpenSensitivity() {
+    if (!sensitivity_) {
+        sensitivity_ = new SensitivityWindow(HostOf(*this), Files(), this);
+        sensitivity_->setWindowTitle(
+            QString("Sensitivity and Wear - %1").arg(design_.Name.c_str()));
+    }
+    sensitivity_->show();
+    sensitivity_->raise();
 }
 
 } // namespace vt::wb

@@ -1,12 +1,15 @@
 // The design tools on a workbench: the Valve Setting window opened from the Tools menu
 // names the gear's own dimensions, solves on its worker and applies its result as one
-// undo step a dimension, which Ctrl+Z takes back one by one; the help menu's page.
+// undo step a dimension, which Ctrl+Z takes back one by one; Sensitivity and Wear lists
+// the gear's own dimensions and changes nothing; the help menu's page.
 #include "workbench/WorkbenchFixture.h"
 
 #include "dialogs/HelpWindow.h"
+#include "dialogs/SensitivityWindow.h"
 #include "dialogs/ValveSetting.h"
 
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 
 namespace vt::wb {
@@ -55,6 +58,27 @@ TEST_F(ToolsTest, ValveSettingAppliesOneUndoStepPerDimensionThatCtrlZTakesBack) 
     EXPECT_EQ(w->Undo().index(), 0);
     EXPECT_TRUE(w->Design() == before);
     EXPECT_FALSE(w->isWindowModified());
+}
+
+TEST_F(ToolsTest, SensitivityRowsAreTheGearsOwnDimensionsAndChangeNothing) {
+    w->Action("&Sensitivity and Wear...")->trigger();
+    auto* tool = w->findChild<SensitivityWindow*>();
+    ASSERT_TRUE(tool && tool->isVisible());
+    auto& rows = *tool->findChild<QTableWidget*>("Influences");
+    ASSERT_EQ(rows.rowCount(), int(w->Design().Kind->Dimensions().size()));
+    const auto radius = rows.findItems("Radius rod", Qt::MatchExactly);
+    ASSERT_EQ(radius.size(), 1);
+    EXPECT_EQ(rows.item(radius[0]->row(), 1)->text(), "60"); // its value in this design
+    auto* designs = tool->findChild<QSpinBox*>("Designs");
+    designs->selectAll();
+    QTest::keyClicks(designs, "0"); // no Monte Carlo check: the derivatives alone
+    const gears::GearDesign before = w->Design();
+    QTest::mouseClick(tool->findChild<QPushButton*>("Compute"), Qt::LeftButton);
+    for (int i = 0; i < 6000 && tool->Running(); ++i) QTest::qWait(10);
+    ASSERT_TRUE(tool->Report());
+    EXPECT_FALSE(rows.item(radius[0]->row(), 3)->text().isEmpty()); // a derivative shown
+    EXPECT_TRUE(w->Design() == before);
+    EXPECT_EQ(w->Undo().count(), 0);
 }
 
 TEST_F(ToolsTest, TheHelpMenuExplainsTheWorkbench) {
