@@ -76,9 +76,15 @@ void LiveUpdate(benchmark::State& st, bool current, bool table) {
         if (table) benchmark::DoNotOptimize(ComputeEventsTable(d, DefaultEventRows(d)));
     }
 }
-void BM_WorkbenchLiveCurrentNotch(benchmark::State& st) { LiveUpdate(st, true, false); }
-void BM_WorkbenchLiveWholeTable(benchmark::State& st) { LiveUpdate(st, false, true); }
-void BM_WorkbenchLiveUpdate(benchmark::State& st) { LiveUpdate(st, true, true); }
+void BM_WorkbenchLiveCurrentNotch(benchmark::State& st) {
+    LiveUpdate(st, true, false);
+}
+void BM_WorkbenchLiveWholeTable(benchmark::State& st) {
+    LiveUpdate(st, false, true);
+}
+void BM_WorkbenchLiveUpdate(benchmark::State& st) {
+    LiveUpdate(st, true, true);
+}
 BENCHMARK(BM_WorkbenchLiveCurrentNotch)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(9)

@@ -11,7 +11,9 @@ namespace vt {
 namespace {
 
 // The classic kind's first dimensions are the classic ones with an id, in the same order.
-const DimensionInfo& ClassicDimension(int dim) { return *IdDimensions()[std::size_t(dim)]; }
+const DimensionInfo& ClassicDimension(int dim) {
+    return *IdDimensions()[std::size_t(dim)];
+}
 
 } // namespace
 

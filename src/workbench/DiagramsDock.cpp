@@ -23,8 +23,7 @@ namespace {
 
 // A diagram's picture over its own copy of the data, so a file written later draws what
 // the window showed.
-template <class Data>
-DiagramPicture PictureOf(Data data, void (*draw)(Canvas&, const Data&)) {
+template <class Data> DiagramPicture PictureOf(Data data, void (*draw)(Canvas&, const Data&)) {
     auto held = std::make_shared<const Data>(std::move(data));
     return {kDiagramWidth, kDiagramHeight, [held, draw](Canvas& c) { draw(c, *held); }, {}};
 }
@@ -44,12 +43,14 @@ double CompareSetting(const gears::GearDesign& d, double setting) {
 
 // The menu draws the picture shown at the time it is used.
 DiagramView::DiagramView(Workbench& bench)
-    : menu_(new DiagramMenu({kDiagramWidth, kDiagramHeight,
-                             [this](Canvas& c) {
-                                 if (picture_.draw) picture_.draw(c);
-                             },
-                             {}},
-                            [this] { return Scale(); }, FilesOf(bench), this)) {
+    : menu_(new DiagramMenu(
+          {kDiagramWidth,
+           kDiagramHeight,
+           [this](Canvas& c) {
+               if (picture_.draw) picture_.draw(c);
+           },
+           {}},
+          [this] { return Scale(); }, FilesOf(bench), this)) {
     setMinimumSize(kDiagramWidth / 2, kDiagramHeight / 2);
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this,
@@ -86,8 +87,8 @@ struct Tab {
     const char* Caption;
     const char* Name;
 };
-constexpr Tab kTabs[] = {{"Sine", "sineDiagram"}, {"Oval", "ovalDiagram"},
-                         {"Port Events", "portsDiagram"}};
+constexpr Tab kTabs[] = {
+    {"Sine", "sineDiagram"}, {"Oval", "ovalDiagram"}, {"Port Events", "portsDiagram"}};
 } // namespace
 
 DiagramsDock::DiagramsDock(Workbench& bench, LiveEvents& events)

@@ -11,7 +11,9 @@ namespace vt::wb {
 
 namespace {
 
-std::optional<double> Percent(const std::optional<EventPoint>& e) { return PercentOf(e); }
+std::optional<double> Percent(const std::optional<EventPoint>& e) {
+    return PercentOf(e);
+}
 
 // One row of the quantities' table: what each reads.
 constexpr EventQuantity kQuantities[] = {
@@ -23,8 +25,8 @@ constexpr EventQuantity kQuantities[] = {
      "The widest opening to steam in the turn, at most the port's width", Measure::Length, 3, false,
      [](const EndEvents& e) -> std::optional<double> { return e.MaxSteam; }, nullptr},
     {"Greatest exhaust opening", "exhaust",
-     "The widest opening to exhaust in the turn, at most the port's width", Measure::Length,
-     3, false, [](const EndEvents& e) -> std::optional<double> { return e.MaxExhaust; }, nullptr},
+     "The widest opening to exhaust in the turn, at most the port's width", Measure::Length, 3,
+     false, [](const EndEvents& e) -> std::optional<double> { return e.MaxExhaust; }, nullptr},
     {"Admission", "admit",
      "Crank degrees from this end's true dead centre: - before it (pre-admission), + after",
      Measure::Degrees, 2, true,
@@ -41,11 +43,12 @@ constexpr EventQuantity kQuantities[] = {
      Measure::Percent, 1, false, [](const EndEvents& e) { return Percent(e.Release); }, nullptr},
     {"Compression", "compress",
      "Piston travel from this end's true dead centre when the exhaust closes, % of stroke",
-     Measure::Percent, 1, false, [](const EndEvents& e) { return Percent(e.Compression); }, nullptr},
+     Measure::Percent, 1, false, [](const EndEvents& e) { return Percent(e.Compression); },
+     nullptr},
     {"Valve travel", "travel", "The valve's whole travel, one extreme to the other",
      Measure::Length, 3, false, nullptr, [](const PositionEvents& e) { return e.FullTravel; }},
-    {"Die slip", "slip", "The die's range along its slot over the turn", Measure::Length, 3,
-     false, nullptr, [](const PositionEvents& e) { return e.DieSlip; }},
+    {"Die slip", "slip", "The die's range along its slot over the turn", Measure::Length, 3, false,
+     nullptr, [](const PositionEvents& e) { return e.DieSlip; }},
 };
 
 std::string Fixed(double v, int decimals, bool sign) {
@@ -56,7 +59,9 @@ std::string Fixed(double v, int decimals, bool sign) {
 
 } // namespace
 
-std::span<const EventQuantity> EventQuantities() { return kQuantities; }
+std::span<const EventQuantity> EventQuantities() {
+    return kQuantities;
+}
 
 std::optional<double> FigureOf(const EventQuantity& q, const PositionEvents& e, End end) {
     if (!q.BothEnds()) return q.Whole(e);
@@ -65,9 +70,12 @@ std::optional<double> FigureOf(const EventQuantity& q, const PositionEvents& e, 
 
 std::string MeasureUnit(Measure m, const gears::GearDesign& d) {
     switch (m) {
-    case Measure::Length: return std::string(gears::UnitName(d.Unit));
-    case Measure::Percent: return "% stroke";
-    case Measure::Degrees: return "deg";
+    case Measure::Length:
+        return std::string(gears::UnitName(d.Unit));
+    case Measure::Percent:
+        return "% stroke";
+    case Measure::Degrees:
+        return "deg";
     }
     return {};
 }

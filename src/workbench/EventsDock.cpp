@@ -48,7 +48,9 @@ QTableWidget* ReadOnlyTable() {
     return t;
 }
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // A panel with its heading line above it.
 QWidget* Titled(QLabel* heading, QWidget* body) {
@@ -63,9 +65,8 @@ QWidget* Titled(QLabel* heading, QWidget* body) {
 } // namespace
 
 EventsDock::EventsDock(Workbench& bench, LiveEvents& events)
-    : QDockWidget("Valve Events", &bench), bench_(bench), events_(events),
-      heading_(new QLabel), state_(new QLabel), current_(ReadOnlyTable()),
-      notches_(ReadOnlyTable()) {
+    : QDockWidget("Valve Events", &bench), bench_(bench), events_(events), heading_(new QLabel),
+      state_(new QLabel), current_(ReadOnlyTable()), notches_(ReadOnlyTable()) {
     setObjectName("eventsDock");
     current_->setObjectName("currentEvents");
     notches_->setObjectName("notchEvents");
@@ -92,7 +93,8 @@ EventsDock::EventsDock(Workbench& bench, LiveEvents& events)
 void EventsDock::ShowCurrent() {
     const PositionEvents& e = events_.Current();
     const auto& other = events_.ComparedCurrent();
-    QString head = QString("At setting %1 (%2)").arg(e.Setting, 0, 'f', 3)
+    QString head = QString("At setting %1 (%2)")
+                       .arg(e.Setting, 0, 'f', 3)
                        .arg(e.Forward ? "forward" : "reverse");
     if (other) head += QString("; this design / the compared (difference)");
     if (!e.Ok() && e.FailedBody) head += QString(": the %1 cannot be assembled").arg(e.FailedBody);
@@ -101,8 +103,7 @@ void EventsDock::ShowCurrent() {
     for (std::size_t i = 0; i < quantities.size(); ++i) {
         const EventQuantity& q = quantities[i];
         SetHeader(*current_, Qt::Vertical, int(i),
-                  QString("%1, %2").arg(q.Caption, Q(MeasureUnit(q.Unit, bench_.Design()))),
-                  q.Tip);
+                  QString("%1, %2").arg(q.Caption, Q(MeasureUnit(q.Unit, bench_.Design()))), q.Tip);
         for (End end : {End::Front, End::Rear}) {
             const bool shown = q.BothEnds() || end == End::Front;
             const auto figure = [&](const PositionEvents& p) { return FigureOf(q, p, end); };

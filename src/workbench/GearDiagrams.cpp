@@ -18,8 +18,8 @@ constexpr Color kTeal{0, 128, 128};
 constexpr Color kDarkRed{128, 0, 0};
 // Each opening's port line: front steam, front exhaust, rear steam, rear exhaust.
 constexpr Color kPortColors[kOpeningCount] = {kTeal, colors::DarkGreen, colors::Red, kDarkRed};
-constexpr const char* kPortNames[kOpeningCount] = {"Front steam", "Front exhaust",
-                                                   "Rear steam", "Rear exhaust"};
+constexpr const char* kPortNames[kOpeningCount] = {"Front steam", "Front exhaust", "Rear steam",
+                                                   "Rear exhaust"};
 
 // A box of the layout and the ranges it shows: x = x0 at `left`, y = y0 at `low`.
 struct Plot {
@@ -64,8 +64,10 @@ double TravelReach(const TurnDiagram& d) {
     double reach = 0;
     for (const TurnCurves* t : {&d.Main, d.Compared ? &*d.Compared : nullptr}) {
         if (!t) continue;
-        for (double v : t->Valve) reach = std::max(reach, std::fabs(v));
-        for (double e : t->PortEdge) reach = std::max(reach, std::fabs(e));
+        for (double v : t->Valve)
+            reach = std::max(reach, std::fabs(v));
+        for (double e : t->PortEdge)
+            reach = std::max(reach, std::fabs(e));
     }
     return reach > 0 ? reach * 1.1 : 1;
 }
@@ -75,7 +77,8 @@ void PortLines(Canvas& c, const Plot& p, const TurnCurves& t, bool light) {
     for (int k = 0; k < kOpeningCount; ++k) {
         const Color color = light ? Lighter(kPortColors[k]) : kPortColors[k];
         const int y = p.Y(t.PortEdge[std::size_t(k)]);
-        for (int x = p.x0; x < p.x1; x += 8) Line(c, x, y, std::min(x + 5, p.x1), y, color);
+        for (int x = p.x0; x < p.x1; x += 8)
+            Line(c, x, y, std::min(x + 5, p.x1), y, color);
         if (!light) Text(c, p.x1 + 4, y - 6, kPortNames[k], color);
     }
 }
@@ -143,12 +146,15 @@ TurnCurves CurvesOf(const gears::GearDesign& d, double setting, int samples) {
     const auto [lo, hi] = std::minmax_element(crosshead.begin(), crosshead.end());
     const double front = std::fabs(crosshead[0] - *hi) < std::fabs(crosshead[0] - *lo) ? *hi : *lo;
     const double stroke = std::max(*hi - *lo, 1e-12);
-    for (double x : crosshead) t.Piston.push_back(std::fabs(x - front) / stroke * 100);
+    for (double x : crosshead)
+        t.Piston.push_back(std::fabs(x - front) / stroke * 100);
     // Each opening is the travel plus or minus a constant: zero where the edge opens.
-    const gears::Openings at0 = gears::OpeningsAt(turn.Face(), 0), at1 = gears::OpeningsAt(turn.Face(), 1);
+    const gears::Openings at0 = gears::OpeningsAt(turn.Face(), 0),
+                          at1 = gears::OpeningsAt(turn.Face(), 1);
     const double o0[] = {at0.FrontSteam, at0.FrontExhaust, at0.RearSteam, at0.RearExhaust};
     const double o1[] = {at1.FrontSteam, at1.FrontExhaust, at1.RearSteam, at1.RearExhaust};
-    for (int k = 0; k < kOpeningCount; ++k) t.PortEdge[std::size_t(k)] = -o0[k] / (o1[k] - o0[k]);
+    for (int k = 0; k < kOpeningCount; ++k)
+        t.PortEdge[std::size_t(k)] = -o0[k] / (o1[k] - o0[k]);
     return t;
 }
 
@@ -163,7 +169,8 @@ void DrawSine(Canvas& c, const TurnDiagram& d) {
         VLine(c, p.X(a), p.Y(0) - half, p.Y(0) + half + 1);
         if (a % 90 == 0) c.TextOut(p.X(a) - 8, p.y0 + 6, std::to_string(a));
     }
-    c.TextOut(p.x0, p.y0 + 22, "Crank degrees in the direction of turning, 0 with the crank towards the cylinder");
+    c.TextOut(p.x0, p.y0 + 22,
+              "Crank degrees in the direction of turning, 0 with the crank towards the cylinder");
     TurnPlot(c, p, d, &TurnCurves::Crank);
 }
 
@@ -189,14 +196,15 @@ struct PortTraceFacts {
     bool Front;
 };
 constexpr PortTraceFacts kTraces[] = {
-    {&EndEvents::Admission, true},  {&EndEvents::CutOff, true},
-    {&EndEvents::Release, true},    {&EndEvents::Compression, true},
-    {&EndEvents::Admission, false}, {&EndEvents::CutOff, false},
-    {&EndEvents::Release, false},   {&EndEvents::Compression, false},
+    {&EndEvents::Admission, true},   {&EndEvents::CutOff, true},       {&EndEvents::Release, true},
+    {&EndEvents::Compression, true}, {&EndEvents::Admission, false},   {&EndEvents::CutOff, false},
+    {&EndEvents::Release, false},    {&EndEvents::Compression, false},
 };
 
 constexpr int kLeft = 9, kRight = 549;
-int RowY(int i) { return 343 - 16 * i; }
+int RowY(int i) {
+    return 343 - 16 * i;
+}
 // Front events from the front dead centre on the left, rear ones from the right.
 int EventX(bool front, double percent) {
     const double x = percent * (kRight - kLeft) / 100;
@@ -231,7 +239,8 @@ void PortsFrame(Canvas& c, const PortsDiagram& d) {
         VLine(c, EventX(true, pct), RowY(0) - 3, RowY(0) + 4);
         c.TextOut(EventX(true, pct) - (pct == 100 ? 10 : 4), RowY(0) + 10, std::to_string(pct));
     }
-    c.TextOut(150, RowY(0) + 24, "Percent piston travel: front port from the left, rear from the right");
+    c.TextOut(150, RowY(0) + 24,
+              "Percent piston travel: front port from the left, rear from the right");
     for (const EventsRow& r : d.Main.Rows)
         if (r.Spec.Source == RowSource::Sweep && r.Spec.Forward && r.Spec.Number % 3 == 0)
             c.TextOut(kRight + 8, RowY(r.Spec.Number) - 6, Number(r.Setting, 3));
@@ -239,7 +248,8 @@ void PortsFrame(Canvas& c, const PortsDiagram& d) {
     c.TextOut(kRight + 14, RowY(0) + 10, "Mid gear");
     const double full = d.Main.Rows.empty() ? 0 : d.Main.Rows[kSweepRows - 1].Setting;
     if (full > 0 && d.Normal > 0 && d.Normal <= full) {
-        const int y = int(std::lround(RowY(0) - d.Normal / full * (RowY(0) - RowY(kSweepRows - 1))));
+        const int y =
+            int(std::lround(RowY(0) - d.Normal / full * (RowY(0) - RowY(kSweepRows - 1))));
         Line(c, kLeft, y, kRight, y, colors::Blue);
         Text(c, 470, y - 13, "Normal", colors::Blue);
     }
@@ -257,7 +267,8 @@ void PortsLegend(Canvas& c, bool comparing) {
                 {kLeft + 110, "Fwd. rear port", colors::Red},
                 {kLeft + 220, "Rev. front port", colors::DarkGreen},
                 {kLeft + 330, "Rev. rear port", kDarkRed}};
-    for (const auto& k : keys) Text(c, k.x, 20, k.text, k.color);
+    for (const auto& k : keys)
+        Text(c, k.x, 20, k.text, k.color);
     if (comparing) Text(c, kLeft + 440, 20, "light: compared", colors::Gray);
 }
 
@@ -271,7 +282,8 @@ void DrawPorts(Canvas& c, const PortsDiagram& d) {
         for (const PortTraceFacts& f : kTraces)
             if (d.Compared) Trace(c, *d.Compared, f, forward, true);
     for (bool forward : {true, false})
-        for (const PortTraceFacts& f : kTraces) Trace(c, d.Main, f, forward, false);
+        for (const PortTraceFacts& f : kTraces)
+            Trace(c, d.Main, f, forward, false);
 }
 
 } // namespace vt::wb

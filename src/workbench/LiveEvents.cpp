@@ -59,7 +59,8 @@ void LiveEvents::StartTable() {
     if (bench_.Compared()) other = *bench_.Compared();
     job_.Start([this, generation, design, other](JobProgress& progress) -> BackgroundJob::Delivery {
         progress.Total = other ? 2 : 1;
-        auto table = std::make_shared<EventsTable>(ComputeEventsTable(design, DefaultEventRows(design)));
+        auto table =
+            std::make_shared<EventsTable>(ComputeEventsTable(design, DefaultEventRows(design)));
         progress.Done = 1;
         auto compared = std::make_shared<std::optional<EventsTable>>();
         if (other && !progress.Cancelled())

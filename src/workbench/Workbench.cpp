@@ -110,7 +110,8 @@ void Workbench::AddPanels() {
     resizeDocks({events, diagrams}, {3, 2}, Qt::Horizontal);
     resizeDocks({events}, {height() * 2 / 5}, Qt::Vertical);
     QMenu* view = menuBar()->findChild<QMenu*>("viewMenu");
-    for (QDockWidget* d : findChildren<QDockWidget*>()) view->addAction(d->toggleViewAction());
+    for (QDockWidget* d : findChildren<QDockWidget*>())
+        view->addAction(d->toggleViewAction());
 }
 
 Workbench::~Workbench() = default;

@@ -30,7 +30,7 @@ namespace vt {
 class HelpWindow;
 class SensitivityWindow;
 class ValveSettingWindow;
-}
+} // namespace vt
 
 namespace vt::wb {
 

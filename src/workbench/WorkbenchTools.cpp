@@ -14,21 +14,24 @@ DesignHost HostOf(Workbench& bench) {
     const auto caption = [&bench](int dim) {
         return std::string(bench.Design().Kind->Dimensions()[std::size_t(dim)].Caption);
     };
-    return {[&bench] { return bench.Design(); }, caption,
-            [&bench](int dim) {
-                return std::string(bench.Design().Kind->Dimensions()[std::size_t(dim)].Name);
-            },
-            [&bench, caption](const SettingResult& r) {
-                int written = 0;
-                for (const VariableOutcome& v : r.Variables)
-                    if (v.After != v.Before)
-                        written += bench.SetDimension(v.Variable.Index, v.After,
-                                                      QString("Valve setting: %1").arg(
-                                                          caption(v.Variable.Index).c_str()))
-                                       .isEmpty();
-                return written;
-            },
-            int(bench.Design().Kind->Dimensions().size())};
+    return {
+        [&bench] { return bench.Design(); }, caption,
+        [&bench](int dim) {
+            return std::string(bench.Design().Kind->Dimensions()[std::size_t(dim)].Name);
+        },
+        [&bench, caption](const SettingResult& r) {
+            int written = 0;
+            for (const VariableOutcome& v : r.Variables)
+                if (v.After != v.Before)
+                    written +=
+                        bench
+                            .SetDimension(
+                                v.Variable.Index, v.After,
+                                QString("Valve setting: %1").arg(caption(v.Variable.Index).c_str()))
+                            .isEmpty();
+            return written;
+        },
+        int(bench.Design().Kind->Dimensions().size())};
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 // The workbench's diagrams and figures without Qt: a turn's curves checked against the
 // events engine and the port face, the port events diagram's traces against the table,
 // the compared design drawn beneath in lighter colours, and the figures' compared texts.
-#include "workbench/EventFigures.h"
 #include "workbench/GearDiagrams.h"
+#include "workbench/EventFigures.h"
 
 #include "analysis/GearTurn.h"
 #include "gears/PortFace.h"
@@ -36,7 +36,8 @@ TEST(Diagrams, ATurnsCurvesAgreeWithTheEventsEngineAndThePortFace) {
         const gears::Openings o = gears::OpeningsAt(face, t.PortEdge[std::size_t(k)]);
         return std::array{o.FrontSteam, o.FrontExhaust, o.RearSteam, o.RearExhaust}[std::size_t(k)];
     };
-    for (int k = 0; k < kOpeningCount; ++k) EXPECT_NEAR(open(k), 0, 1e-12) << k;
+    for (int k = 0; k < kOpeningCount; ++k)
+        EXPECT_NEAR(open(k), 0, 1e-12) << k;
     // With the crank on the front dead centre the front port is open by the lead.
     const double frontSteamOpen = gears::OpeningsAt(face, t.Valve.front()).FrontSteam;
     EXPECT_NEAR(frontSteamOpen, e.Front.Lead, 0.01);
@@ -47,7 +48,8 @@ std::vector<Color> LinePens(const PortsDiagram& d) {
     RecordingCanvas c(kDiagramWidth, kDiagramHeight);
     DrawPorts(c, d);
     std::vector<Color> pens;
-    for (const CanvasCall& call : c.Calls(CanvasCall::Line)) pens.push_back(call.pen);
+    for (const CanvasCall& call : c.Calls(CanvasCall::Line))
+        pens.push_back(call.pen);
     return pens;
 }
 
@@ -70,9 +72,9 @@ TEST(Diagrams, PortEventsTraceEveryEventAndDrawTheComparedDesignFirstAndLighter)
 
 TEST(Figures, ComparedTextsGiveBothAndTheDifferenceAndTheNearestNotch) {
     const EventQuantity& lead = EventQuantities()[0];
-    const EventQuantity& cutOff = *std::find_if(
-        EventQuantities().begin(), EventQuantities().end(),
-        [](const EventQuantity& q) { return std::string(q.Caption) == "Cut-off"; });
+    const EventQuantity& cutOff =
+        *std::find_if(EventQuantities().begin(), EventQuantities().end(),
+                      [](const EventQuantity& q) { return std::string(q.Caption) == "Cut-off"; });
     EXPECT_EQ(FigureText(lead, 0.25, std::nullopt, false), "+0.250");
     EXPECT_EQ(FigureText(lead, 0.25, 0.1875, true), "+0.250 / +0.188 (+0.062)");
     EXPECT_EQ(FigureText(cutOff, 25.04, 27.0, true), "25.0 / 27.0 (-2.0)");
@@ -80,8 +82,8 @@ TEST(Figures, ComparedTextsGiveBothAndTheDifferenceAndTheNearestNotch) {
     EXPECT_EQ(MeasureUnit(lead.Unit, kSample), "in");
     const EventsTable t = ComputeEventsTable(kSample, DefaultEventRows(kSample));
     const double full = gears::SettingOf(kSample, gears::NamedPosition::FullForward);
-    EXPECT_EQ(NearestRow(t, full * 0.5 + 0.01), 9);               // F9, half of full gear
-    EXPECT_EQ(NearestRow(t, -full), 2 * kSweepRows - 1);            // R18
+    EXPECT_EQ(NearestRow(t, full * 0.5 + 0.01), 9);      // F9, half of full gear
+    EXPECT_EQ(NearestRow(t, -full), 2 * kSweepRows - 1); // R18
     EXPECT_EQ(MatchingRow(t, t.Rows[5].Spec), &t.Rows[5]);
 }
 

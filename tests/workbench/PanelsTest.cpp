@@ -72,7 +72,8 @@ TEST_F(PanelsTest, ADraggedValueAndTheReverserMoveTheLiveEventsAndTheNotchTable)
         leads << Now("Lead", 0); // at once, before any table
     }
     QTest::mouseRelease(slider, Qt::LeftButton, {}, at(slider->value()));
-    for (int i = 1; i < leads.size(); ++i) EXPECT_NE(leads[i], leads[i - 1]);
+    for (int i = 1; i < leads.size(); ++i)
+        EXPECT_NE(leads[i], leads[i - 1]);
     EXPECT_FALSE(w->Events().TableReady()); // the notches follow after
     WaitForTable();
     EXPECT_EQ(SelectedNotch("F lead"), leads.back());

@@ -38,10 +38,12 @@ TEST_F(ToolsTest, ValveSettingAppliesOneUndoStepPerDimensionThatCtrlZTakesBack) 
     Vary(dims, "Valve pin to valve centre");
     const gears::GearDesign before = w->Design();
     QTest::mouseClick(tool->Button("Solve"), Qt::LeftButton);
-    for (int i = 0; i < 6000 && tool->Solving(); ++i) QTest::qWait(10);
+    for (int i = 0; i < 6000 && tool->Solving(); ++i)
+        QTest::qWait(10);
     ASSERT_TRUE(tool->Result());
     int changed = 0;
-    for (const VariableOutcome& v : tool->Result()->Variables) changed += v.After != v.Before;
+    for (const VariableOutcome& v : tool->Result()->Variables)
+        changed += v.After != v.Before;
     ASSERT_EQ(changed, 2);
     const std::vector<VariableOutcome> found = tool->Result()->Variables;
     QTest::mouseClick(tool->Button("Apply"), Qt::LeftButton);
@@ -74,7 +76,8 @@ TEST_F(ToolsTest, SensitivityRowsAreTheGearsOwnDimensionsAndChangeNothing) {
     QTest::keyClicks(designs, "0"); // no Monte Carlo check: the derivatives alone
     const gears::GearDesign before = w->Design();
     QTest::mouseClick(tool->findChild<QPushButton*>("Compute"), Qt::LeftButton);
-    for (int i = 0; i < 6000 && tool->Running(); ++i) QTest::qWait(10);
+    for (int i = 0; i < 6000 && tool->Running(); ++i)
+        QTest::qWait(10);
     ASSERT_TRUE(tool->Report());
     EXPECT_FALSE(rows.item(radius[0]->row(), 3)->text().isEmpty()); // a derivative shown
     EXPECT_TRUE(w->Design() == before);
