@@ -82,6 +82,7 @@ EventsDock::EventsDock(Workbench& bench, LiveEvents& events)
     split->addWidget(Titled(state_, notches_));
     split->setStretchFactor(0, 2);
     split->setStretchFactor(1, 5);
+    split->setSizes({400, 760}); // room for a compared figure and its difference
     setWidget(split);
     connect(&events, &LiveEvents::currentChanged, this, &EventsDock::ShowCurrent);
     connect(&events, &LiveEvents::tableChanged, this, &EventsDock::ShowNotches);
