@@ -21,6 +21,7 @@ struct HelpFacts {
 inline constexpr HelpFacts kInstructions{"TInst", "Instructions", "instruct.doc", 427};
 inline constexpr HelpFacts kSpecialInstructions{"TVtoSpInst", "Valvetrace Special Instructions",
                                                 "VtoSpIns.doc", 435};
+inline constexpr HelpFacts kWorkbenchHelp{"TWorkbenchHelp", "Gear Workbench", "Workbench.doc", 427};
 
 // The text of a help file, or the message that says why it could not be read.
 struct HelpText {

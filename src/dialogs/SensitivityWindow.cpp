@@ -31,7 +31,7 @@ namespace vt {
 namespace {
 
 constexpr int kNameCol = 0, kValueCol = 1, kTolCol = 2, kFirstFigureCol = 3;
-constexpr int kDimensionRole = Qt::UserRole;     // the row's index into IdDimensions
+constexpr int kDimensionRole = Qt::UserRole;     // the row's index into the kind's dimensions
 constexpr int kSortRole = Qt::UserRole + 1;      // a figure cell's place in the sort
 constexpr const char* kPositions[] = {"normal-fwd", "full-fwd", "mid", "normal-rev", "full-rev"};
 
@@ -94,15 +94,14 @@ int RowIndex(const QTableWidget* t, int row) {
     return t->item(row, kNameCol)->data(kDimensionRole).toInt();
 }
 
-// The row's dimension as the classic editors name it.
-const DimensionInfo& RowDimension(const QTableWidget* t, int row) {
-    return *IdDimensions()[std::size_t(RowIndex(t, row))];
+// The row's dimension of the design's kind, which the tools evaluate.
+const gears::Dimension& RowGearDimension(const gears::GearDesign& d, const QTableWidget* t,
+                                         int row) {
+    return d.Kind->Dimensions()[std::size_t(RowIndex(t, row))];
 }
 
-// The same dimension of the classic gear, which the tools evaluate (its first dimensions
-// are the classic ones with an id, in the same order).
-const gears::Dimension& RowGearDimension(const QTableWidget* t, int row) {
-    return gears::ClassicGear().Dimensions()[std::size_t(RowIndex(t, row))];
+double RowValue(const gears::GearDesign& d, const QTableWidget* t, int row) {
+    return d.Values[std::size_t(RowIndex(t, row))];
 }
 
 QTableWidget* FigureTable(QWidget* parent, const QStringList& lead, bool perUnit) {
@@ -119,7 +118,10 @@ QTableWidget* FigureTable(QWidget* parent, const QStringList& lead, bool perUnit
 } // namespace
 
 SensitivityWindow::SensitivityWindow(const State& s, FileUi ui, QWidget* parent)
-    : QDialog(parent), s_(s), ui_(std::move(ui)), job_(new BackgroundJob(this)),
+    : SensitivityWindow(ClassicReader(s), std::move(ui), parent) {}
+
+SensitivityWindow::SensitivityWindow(DesignHost host, FileUi ui, QWidget* parent)
+    : QDialog(parent), host_(std::move(host)), ui_(std::move(ui)), job_(new BackgroundJob(this)),
       chart_(kInfluenceChartWidth, kInfluenceChartHeight) {
     setObjectName("TSensitivity");
     setWindowTitle("Sensitivity and Wear");
@@ -176,12 +178,11 @@ void SensitivityWindow::BuildResults() {
     influences_ = FigureTable(this, {"Dimension", "Value", "Tolerance +-\n(units or deg)"}, true);
     influences_->setObjectName("Influences");
     influences_->setItemDelegateForColumn(kTolCol, new ToleranceDelegate(influences_));
-    influences_->setRowCount(kIdDimensions);
-    for (int i = 0; i < kIdDimensions; ++i) {
-        const DimensionInfo& d = *IdDimensions()[std::size_t(i)];
-        auto* name = new QTableWidgetItem(QString::fromStdString(DimensionCaption(d)));
+    influences_->setRowCount(host_.Listed);
+    for (int i = 0; i < host_.Listed; ++i) {
+        auto* name = new QTableWidgetItem(QString::fromStdString(host_.Caption(i)));
         name->setData(kDimensionRole, i);
-        name->setToolTip(d.Name);
+        name->setToolTip(QString::fromStdString(host_.Tip(i)));
         name->setFlags(name->flags() & ~Qt::ItemIsEditable);
         influences_->setItem(i, kNameCol, name);
     }
@@ -274,7 +275,7 @@ void SensitivityWindow::BuildResults() {
 }
 
 void SensitivityWindow::showEvent(QShowEvent* e) {
-    if (report_ && !SameDesign(computedOn_, gears::ClassicDesign(s_))) {
+    if (report_ && !SameDesign(computedOn_, host_.Design())) {
         ClearResults();
         status_->setText("The design has changed since the last Compute: its results were "
                          "cleared. Compute to see today's.");
@@ -295,12 +296,11 @@ void SensitivityWindow::ShowTolerances() {
     angleTol_->setText(ToleranceText(tolerances_.Angle));
     const QSignalBlocker quiet(influences_);
     influences_->setSortingEnabled(false); // rows stay put while they are filled
-    Mechanism design = s_;
+    const gears::GearDesign design = host_.Design();
     for (int row = 0; row < influences_->rowCount(); ++row) {
-        const DimensionInfo& d = RowDimension(influences_, row);
-        influences_->setItem(row, kValueCol, Number(d.Ref(design), 4));
+        influences_->setItem(row, kValueCol, Number(RowValue(design, influences_, row), 4));
         auto* tol = new QTableWidgetItem;
-        tol->setData(Qt::DisplayRole, tolerances_.Of(RowGearDimension(influences_, row)));
+        tol->setData(Qt::DisplayRole, tolerances_.Of(RowGearDimension(design, influences_, row)));
         tol->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         influences_->setItem(row, kTolCol, tol);
     }
@@ -309,13 +309,13 @@ void SensitivityWindow::ShowTolerances() {
 
 void SensitivityWindow::ToleranceEdited(QTableWidgetItem* item) {
     if (item->column() != kTolCol) return;
-    const DimensionInfo& d = RowDimension(influences_, item->row());
-    const gears::Dimension& g = RowGearDimension(influences_, item->row());
-    const std::string caption = DimensionCaption(d);
-    Mechanism design = s_;
+    const gears::GearDesign design = host_.Design();
+    const gears::Dimension& g = RowGearDimension(design, influences_, item->row());
+    const std::string caption = host_.Caption(RowIndex(influences_, item->row()));
     double t = 0;
     const std::string typed = item->text().trimmed().toStdString();
-    const std::string why = ParseDecimal(typed, t) ? ToleranceRefusal(g, d.Ref(design), t)
+    const std::string why = ParseDecimal(typed, t)
+                                ? ToleranceRefusal(g, RowValue(design, influences_, item->row()), t)
                                                    : "it is not a number";
     if (why.empty()) {
         tolerances_.Overrides[g.Name] = t;
@@ -334,7 +334,7 @@ void SensitivityWindow::ToleranceEdited(QTableWidgetItem* item) {
 std::optional<SensitivityRequest> SensitivityWindow::ReadRequest() {
     SensitivityRequest q;
     q.Position = position_->currentText().trimmed().toStdString();
-    if (!ParseGearPlace(s_, q.Position)) {
+    if (!ParseGearPlace(host_.Design(), q.Position)) {
         status_->setText(
             "The gear position must be full-fwd, normal-fwd, mid, normal-rev, full-rev or an "
             "offset from mid gear in model units; nothing was computed.");
@@ -361,7 +361,7 @@ void SensitivityWindow::ComputeClick() {
         emit Finished();
         return;
     }
-    job_->Start([this, design = gears::ClassicDesign(s_), request = *q](JobProgress& p) {
+    job_->Start([this, design = host_.Design(), request = *q](JobProgress& p) {
         auto report = ComputeSensitivityReport(design, request, [&p](int done, int total) {
             p.Done = done;
             p.Total = total;
@@ -441,11 +441,11 @@ void SensitivityWindow::FillInfluences() {
     const QSignalBlocker quiet(influences_);
     const ToleranceSet& t = *report_->Tolerances;
     for (int row = 0; row < influences_->rowCount(); ++row) {
-        const DimensionInfo* d = &RowDimension(influences_, row);
+        const QString tip = QString::fromStdString(host_.Tip(RowIndex(influences_, row)));
         for (const InfluenceRow& r : report_->Result.Rows) {
             if (r.Index != RowIndex(influences_, row)) continue;
             QTableWidgetItem* label = influences_->item(row, kNameCol);
-            label->setToolTip(QString(d->Name) +
+            label->setToolTip(tip +
                               (r.Assembles ? "" : ": the gear cannot be assembled when this "
                                                   "dimension changes by its step"));
             label->setBackground(r.Assembles ? QBrush() : QBrush(QColor(255, 200, 200)));
@@ -498,7 +498,7 @@ void SensitivityWindow::DrawChart() {
     std::vector<InfluenceBar> bars;
     for (const InfluenceRow* row : LargestContributions(report_->Result, t, k)) {
         const double share = Contribution(*row, t, k);
-        bars.push_back({DimensionCaption(*IdDimensions()[std::size_t(row->Index)]), share,
+        bars.push_back({host_.Caption(row->Index), share,
                         DerivativeText(share)});
     }
     const std::string title = std::string(Figure(k).Title) + " at " + report_->Position +

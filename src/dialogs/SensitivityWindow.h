@@ -10,6 +10,7 @@
 
 #include "analysis/SensitivityRun.h"
 #include "canvas/QtCanvas.h"
+#include "dialogs/DesignHost.h"
 #include "widgets/FileDialogs.h"
 
 #include <QDialog>
@@ -36,7 +37,10 @@ inline constexpr FileDialogFacts kSaveSensitivityCsvDialog{
 class SensitivityWindow final : public QDialog {
     Q_OBJECT
 public:
+    // On the main window's classic design.
     SensitivityWindow(const State& s, FileUi ui, QWidget* parent);
+    // On the host's design, its rows named by the host; "Apply" is not used.
+    SensitivityWindow(DesignHost host, FileUi ui, QWidget* parent);
     ~SensitivityWindow() override;
 
     void ComputeClick();
@@ -69,7 +73,7 @@ private:
     void ToleranceEdited(QTableWidgetItem* item);
     void ShowTolerances();
 
-    const State& s_;
+    DesignHost host_;
     FileUi ui_;
     ToleranceSet tolerances_;
     std::optional<SensitivityReport> report_;

@@ -64,21 +64,16 @@ void Fill(QTableWidget* t, const TextTable& text) {
             t->setItem(r, c, Item(text.Rows[std::size_t(r)][std::size_t(c)], false));
 }
 
-// This window sets a classic design: its rows are the classic dimensions with an id, the
-// classic kind's first ones in the same order, named as the classic editors name them.
-const DimensionInfo& ClassicDimension(const SettingVariable& v) {
-    return *IdDimensions()[std::size_t(v.Index)];
-}
-
-std::string CaptionOf(const SettingVariable& v) { return DimensionCaption(ClassicDimension(v)); }
-
 } // namespace
 
 ValveSettingWindow::ValveSettingWindow(State& s, Controls& c, QWidget* parent)
-    : QDialog(parent), s_(s), c_(c) {
+    : ValveSettingWindow(ClassicHost(s, c), parent) {}
+
+ValveSettingWindow::ValveSettingWindow(DesignHost host, QWidget* parent)
+    : QDialog(parent), host_(std::move(host)) {
     setObjectName("TValveSetting");
     setWindowTitle("Valve Setting");
-    choices_ = DimensionChoices(gears::ClassicDesign(s_));
+    choices_ = DimensionChoices(host_.Design());
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(BuildInputs());
     split->addWidget(BuildResults());
@@ -165,7 +160,7 @@ QWidget* ValveSettingWindow::BuildResults() {
 
 void ValveSettingWindow::showEvent(QShowEvent* e) {
     if (!Solving()) { // the design may have changed since: values and default bounds anew
-        std::vector<DimensionChoice> fresh = DimensionChoices(gears::ClassicDesign(s_));
+        std::vector<DimensionChoice> fresh = DimensionChoices(host_.Design());
         for (std::size_t i = 0; i < fresh.size(); ++i) fresh[i].Vary = choices_[i].Vary;
         choices_ = fresh;
         ShowChoices();
@@ -175,7 +170,7 @@ void ValveSettingWindow::showEvent(QShowEvent* e) {
 }
 
 void ValveSettingWindow::DropStaleResult() {
-    if (!result_ || ResultFits(*result_, gears::ClassicDesign(s_))) return;
+    if (!result_ || ResultFits(*result_, host_.Design())) return;
     result_.reset();
     targetResults_->setRowCount(0);
     variableResults_->setRowCount(0);
@@ -185,7 +180,7 @@ void ValveSettingWindow::DropStaleResult() {
 }
 
 void ValveSettingWindow::TaskClick(SettingTask task) {
-    FillTask(task, gears::ClassicDesign(s_), targets_, choices_);
+    FillTask(task, host_.Design(), targets_, choices_);
     ShowTargets();
     ShowChoices();
 }
@@ -215,16 +210,17 @@ void ValveSettingWindow::ShowTargets() {
 }
 
 void ValveSettingWindow::ShowChoices() {
+    const gears::GearDesign design = host_.Design();
     dimensionTable_->setRowCount(int(choices_.size()));
     for (int r = 0; r < dimensionTable_->rowCount(); ++r) {
         const DimensionChoice& c = choices_[std::size_t(r)];
-        auto* name = Item(CaptionOf(c.Variable), false);
-        name->setToolTip(ClassicDimension(c.Variable).Name);
+        auto* name = Item(host_.Caption(c.Variable.Index), false);
+        name->setToolTip(QString::fromStdString(host_.Tip(c.Variable.Index)));
         name->setFlags(name->flags() | Qt::ItemIsUserCheckable);
         name->setCheckState(c.Vary ? Qt::Checked : Qt::Unchecked);
         dimensionTable_->setItem(r, kDimension, name);
         dimensionTable_->setItem(r, kNow,
-                                 Item(FormatFixed(ClassicDimension(c.Variable).Ref(s_), 0, 5), false));
+                                 Item(FormatFixed(design.Values[std::size_t(c.Variable.Index)], 0, 5), false));
         dimensionTable_->setItem(r, kLow, Item(FormatFixed(c.Variable.Low, 0, 5), true));
         dimensionTable_->setItem(r, kHigh, Item(FormatFixed(c.Variable.High, 0, 5), true));
     }
@@ -244,7 +240,7 @@ std::string ValveSettingWindow::ReadTables() {
         c.Vary = dimensionTable_->item(r, kDimension)->checkState() == Qt::Checked;
         if (!ParseDecimal(Cell(dimensionTable_, r, kLow), c.Variable.Low) ||
             !ParseDecimal(Cell(dimensionTable_, r, kHigh), c.Variable.High))
-            return "The bounds of " + CaptionOf(c.Variable) + " are not numbers.";
+            return "The bounds of " + host_.Caption(c.Variable.Index) + " are not numbers.";
     }
     return {};
 }
@@ -258,7 +254,7 @@ void ValveSettingWindow::SolveClick() {
         status_->setText(QString::fromStdString(error));
         return;
     }
-    job_.Start([this, gear = gears::ClassicDesign(s_), targets = targets_,
+    job_.Start([this, gear = host_.Design(), targets = targets_,
                 variables = std::move(problem.Variables)](JobProgress& p) {
         SettingOptions o;
         p.Total = o.MaxEvaluations;
@@ -291,8 +287,8 @@ void ValveSettingWindow::ShowResult() {
     Fill(variableResults_, VariableTable(*result_));
     for (int r = 0; r < variableResults_->rowCount(); ++r) { // named as in the inputs
         const SettingVariable& v = result_->Variables[std::size_t(r)].Variable;
-        variableResults_->item(r, 0)->setText(QString::fromStdString(CaptionOf(v)));
-        variableResults_->item(r, 0)->setToolTip(ClassicDimension(v).Name);
+        variableResults_->item(r, 0)->setText(QString::fromStdString(host_.Caption(v.Index)));
+        variableResults_->item(r, 0)->setToolTip(QString::fromStdString(host_.Tip(v.Index)));
     }
     status_->setText(QString::fromStdString(StatusLines(*result_)).trimmed());
     Button("Apply")->setEnabled(result_->Status != SettingStatus::CannotAssemble);
@@ -301,7 +297,7 @@ void ValveSettingWindow::ShowResult() {
 void ValveSettingWindow::ApplyClick() {
     DropStaleResult();
     if (!result_ || Solving()) return;
-    const int written = ApplySetting(s_, c_, FoundValues(*result_));
+    const int written = host_.Apply(*result_);
     result_.reset();
     Button("Apply")->setEnabled(false);
     ShowChoices();

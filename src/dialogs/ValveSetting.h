@@ -1,11 +1,12 @@
 // "Valve Setting": the designer's targets and the dimensions that may vary, two ready
 // tasks, "Solve" on a worker thread with its progress (evaluations, restarts, the best
 // objective) and "Cancel", the before-and-after tables, and "Apply" through the editors'
-// write path. A result is shown and applied only on the design it was computed on. The
+// write path (or the host's: a workbench's undo steps). A result is shown and applied only on the design it was computed on. The
 // rules are in analysis/SettingTasks.h; this window only connects its widgets to them.
 #pragma once
 
 #include "analysis/SettingTasks.h"
+#include "dialogs/DesignHost.h"
 #include "widgets/BackgroundJob.h"
 
 #include <QDialog>
@@ -22,7 +23,9 @@ namespace vt {
 class ValveSettingWindow final : public QDialog {
     Q_OBJECT
 public:
+    // On the main window's classic design, applied through the editors' write path.
     ValveSettingWindow(State& s, Controls& c, QWidget* parent);
+    ValveSettingWindow(DesignHost host, QWidget* parent);
 
     bool Solving() const { return job_.Running(); }
     const std::optional<SettingResult>& Result() const { return result_; }
@@ -49,8 +52,7 @@ private:
     void DropStaleResult(); // a result of another design than today's is cleared
     void SetBusy(bool busy);
 
-    State& s_;
-    Controls& c_;
+    DesignHost host_;
     std::vector<SettingTarget> targets_;
     std::vector<DimensionChoice> choices_;
     std::optional<SettingResult> result_;

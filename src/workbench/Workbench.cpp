@@ -1,10 +1,14 @@
 // The workbench window: its layout, the animation, the reverser and the dimension edits.
 #include "workbench/Workbench.h"
 
+#include "dialogs/HelpWindow.h"
 #include "workbench/DesignCommand.h"
+#include "workbench/DiagramsDock.h"
 #include "workbench/DimensionRules.h"
 #include "workbench/DimensionTable.h"
+#include "workbench/EventsDock.h"
 #include "workbench/GearCanvas.h"
+#include "workbench/LiveEvents.h"
 
 #include <QCheckBox>
 #include <QDockWidget>
@@ -91,7 +95,23 @@ Workbench::Workbench(GearDesign design, QString path, Workbenches* benches, QWid
     connect(&timer_, &QTimer::timeout, this, &Workbench::Tick);
     resize(1400, 860);
     Apply(design_);
+    AddPanels();
     FitGear();
+}
+
+// The panels that follow the design, once it is in place: the events and the diagrams
+// side by side below the drawing.
+void Workbench::AddPanels() {
+    events_ = new LiveEvents(*this);
+    auto* events = new EventsDock(*this, *events_);
+    auto* diagrams = new DiagramsDock(*this, *events_);
+    addDockWidget(Qt::BottomDockWidgetArea, events);
+    splitDockWidget(events, diagrams, Qt::Horizontal);
+    resizeDocks({events, diagrams}, {3, 2}, Qt::Horizontal);
+    resizeDocks({events}, {height() * 2 / 5}, Qt::Vertical);
+    QMenu* view = menuBar()->findChild<QMenu*>("viewMenu");
+    for (QDockWidget* d : findChildren<QDockWidget*>())
+        view->addAction(d->toggleViewAction());
 }
 
 Workbench::~Workbench() = default;
@@ -210,8 +230,18 @@ void Workbench::BuildMenus() {
     edit->addAction(redo);
     edit->addSeparator();
     edit->addAction("Change &Unit...", this, &Workbench::ChangeUnit);
+    QMenu* tools = menuBar()->addMenu("&Tools");
+    tools->addAction("&Valve Setting...", this, &Workbench::OpenValveSetting);
+    tools->addAction("&Sensitivity and Wear...", this, &Workbench::OpenSensitivity);
     QMenu* view = menuBar()->addMenu("&View");
+    view->setObjectName("viewMenu");
     view->addAction("&Fit Gear To Window", QKeySequence("Ctrl+0"), this, &Workbench::FitGear);
+    view->addSeparator();
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->addAction("&Gear Workbench", this, [this] {
+        if (!help_) help_ = new HelpWindow(kWorkbenchHelp, this);
+        help_->show();
+    });
 }
 
 QAction* Workbench::Action(const QString& text) const {

@@ -15,6 +15,7 @@
 #include "workbench/GearPicture.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QUndoStack>
 
 #include <memory>
@@ -25,9 +26,16 @@ class QLabel;
 class QSlider;
 class QUndoView;
 
+namespace vt {
+class HelpWindow;
+class SensitivityWindow;
+class ValveSettingWindow;
+} // namespace vt
+
 namespace vt::wb {
 
 class DimensionTable;
+class LiveEvents;
 class GearCanvas;
 class Workbenches;
 
@@ -58,6 +66,8 @@ class Workbench final : public QMainWindow {
     QUndoStack& Undo() { return undo_; }
     GearCanvas& Drawing() { return *canvas_; }
     void SetFileUi(FileUi ui) { fileUi_ = std::move(ui); }
+    const FileUi& Files() const { return fileUi_; }
+    LiveEvents& Events() const { return *events_; }
     // The window's menu item of this text ("&Save", "Export &DXF..."), or null.
     QAction* Action(const QString& text) const;
 
@@ -65,6 +75,9 @@ class Workbench final : public QMainWindow {
     bool Save();
     bool SaveAs();
     bool ExportDxf();
+    // The design tools' windows on this design (one of each, kept while the window is).
+    void OpenValveSetting();
+    void OpenSensitivity();
     // One dimension changed as one undo step named `step`; the design tools' "Apply" comes
     // here too. Returns why the value was refused (the design then unchanged), or nothing.
     QString SetDimension(int dim, double value, const QString& step);
@@ -87,6 +100,7 @@ class Workbench final : public QMainWindow {
     QWidget* BuildControls();
     QWidget* BuildSidePanel();
     void AddNotches(QLayout* row);
+    void AddPanels();
 
     void Apply(const gears::GearDesign& d); // the undo stack's way in
     void Change(const QString& text, gears::GearDesign after, int drag = 0);
@@ -120,6 +134,10 @@ class Workbench final : public QMainWindow {
     std::unique_ptr<gears::GearSolver> comparedSolver_;
     SectionFrame comparedFrame_;
 
+    LiveEvents* events_ = nullptr;
+    QPointer<ValveSettingWindow> valveSetting_;
+    QPointer<HelpWindow> help_;
+    QPointer<SensitivityWindow> sensitivity_;
     GearCanvas* canvas_ = nullptr;
     DimensionTable* table_ = nullptr;
     QSlider* reverser_ = nullptr;

@@ -2,7 +2,7 @@
 // refused value, a drag that moves the gear, the wheel's zoom about the cursor, the save
 // question on close, the DXF file read back by ezdxf, a comparison, and the main window's
 // File menu opening a design.
-#include "support/MainFormTest.h"
+#include "workbench/WorkbenchFixture.h"
 
 #include "gears/Gears.h"
 #include "workbench/DimensionTable.h"
@@ -23,49 +23,6 @@
 
 namespace vt::wb {
 namespace {
-
-struct WorkbenchTest : ::testing::Test {
-    QTemporaryDir dir;
-    QString answer; // what the next file dialog returns; empty is a cancel
-    QStringList reports;
-    std::unique_ptr<Workbenches> benches = std::make_unique<Workbenches>();
-    Workbench* w = nullptr;
-
-    void SetUp() override {
-        benches->SetFileUi({[this](const FileDialogFacts&) { return answer; },
-                            [this](const QString& m) { reports << m; }});
-        w = Open("Walschaerts.vgear");
-        Activate(w);
-    }
-    void Activate(Workbench* bench) {
-        ASSERT_TRUE(bench);
-        w = bench;
-        w->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-    }
-    Workbench* Open(const char* file) {
-        return benches->OpenPath(QDir(VT_DATA_DIR).filePath(file));
-    }
-    DimensionTable* Table() const { return w->findChild<DimensionTable*>(); }
-    int Dim(const char* name) const { return w->Design().Kind->DimensionIndex(name); }
-    double Value(const char* name) const { return w->Design().Value(name); }
-    // Selects the row and types the text into its value, as a user edits in place.
-    void Type(const char* name, const QString& text) {
-        DimensionTable* t = Table();
-        Activate(w); // a message box may have had the focus
-        t->setFocus();
-        t->SelectDimension(Dim(name));
-        QTest::keyClick(t, Qt::Key_F2);
-        QWidget* editor = QApplication::focusWidget();
-        ASSERT_TRUE(editor && editor != t);
-        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(editor, text);
-        QTest::keyClick(editor, Qt::Key_Return);
-        // The delegate commits the edit from the event loop, and the table reports it after.
-        for (int i = 0; i < 3; ++i)
-            QApplication::processEvents();
-    }
-};
 
 TEST_F(WorkbenchTest, OpensASampleWithItsTableGroupedAndUnmodified) {
     EXPECT_TRUE(w->windowTitle().startsWith("Walschaerts.vgear[*]"));
@@ -240,14 +197,6 @@ int PaleDots(QWidget& drawing) {
             n += std::min({c.red(), c.green(), c.blue()}) > 150 && c != Qt::white;
         }
     return n;
-}
-
-// Answers the next choice dialog with this item.
-void Choose(const QString& item) {
-    QTimer::singleShot(50, [item] {
-        if (auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget()))
-            dialog->setTextValue(item), dialog->accept();
-    });
 }
 
 TEST_F(WorkbenchTest, CompareWithAnotherOpenDesignOrAFileDrawsItsGhostBeneath) {
