@@ -248,7 +248,7 @@ std::string ValveSettingWindow::ReadTables() {
 void ValveSettingWindow::SolveClick() {
     if (Solving()) return;
     std::string error = ReadTables();
-    SettingProblem problem = CheckProblem(gears::ClassicDesign(s_), targets_, choices_);
+    SettingProblem problem = CheckProblem(host_.Design(), targets_, choices_);
     if (error.empty()) error = problem.Error;
     if (!error.empty()) {
         status_->setText(QString::fromStdString(error));
