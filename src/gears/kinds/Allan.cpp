@@ -53,7 +53,7 @@ constexpr UnitKind L = UnitKind::Length;
 constexpr UnitKind A = UnitKind::Angle;
 
 // name, caption, unit, default, sensible low/high, hard low/high, group
-const std::array<Dimension, 16> kOwnDimensions{{
+constexpr std::array<Dimension, 16> kOwnDimensions{{
     {"EccThrow", "Eccentric throw", L, 2.5, 1, 10, 1e-6, kBig, "Eccentrics"},
     {"EccAdvance", "Eccentric angle of advance", A, 33.36701, 0, 45, -90, 90, "Eccentrics"},
     {"EccRodLen", "Eccentric rods", L, 55.82678, 20, 120, 1e-6, kBig, "Eccentrics"},
@@ -74,7 +74,7 @@ const std::array<Dimension, 16> kOwnDimensions{{
      "Radius rod"},
 }};
 
-const std::array<Dimension, 2> kReverserDimensions{{
+constexpr std::array<Dimension, 2> kReverserDimensions{{
     {"FullGearAngle", "Full gear weigh shaft angle", A, 22, 3, 60, 0, 80, "Reverser"},
     {"NormalGearAngle", "Normal gear weigh shaft angle", A, 6, 1, 50, 0, 80, "Reverser"},
 }};

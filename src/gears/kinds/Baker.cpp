@@ -59,7 +59,7 @@ constexpr UnitKind A = UnitKind::Angle;
 // return crank leads by 90 + atan(2 / 74) = 91.54816 degrees and the eccentric rod is
 // sqrt(74^2 + 2^2 + 5.2^2) = 74.20943.
 // name, caption, unit, default, sensible low/high, hard low/high, group
-const std::array<Dimension, 16> kOwnDimensions{{
+constexpr std::array<Dimension, 16> kOwnDimensions{{
     {"GearRodLen", "Gear connecting rod, foot to top", L, 32, 10, 60, 1e-6, kBig,
      "Gear connecting rod"},
     {"RadiusBarPinUp", "Radius bar pin above foot", L, 16, 2, 50, -kBig, kBig,
@@ -87,7 +87,7 @@ const std::array<Dimension, 16> kOwnDimensions{{
     {"ValveStemLen", "Valve pin to valve centre", L, 31, -100, 100, -kBig, kBig, "Valve"},
 }};
 
-const std::array<Dimension, 2> kReverserDimensions{{
+constexpr std::array<Dimension, 2> kReverserDimensions{{
     {"FullGearAngle", "Full gear yoke tilt", A, 30, 5, 60, 0, 80, "Reverser"},
     {"NormalGearAngle", "Normal gear yoke tilt", A, 6, 1, 40, 0, 80, "Reverser"},
 }};

@@ -53,7 +53,7 @@ constexpr UnitKind A = UnitKind::Angle;
 // rod pins' mean place over the dead centres; the valve rod centres the valve between
 // them, so the leads are equal.
 // name, caption, unit, default, sensible low/high, hard low/high, group
-const std::array<Dimension, 17> kOwnDimensions{{
+constexpr std::array<Dimension, 17> kOwnDimensions{{
     {"EccThrow", "Eccentric throw", L, 3.5, 1, 10, 1e-6, kBig, "Eccentrics"},
     {"EccAdvance", "Eccentric angle of advance", A, 30.78148, 0, 45, -90, 90, "Eccentrics"},
     {"EccRodLen", "Eccentric rods", L, 60, 20, 120, 1e-6, kBig, "Eccentrics"},
@@ -75,7 +75,7 @@ const std::array<Dimension, 17> kOwnDimensions{{
     {"LiftingLinkLen", "Lifting link", L, 20, 4, 40, 1e-6, kBig, "Lifting gear"},
 }};
 
-const std::array<Dimension, 2> kReverserDimensions{{
+constexpr std::array<Dimension, 2> kReverserDimensions{{
     {"FullGearAngle", "Full gear lifting arm angle", A, 28, 5, 80, 0, 89, "Reverser"},
     {"NormalGearAngle", "Normal gear lifting arm angle", A, 8, 1, 60, 0, 89, "Reverser"},
 }};

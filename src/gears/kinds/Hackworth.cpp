@@ -43,14 +43,14 @@ constexpr UnitKind A = UnitKind::Angle;
 // valve spindle stands at that pin's height at the dead centres and the valve rods centre
 // the valve between them, so the leads are equal. Full gear tilts the slide 30 degrees.
 // name, caption, unit, default, sensible low/high, hard low/high, group
-const std::array<Dimension, 4> kOwnDimensions{{
+constexpr std::array<Dimension, 4> kOwnDimensions{{
     {"EccThrow", "Eccentric throw", L, 5, 1, 10, 1e-6, kBig, "Eccentric"},
     {"EccRodLen", "Eccentric rod, centre to die", L, 50, 20, 120, 1e-6, kBig, "Eccentric"},
     {"SlideX", "Slide pivot from axle", L, 0, -30, 30, -kBig, kBig, "Slide"},
     {"SlideY", "Slide pivot height", L, 49.749372, 20, 120, -kBig, kBig, "Slide"},
 }};
 
-const std::array<Dimension, 2> kReverserDimensions{{
+constexpr std::array<Dimension, 2> kReverserDimensions{{
     {"FullGearAngle", "Full gear slide tilt", A, 30, 5, 60, 0, 80, "Reverser"},
     {"NormalGearAngle", "Normal gear slide tilt", A, 12, 1, 50, 0, 80, "Reverser"},
 }};

@@ -49,7 +49,7 @@ constexpr UnitKind A = UnitKind::Angle;
 // 3/16 in lead); the valve spindle is level with the lever top's mean place there, and
 // the stem centres the valve between them, so the leads are equal.
 // name, caption, unit, default, sensible low/high, hard low/high, group
-const std::array<Dimension, 14> kOwnDimensions{{
+constexpr std::array<Dimension, 14> kOwnDimensions{{
     {"RodPinFromCrank", "Jack link pin from crank pin", L, 45, 5, 150, -kBig, kBig,
      "Jack link"},
     {"JackLinkLen", "Jack link", L, 24, 5, 60, 1e-6, kBig, "Jack link"},
@@ -70,7 +70,7 @@ const std::array<Dimension, 14> kOwnDimensions{{
      "Valve rod"},
 }};
 
-const std::array<Dimension, 2> kReverserDimensions{{
+constexpr std::array<Dimension, 2> kReverserDimensions{{
     {"FullGearAngle", "Full gear slide inclination", A, 24, 5, 60, 0, 80, "Reverser"},
     {"NormalGearAngle", "Normal gear slide inclination", A, 8, 1, 45, 0, 80, "Reverser"},
 }};

@@ -45,7 +45,7 @@ constexpr UnitKind A = UnitKind::Angle;
 // its height then and the valve rods centring the valve between them. Full gear turns the
 // arm 30 degrees.
 // name, caption, unit, default, sensible low/high, hard low/high, group
-const std::array<Dimension, 6> kOwnDimensions{{
+constexpr std::array<Dimension, 6> kOwnDimensions{{
     {"EccThrow", "Eccentric throw", L, 5, 1, 10, 1e-6, kBig, "Eccentric"},
     {"EccRodLen", "Eccentric rod, centre to end", L, 50, 20, 120, 1e-6, kBig, "Eccentric"},
     {"ReverseShaftX", "Reversing shaft from axle", L, 0, -30, 30, -kBig, kBig, "Reverser"},
@@ -55,7 +55,7 @@ const std::array<Dimension, 6> kOwnDimensions{{
     {"SwingLinkLen", "Swing link", L, 24, 4, 60, 1e-6, kBig, "Reverser"},
 }};
 
-const std::array<Dimension, 2> kReverserDimensions{{
+constexpr std::array<Dimension, 2> kReverserDimensions{{
     {"FullGearAngle", "Full gear reversing arm angle", A, 30, 5, 60, 0, 80, "Reverser"},
     {"NormalGearAngle", "Normal gear reversing arm angle", A, 12, 1, 50, 0, 80, "Reverser"},
 }};

@@ -52,7 +52,7 @@ constexpr UnitKind L = UnitKind::Length;
 constexpr UnitKind A = UnitKind::Angle;
 
 // name, caption, unit, default, sensible low/high, hard low/high, group
-const std::array<Dimension, 16> kOwnDimensions{{
+constexpr std::array<Dimension, 16> kOwnDimensions{{
     {"ReturnCrankThrow", "Return crank throw", L, 6, 2, 20, 1e-6, kBig, "Return crank"},
     {"ReturnCrankAngle", "Return crank ahead of crank", A, 90, 60, 120, -360, 360,
      "Return crank"},
@@ -77,7 +77,7 @@ const std::array<Dimension, 16> kOwnDimensions{{
      "Valve rod"},
 }};
 
-const std::array<Dimension, 2> kReverserDimensions{{
+constexpr std::array<Dimension, 2> kReverserDimensions{{
     {"FullGearAngle", "Full gear block place", A, 16, 3, 60, 0, 80, "Reverser"},
     {"NormalGearAngle", "Normal gear block place", A, 4, 1, 50, 0, 80, "Reverser"},
 }};

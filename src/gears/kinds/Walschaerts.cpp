@@ -60,7 +60,7 @@ constexpr UnitKind A = UnitKind::Angle;
 // crank leads by 90 + atan(2 / 72) = 91.59114 degrees and the eccentric rod is
 // sqrt(72^2 + 2^2 + 5.2^2) = 72.21523. The valve rod centres the valve at mid gear.
 // name, caption, unit, default, sensible low/high, hard low/high, group
-const std::array<Dimension, 16> kOwnDimensions{{
+constexpr std::array<Dimension, 16> kOwnDimensions{{
     {"TrunnionX", "Link trunnion from axle", L, 74, 30, 150, -kBig, kBig, "Link"},
     {"TrunnionY", "Link trunnion height", L, 14, -20, 50, -kBig, kBig, "Link"},
     {"LinkRadius", "Slot radius", L, 60, 20, 120, 1e-6, kBig, "Link"},
@@ -83,7 +83,7 @@ const std::array<Dimension, 16> kOwnDimensions{{
     {"ValveRodLen", "Valve pin to valve centre", L, 31, -100, 100, -kBig, kBig, "Valve"},
 }};
 
-const std::array<Dimension, 2> kReverserDimensions{{
+constexpr std::array<Dimension, 2> kReverserDimensions{{
     {"FullGearAngle", "Full gear lifting arm angle", A, 40, 5, 80, 0, 89, "Reverser"},
     {"NormalGearAngle", "Normal gear lifting arm angle", A, 7, 1, 60, 0, 89, "Reverser"},
 }};
