@@ -3,6 +3,7 @@
 #include "analysis/EventsEngine.h"
 
 #include "analysis/PortOpening.h"
+#include "gears/VectorState.h"
 #include "gears/kinds/ClassicGear.h"
 #include "model/Format.h"
 #include "model/MidGear.h"
@@ -281,6 +282,7 @@ EventsEngine::EventsEngine(const gears::GearDesign& d, const EngineOptions& o)
 EventsEngine::~EventsEngine() = default;
 
 PositionEvents EventsEngine::Find(double setting, bool forward) {
+    gears::ClearUpperVectorState();
     return Run(*turn_, options_, setting, forward).Go();
 }
 

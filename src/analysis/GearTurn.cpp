@@ -1,6 +1,8 @@
 // The gear's readings at a crank angle; see GearTurn.h.
 #include "analysis/GearTurn.h"
 
+#include "gears/VectorState.h"
+
 #include <cmath>
 
 namespace vt {
@@ -21,7 +23,9 @@ double Wrap360(double a) {
 
 GearTurn::GearTurn(const gears::GearDesign& d, double setting, bool forward)
     : solver_(d.Kind->MakeSolver(d)), face_(d.Kind->Face(d)), setting_(setting),
-      forward_(forward), failed_(solver_->Failed()) {}
+      forward_(forward), failed_(solver_->Failed()) {
+    gears::ClearUpperVectorState(); // a turn's solves follow
+}
 
 GearTurn::~GearTurn() = default;
 

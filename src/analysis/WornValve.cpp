@@ -3,6 +3,7 @@
 
 #include "analysis/GearTurn.h"
 #include "analysis/PortOpening.h"
+#include "gears/VectorState.h"
 
 #include <algorithm>
 #include <cmath>
@@ -34,6 +35,7 @@ public:
     }
 
     PositionEvents Go() {
+        gears::ClearUpperVectorState();
         if (!turn_.Failed()) {
             Sample();
             Settle();

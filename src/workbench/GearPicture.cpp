@@ -2,6 +2,8 @@
 // their drawing on a Canvas.
 #include "workbench/GearPicture.h"
 
+#include "gears/VectorState.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -101,6 +103,7 @@ void AddValve(std::vector<Line>& out, const SectionFrame& f, double valve) {
 TurnSweep SweepTurn(const GearDesign& d, double setting, int steps) {
     TurnSweep t;
     const auto solver = d.Kind->MakeSolver(d);
+    gears::ClearUpperVectorState();
     t.Poses.reserve(std::size_t(steps));
     for (int i = 0; i < steps; ++i) {
         GearPose p = solver->Solve(360.0 * i / steps, setting);
