@@ -36,11 +36,6 @@ std::span<const DimensionInfo* const, kIdDimensions> IdDimensions() {
     return table;
 }
 
-bool IsAngle(const DimensionInfo& d) {
-    const std::string_view name = d.Name;
-    return name == "EccFwdAngle" || name == "EccRevAngle";
-}
-
 GearPlace PlaceOf(const Mechanism& m, GearSetting g) {
     const double sense = SenseIsDirect(m) ? 1.0 : -1.0;
     return {sense * (double(g.RevArmPos) - double(m.RevArmSet[0])), g.Forward};

@@ -29,9 +29,6 @@ inline constexpr int kIdDimensions = 48;
 // The dimensions with an id, frame then cylinder, in editor order.
 std::span<const DimensionInfo* const, kIdDimensions> IdDimensions();
 
-// The eccentric angles, in degrees; every other dimension is a length in model units.
-bool IsAngle(const DimensionInfo& d);
-
 // The place of a gear setting of this design.
 GearPlace PlaceOf(const Mechanism& m, GearSetting g);
 

@@ -60,11 +60,7 @@ TEST_F(PanelsTest, ADraggedValueAndTheReverserMoveTheLiveEventsAndTheNotchTable)
     Table()->SelectDimension(Dim("CombLeverValve"));
     auto* slider = w->findChild<QSlider*>("dragValue");
     ASSERT_TRUE(slider && slider->isEnabled());
-    auto at = [slider](int v) {
-        const int x = QStyle::sliderPositionFromValue(slider->minimum(), slider->maximum(), v,
-                                                      slider->width() - 12);
-        return QPoint(x + 6, slider->height() / 2);
-    };
+    auto at = [slider](int v) { return SliderPoint(slider, v); };
     QStringList leads{Now("Lead", 0)};
     QTest::mousePress(slider, Qt::LeftButton, {}, at(slider->value()));
     for (int step = 1; step <= 3; ++step) {

@@ -10,6 +10,8 @@
 #include "workbench/Workbenches.h"
 
 #include <QDir>
+#include <QSlider>
+#include <QStyle>
 #include <QInputDialog>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -17,6 +19,13 @@
 #include <gtest/gtest.h>
 
 namespace vt::wb {
+
+// Where a mouse presses a horizontal slider to put its handle at value v.
+inline QPoint SliderPoint(const QSlider* slider, int v) {
+    const int x = QStyle::sliderPositionFromValue(slider->minimum(), slider->maximum(), v,
+                                                  slider->width() - 12);
+    return QPoint(x + 6, slider->height() / 2);
+}
 
 struct WorkbenchTest : ::testing::Test {
     QTemporaryDir dir;

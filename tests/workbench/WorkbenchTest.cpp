@@ -76,11 +76,7 @@ TEST_F(WorkbenchTest, DraggingTheValueMovesTheGearLiveInOneUndoStep) {
     Table()->SelectDimension(Dim("CombLeverValve"));
     auto* slider = w->findChild<QSlider*>("dragValue");
     ASSERT_TRUE(slider && slider->isEnabled());
-    auto at = [slider](int v) {
-        const int x = QStyle::sliderPositionFromValue(slider->minimum(), slider->maximum(), v,
-                                                      slider->width() - 12);
-        return QPoint(x + 6, slider->height() / 2);
-    };
+    auto at = [slider](int v) { return SliderPoint(slider, v); };
     w->SetCrank(90);
     const double valve = w->Pose().Valve, lever = Value("CombLeverValve");
     QTest::mousePress(slider, Qt::LeftButton, {}, at(slider->value()));
